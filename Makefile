@@ -1,0 +1,24 @@
+BUILD ?= build
+JOBS ?= $(shell nproc)
+EXAMPLE ?= examples/expression-demo.txt
+
+.PHONY: run test build deps clean fuzz
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@scripts/run-demo.sh $(BUILD)
+
+fuzz:
+	@scripts/fuzz.sh
+
+clean:
+	rm -rf $(BUILD)
