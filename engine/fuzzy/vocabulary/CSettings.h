@@ -19,6 +19,11 @@ public:
 
     virtual std::string_view typeName() const = 0;  // "basic", "triang", "linguistic", "linc"
     virtual int isLinear() const { return 0; }
+    // True on a linguistic context <-h, h>, whose standard terms live on [-1, 1] and carry a sign.
+    virtual bool symmetric() const { return false; }
+    // Whether negative signed words ("-small", "-ze") belong to this vocabulary; the parser refuses
+    // a "-" sign otherwise.
+    virtual bool allowsNegativeTerms() const { return symmetric(); }
 
     // Parses and validates one cell text in this vocabulary; nothing when it is correct.
     std::optional<ESyntax> checkSyntax(std::string_view text) const;
