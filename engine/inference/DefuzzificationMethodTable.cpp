@@ -1,0 +1,51 @@
+#include "inference/DefuzzificationMethodTable.h"
+
+#include <array>
+
+#include "fuzzy/sets/CFuzzyDiscreteSet.h"
+#include "inference/defuzzifiers/Defuzzifiers.h"
+#include "inference/methods/MethodLookup.h"
+
+namespace zorv {
+
+namespace {
+
+// The table's plain entry point: finds where the conclusion is non-zero (densifying a compact set first).
+template <RangedDefuzzifierFn Ranged>
+double Whole(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion) {
+    if (conclusion.isDense()) return Ranged(unit, conclusion, NonZeroRange(conclusion.values().data(), conclusion.count()));
+    CFuzzyDiscreteSet dense = conclusion;
+    dense.densify();
+    return Ranged(unit, dense, NonZeroRange(dense.values().data(), dense.count()));
+}
+
+template <RangedDefuzzifierFn Ranged>
+constexpr DefuzzificationMethodEntry Row(std::string_view key, std::string_view shortName,
+                                         std::string_view displayName, bool smooth = false) {
+    return {key, &Whole<Ranged>, Ranged, shortName, displayName, smooth};
+}
+
+constexpr std::array<DefuzzificationMethodEntry, 7> kMethods{{
+    Row<&DefuzzifyCog>("SimpleCenterOfGravity", "SimpleCOG", "Simple Center Of Gravity (COG)"),
+    Row<&DefuzzifyModifiedCog>("ModifiedCenterOfGravity", "ModCOG", "Modified Center Of Gravity"),
+    Row<&DefuzzifySimpleDee>("SimpDefuzzLingExpression", "SimpDefuzzLingExpression",
+                             "Simple Defuzzification of Linguistic Expressions (DEE)"),
+    Row<&DefuzzifySimpleDeeCog>("SimpDefuzzLingExpression_COG", "SimpDefuzzLingExpression_COG",
+                                "Simple DEE using COG"),
+    Row<&DefuzzifyDee>("DefuzzLingExpression", "DefuzZorv", "Defuzzification of Linguistic Expressions"),
+    Row<&DefuzzifyMom>("MeanOfMaxima", "MOM", "Mean Of Maxima (MOM)"),
+    Row<&DefuzzifySmooth>("Smooth Deffuz Ling Expr", "SmoothDeffuzLingExpr",
+                          "Smooth Deffuzification of Linguistic Expressions", true),
+}};
+
+}  // namespace
+
+std::span<const DefuzzificationMethodEntry> DefuzzificationMethodTable() { return kMethods; }
+
+const DefuzzificationMethodEntry* FindDefuzzificationMethod(std::string_view value) {
+    return FindMethodRow<DefuzzificationMethodEntry>(kMethods, value);
+}
+
+const DefuzzificationMethodEntry& SimpleDeeMethod() { return kMethods[2]; }
+
+}  // namespace zorv

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "inference/ConclusionRange.h"
+
+namespace zorv {
+
+class CRuleBase;
+class CFuzzyDiscreteSet;
+
+// Reduces the conclusion of the unit's first succedent to a number in that succedent's context.
+using DefuzzifierFn = double (*)(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion);
+// The same, told where the conclusion's non-zero samples lie (as returned by the inference that made it),
+// so that the sums need not visit the zeros. The range must be right: samples outside it must be 0.
+using RangedDefuzzifierFn = double (*)(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange nonZero);
+
+// One row of the defuzzification method table.
+struct DefuzzificationMethodEntry {
+    std::string_view fileKey;  // written to rule base files
+    DefuzzifierFn method;
+    RangedDefuzzifierFn ranged;
+    std::string_view shortName;    // accepted by the reader as well
+    std::string_view displayName;  // shown in selection lists, in table order
+    // The smooth method re-runs the inference around the last inputs; choosing it switches the F-transform
+    // filter off and makes it unavailable. It may throw ERefused (too many inferences).
+    bool smooth;
+};
+
+// The 7 rows, in table (and selection list) order.
+std::span<const DefuzzificationMethodEntry> DefuzzificationMethodTable();
+// The row whose file key or short name begins `value`; when several do, the longest key or name wins.
+// Null when none does.
+const DefuzzificationMethodEntry* FindDefuzzificationMethod(std::string_view value);
+// Default row of a new unit: Simple DEE ("SimpDefuzzLingExpression").
+const DefuzzificationMethodEntry& SimpleDeeMethod();
+
+}  // namespace zorv

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "inference/ConclusionRange.h"
+
+namespace zorv {
+
+class CRuleBase;
+class CFuzzyDiscreteSet;
+
+// Kind of input an inference method takes and of result it gives.
+enum class InferenceKind : std::uint8_t {
+    Crisp,         // one double per antecedent -> conclusion set
+    FuzzyInput,    // one sampled fuzzy set per antecedent -> conclusion set
+    TakagiSugeno,  // one double per antecedent -> number
+};
+
+// conclusion: resized (only when its grid differs) to the first succedent's discretization over its context,
+// then filled. Returns where its non-zero samples lie. Nothing is allocated once the conclusion has its size.
+using CrispInferenceFn = ConclusionRange (*)(CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion);
+// inputs: one set per antecedent, sampled on that antecedent's discretization over its context.
+using FuzzyInferenceFn = ConclusionRange (*)(CRuleBase& unit, const CFuzzyDiscreteSet* const* inputs,
+                                             CFuzzyDiscreteSet& conclusion);
+using TakagiSugenoFn = double (*)(CRuleBase& unit, const double* inputs);
+
+// One row of the inference method table. Exactly the pointer matching `kind` is set.
+struct InferenceMethodEntry {
+    std::string_view fileKey;  // written to rule base files
+    InferenceKind kind;
+    CrispInferenceFn crisp;
+    FuzzyInferenceFn fuzzy;
+    TakagiSugenoFn takagiSugeno;
+    std::string_view shortName;    // accepted by the reader as well
+    std::string_view displayName;  // shown in selection lists
+};
+
+// The 8 rows, in file-table order.
+std::span<const InferenceMethodEntry> InferenceMethodTable();
+// The 6 rows offered in selection lists: PbLD, CNF, DNF min, DNF product, DNF Lukasiewicz, Takagi-Sugeno.
+std::span<const InferenceMethodEntry* const> InferenceMethodChoices();
+// The choices for a unit of the given description type (linguistic 0: the first five; singleton 2: Takagi-Sugeno
+// only; takagi_sugeno 1 and anything else: none).
+std::span<const InferenceMethodEntry* const> InferenceMethodChoicesFor(int descriptionType);
+// The row whose file key or short name begins `value`; when several do, the longest key or name wins.
+// Null when none does.
+const InferenceMethodEntry* FindInferenceMethod(std::string_view value);
+// Default rows of a new unit: Perception-based Logical Deduction (linguistic) and Takagi-Sugeno (the others).
+const InferenceMethodEntry& LogicalDeductionMethod();
+const InferenceMethodEntry& TakagiSugenoMethod();
+
+// Runs any conclusion-producing row on crisp inputs. A fuzzy-input row receives each crisp input as a singleton
+// (1 at the antecedent's grid point nearest to the input, 0 elsewhere). Throws ERefused for the Takagi-Sugeno row,
+// which gives a number and no conclusion.
+ConclusionRange InferConclusion(const InferenceMethodEntry& method, CRuleBase& unit, const double* inputs,
+                                CFuzzyDiscreteSet& conclusion);
+
+}  // namespace zorv

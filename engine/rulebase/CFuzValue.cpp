@@ -1,0 +1,75 @@
+#include "rulebase/CFuzValue.h"
+
+#include "fuzzy/expression/ExpressionText.h"
+#include "fuzzy/vocabulary/CBasicSettings.h"
+#include "rulebase/CRuleBase.h"
+
+namespace zorv {
+
+namespace {
+
+// Rank of the text when the vocabulary is linguistic and the text one of its evaluative expressions.
+std::optional<int> RankOf(const CSettings& settings, const std::string& text) {
+    if (settings.typeName() != "linguistic") return std::nullopt;
+    CLingTerm term;
+    if (describeExpression(settings, text, term) != 1) return std::nullopt;
+    return term.specificity();
+}
+
+}  // namespace
+
+CFuzValue::CFuzValue(std::string text, int ownerIndex) : CValue(std::move(text), ownerIndex) {
+    Store(CFuzzyDiscreteSet(), 0.0, 0.0);
+}
+
+CFuzValue::~CFuzValue() = default;
+
+void CFuzValue::Compile(const CRuleBase& unit) {
+    const CSettings& settings = unit.Settings(OwnerIndex());
+    SetSpecificityRank(RankOf(settings, Text()));
+    try {
+        CFuzzyDiscreteSet set = Evaluate(unit);
+        const double low = set.low();
+        const double high = set.high();
+        Store(std::move(set), low, high);
+        SetCompileError(std::nullopt);
+    } catch (const ESyntax& error) {
+        const int n = unit.Discretization(OwnerIndex());
+        Store(CFuzzyDiscreteSet(n, settings.low(), settings.high()), settings.low(), settings.high());
+        SetCompileError(error.message());
+        throw;
+    }
+}
+
+std::optional<ESyntax> CFuzValue::Check(const CRuleBase& unit) const {
+    try {
+        Evaluate(unit);
+    } catch (const ESyntax& error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+// The set of the text in the owner's vocabulary at the owner's discretization.
+CFuzzyDiscreteSet CFuzValue::Evaluate(const CRuleBase& unit) const {
+    const auto* vocabulary = dynamic_cast<const CBasicSettings*>(&unit.Settings(OwnerIndex()));
+    if (vocabulary == nullptr) throw ESyntax("expression of a linear vocabulary in a fuzzy cell", Text(), 0);
+    return vocabulary->evaluate(Text(), unit.Discretization(OwnerIndex()));
+}
+
+// Keeps the flat samples and the set: compressed to its support, or as it is when every value is 0.
+void CFuzValue::Store(CFuzzyDiscreteSet set, double low, double high) {
+    set.densify();
+    samples_ = set.values();
+    low_ = low;
+    width_ = high - low;
+    first_ = set.firstNonZero();
+    last_ = set.lastNonZero();
+    if (first_ <= last_) {
+        set_ = std::make_unique<CCompressedFuzzyDiscreteSet>(std::move(set));
+    } else {
+        set_ = std::make_unique<CFuzzyDiscreteSet>(std::move(set));
+    }
+}
+
+}  // namespace zorv

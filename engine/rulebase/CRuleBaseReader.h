@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <iosfwd>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "rulebase/CRuleBaseLayout.h"
+#include "rulebase/DescriptionType.h"
+
+namespace zorv {
+
+class CRuleBase;
+
+// Builds a complete, compiled rule base from the text of a rule base file, or throws ESyntax with the
+// message of the first fault and the text from the point of failure on. A rule count that differs from the
+// rules found is corrected, and reported as one line on the diagnostics stream.
+class CRuleBaseReader {
+public:
+    CRuleBaseReader(std::string_view text, std::ostream& diagnostics);
+
+    std::unique_ptr<CRuleBase> Read(std::string name) const;
+
+    // The whole content of a file (ESyntax "cannot read file by open", "... by seek 1", "... by seek 2",
+    // with the path as context; "file too large" beyond the size limit).
+    static std::string ReadFile(const std::string& path);
+
+private:
+    std::size_t Require(std::string_view key) const;
+    std::size_t LineEnd(std::size_t pos) const;
+    std::string_view LineValue(std::size_t pos) const;  // from the first non-blank to the end of the line
+
+    DescriptionType ReadType() const;
+    void ReadDescription(CRuleBase& unit) const;
+    void ReadVariables(CRuleBase& unit) const;
+    void ReadMethods(CRuleBase& unit) const;
+    void CheckVariableCounts(const CRuleBase& unit) const;
+    void ReadRules(CRuleBase& unit) const;
+
+    std::string_view text_;
+    std::ostream& diagnostics_;
+    CRuleBaseLayout layout_;
+};
+
+}  // namespace zorv

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace zorv {
+
+// Raised when a rule base cannot be written: the unit holds something its file cannot express (nothing is
+// written then), or the output failed (a file target keeps its previous content).
+class EWrite : public std::runtime_error {
+public:
+    explicit EWrite(const std::string& message) : std::runtime_error(message) {}
+};
+
+}  // namespace zorv
