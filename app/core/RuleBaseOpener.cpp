@@ -1,0 +1,37 @@
+#include "app/core/RuleBaseOpener.h"
+
+#include <exception>
+#include <filesystem>
+
+#include "app/core/WorkbenchMessages.h"
+#include "fuzzy/expression/ESyntax.h"
+#include "rulebase/CRuleBase.h"
+
+namespace zorv {
+
+bool RuleBaseOpener::exists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::exists(path, error);
+}
+
+OpenedRuleBase RuleBaseOpener::open(const std::string& path) {
+    OpenedRuleBase result;
+    if (!exists(path)) {
+        result.failure = WorkbenchMessages::fileNotFound(path);
+        return result;
+    }
+    try {
+        result.unit = CRuleBase::Load(path);
+        result.status = OpenedRuleBase::Status::loaded;
+    } catch (const ESyntax& error) {
+        result.status = OpenedRuleBase::Status::broken;
+        result.failure = WorkbenchMessages::syntaxError(error.message());
+    } catch (const std::exception& error) {
+        // The reader promises ESyntax only; anything else is still no reason to lose the other windows.
+        result.status = OpenedRuleBase::Status::broken;
+        result.failure = WorkbenchMessages::syntaxError(error.what());
+    }
+    return result;
+}
+
+}  // namespace zorv

@@ -1,0 +1,24 @@
+#include "app/core/RuleBaseSaver.h"
+
+#include "app/core/WorkbenchMessages.h"
+#include "rulebase/CRuleBase.h"
+#include "rulebase/CRuleBaseSaveCheck.h"
+#include "rulebase/EWrite.h"
+
+namespace zorv {
+
+std::optional<PromptMessage> RuleBaseSaver::write(const CRuleBase& unit, const std::string& path) {
+    try {
+        CRuleBaseSaveCheck(unit).Run();
+    } catch (const EWrite& refused) {
+        return WorkbenchMessages::cannotStore(refused.what());
+    }
+    try {
+        unit.SaveToFile(path);
+    } catch (const EWrite&) {
+        return WorkbenchMessages::cannotWrite();
+    }
+    return std::nullopt;
+}
+
+}  // namespace zorv

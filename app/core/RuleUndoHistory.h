@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "rulebase/RuleRow.h"
+
+namespace zorv {
+
+using RuleList = std::vector<RuleRow>;
+
+// Undo and redo of an editor's rules: two unbounded stacks of complete rule lists. Only the rules are
+// covered, not variables, methods or the description. Equal neighbours are never stacked twice.
+class RuleUndoHistory {
+public:
+    // Forgets both stacks.
+    void clear();
+
+    // Remembers current unless it already is the top of the undo stack; remembering empties the redo
+    // stack. Returns whether current was pushed.
+    bool snapshot(const RuleList& current);
+
+    // Steps back from current: the tops equal to current move to the redo stack; the first top that
+    // differs is returned (and stays on the undo stack). None when the undo stack ran empty, in which case
+    // current is remembered again so that there is always something to return to.
+    std::optional<RuleList> undo(const RuleList& current);
+
+    // Steps forward from current: the redo tops move back to the undo stack (skipping one equal to the
+    // undo top) until one differs from current, which is returned. None when nothing differs.
+    std::optional<RuleList> redo(const RuleList& current);
+
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    std::size_t undoDepth() const { return undo_.size(); }
+    std::size_t redoDepth() const { return redo_.size(); }
+
+private:
+    std::vector<RuleList> undo_;
+    std::vector<RuleList> redo_;
+};
+
+}  // namespace zorv

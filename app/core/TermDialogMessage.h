@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace zorv {
+
+// A message the variable and term dialogs show in a modal box: its text, its caption (empty for a plain
+// box) and whether it is a warning, which also sounds a beep.
+struct TermDialogMessage {
+    std::string text;
+    std::string caption;
+    bool warning = false;
+
+    static TermDialogMessage Plain(std::string text) { return {std::move(text), {}, false}; }
+    static TermDialogMessage Captioned(std::string text, std::string caption) {
+        return {std::move(text), std::move(caption), false};
+    }
+    static TermDialogMessage Warning(std::string text) { return {std::move(text), "Warning", true}; }
+
+    bool operator==(const TermDialogMessage&) const = default;
+};
+
+}  // namespace zorv

@@ -1,0 +1,34 @@
+#include "app/core/UnitVariableRows.h"
+
+#include <cstdio>
+
+#include "rulebase/CRuleBase.h"
+
+namespace zorv {
+namespace {
+
+std::string fixed2(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    return buffer;
+}
+
+}  // namespace
+
+std::vector<std::string> UnitVariableRows::headers() {
+    return {"Name", "Short", "Lo", "Hi", "Type"};
+}
+
+std::vector<UnitVariableRow> UnitVariableRows::rows(const CRuleBase& unit, bool input) {
+    const int count = input ? unit.AntecedentCount() : unit.SuccedentCount();
+    std::vector<UnitVariableRow> result;
+    result.reserve(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        const int index = signedIndex(input, row);
+        result.push_back({unit.VariableName(index), {}, fixed2(unit.ContextLow(index)),
+                          fixed2(unit.ContextHigh(index)), {}});
+    }
+    return result;
+}
+
+}  // namespace zorv

@@ -1,0 +1,97 @@
+#include "app/core/VariableChecker.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/core/TermNumberText.h"
+#include "app/core/TermStorableName.h"
+#include "app/core/VariableRuleTexts.h"
+#include "rulebase/CRuleBase.h"
+
+namespace zorv {
+
+namespace {
+
+bool NegativeExpressions(const CRuleBase& unit, int signedIndex) {
+    if (!unit.IsVariable(signedIndex)) return false;
+    const auto texts = VariableRuleTexts::Of(unit, signedIndex);
+    return std::any_of(texts.begin(), texts.end(),
+                       [](const std::string& text) { return text.find('-') != std::string::npos; });
+}
+
+// Both bounds truncated toward zero have the same magnitude.
+bool Symmetric(double low, double high) { return std::fabs(std::trunc(low)) == std::fabs(std::trunc(high)); }
+
+}  // namespace
+
+std::optional<std::string> VariableChecker::check(const CRuleBase& unit, int signedIndex) const {
+    const VariableFields fields{unit.VariableName(signedIndex), TermNumberText::Exact(unit.ContextLow(signedIndex)),
+                                TermNumberText::Exact(unit.ContextHigh(signedIndex)),
+                                std::to_string(unit.Discretization(signedIndex))};
+    const auto message = check(unit, EditSubject(unit, signedIndex), fields);
+    if (!message) return std::nullopt;
+    return message->text;
+}
+
+std::optional<TermDialogMessage> VariableChecker::check(const CRuleBase& unit, const VariableCheckSubject& subject,
+                                                        const VariableFields& fields) const {
+    if (auto message = CheckName(unit, subject, fields.name)) return message;
+    if (auto message = CheckBounds(unit, subject, fields)) return message;
+    if (subject.linear) return std::nullopt;
+    return CheckGrid(fields);
+}
+
+VariableCheckSubject VariableChecker::EditSubject(const CRuleBase& unit, int signedIndex) {
+    return VariableCheckSubject{signedIndex >= 0, signedIndex, signedIndex,
+                                unit.Settings(signedIndex).isLinear() != 0};
+}
+
+std::optional<TermDialogMessage> VariableChecker::CheckDiscretization(const std::string& text) {
+    const auto value = TermNumberText::ParseInteger(text);
+    if (!value) return TermDialogMessage::Plain(TermNumberText::IntegerError(text));
+    if (*value < kMinDiscretization || *value > kMaxDiscretization) {
+        return TermDialogMessage::Plain("Discretization is out of range");
+    }
+    return std::nullopt;
+}
+
+std::optional<TermDialogMessage> VariableChecker::CheckName(const CRuleBase& unit,
+                                                            const VariableCheckSubject& subject,
+                                                            const std::string& name) {
+    if (subject.input) {
+        for (int k = 0; k < unit.AntecedentCount(); ++k) {
+            if (k != subject.nameSkip && unit.VariableName(k) == name) {
+                return TermDialogMessage::Plain("Variable name is already used!");
+            }
+        }
+    }
+    if (auto problem = TermStorableName::Problem(name, "variable")) return TermDialogMessage::Plain(*problem);
+    return std::nullopt;
+}
+
+// A "-" in a linear form is a subtraction, not a negative term, so linear vocabularies are not inspected.
+std::optional<TermDialogMessage> VariableChecker::CheckBounds(const CRuleBase& unit,
+                                                              const VariableCheckSubject& subject,
+                                                              const VariableFields& fields) {
+    const auto low = TermNumberText::ParseReal(fields.low);
+    const auto high = TermNumberText::ParseReal(fields.high);
+    if (!low || !high) return TermDialogMessage::Warning("Something is wrong!");
+    if (*high <= *low) return TermDialogMessage::Plain("Low bound is greater or equal to high bound!");
+    if (*low >= 0.0 && !subject.linear && NegativeExpressions(unit, subject.expressionsOf)) {
+        return TermDialogMessage::Plain("Rulebase contains negative expressions for not symetrical bounds!");
+    }
+    return std::nullopt;
+}
+
+std::optional<TermDialogMessage> VariableChecker::CheckGrid(const VariableFields& fields) {
+    if (auto message = CheckDiscretization(fields.discretization)) return message;
+    const int discretization = *TermNumberText::ParseInteger(fields.discretization);
+    const double low = *TermNumberText::ParseReal(fields.low);
+    const double high = *TermNumberText::ParseReal(fields.high);
+    if (Symmetric(low, high) && discretization % 2 == 0) {
+        return TermDialogMessage::Plain("Discretization for symetrical variable must be odd value!");
+    }
+    return std::nullopt;
+}
+
+}  // namespace zorv

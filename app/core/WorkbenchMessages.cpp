@@ -1,0 +1,45 @@
+#include "app/core/WorkbenchMessages.h"
+
+#include "app/core/PathNames.h"
+
+namespace zorv {
+
+PromptMessage WorkbenchMessages::fileNotFound(const std::string& path) {
+    return {"File not found: " + path, "IO Error", PromptIcon::warning};
+}
+
+PromptMessage WorkbenchMessages::syntaxError(const std::string& readerMessage) {
+    return {readerMessage, "Syntax error", PromptIcon::none};
+}
+
+PromptMessage WorkbenchMessages::cannotWrite() {
+    return {"Cannot write to rulebase file", "Write Error", PromptIcon::warning};
+}
+
+PromptMessage WorkbenchMessages::cannotStore(const std::string& reason) {
+    return {reason, "Write Error", PromptIcon::warning};
+}
+
+PromptMessage WorkbenchMessages::saveChanges(const std::string& path) {
+    return {"Do you want to save changes in " + PathNames::fileName(path) + "?", "Confirmation",
+            PromptIcon::question};
+}
+
+PromptMessage WorkbenchMessages::confirmExit() {
+    return {"Do you really want to close Zorvix application?", "Confirmation", PromptIcon::question};
+}
+
+PromptMessage WorkbenchMessages::variableRequired() {
+    return {"At least one variable is required", "Warning", PromptIcon::warning};
+}
+
+PromptMessage WorkbenchMessages::confirmDeleteVariable(const std::string& name) {
+    return {"Are you sure to delete the variable " + name + "?", "Confirmation", PromptIcon::question};
+}
+
+PromptMessage WorkbenchMessages::about() {
+    return {"Zorv for Win32\n\nA workbench for fuzzy rule bases written in evaluative linguistic expressions.",
+            "About Zorvix", PromptIcon::information};
+}
+
+}  // namespace zorv

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/qt/FileNameProvider.h"
+
+namespace zorv {
+
+// File names chosen in the platform's file dialogs, filtered to rule base files.
+class FileDialogNames final : public FileNameProvider {
+public:
+    static constexpr const char* kAllFilesFilter = "All files (*.*)";
+    static constexpr const char* kRuleBaseFilter = "Rulebase (*.rb)";
+
+    std::optional<QString> openRuleBaseName(const QString& initialPath) override;
+    std::optional<QString> saveRuleBaseName(const QString& initialPath) override;
+};
+
+}  // namespace zorv

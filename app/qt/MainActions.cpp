@@ -1,0 +1,79 @@
+#include "app/qt/MainActions.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QKeySequence>
+
+namespace zorv {
+namespace {
+
+QAction* make(QObject* owner, const char* text, const char* tip = nullptr, const QKeySequence& keys = {}) {
+    auto* action = new QAction(QString::fromLatin1(text), owner);
+    if (tip) {
+        action->setStatusTip(QString::fromLatin1(tip));
+    }
+    if (!keys.isEmpty()) {
+        action->setShortcut(keys);
+    }
+    return action;
+}
+
+QAction* withIcon(QAction* action, const char* themeName) {
+    action->setIcon(QIcon::fromTheme(QString::fromLatin1(themeName)));
+    return action;
+}
+
+QAction* checkable(QObject* owner, const char* text) {
+    QAction* action = make(owner, text);
+    action->setCheckable(true);
+    action->setChecked(false);
+    return action;
+}
+
+}  // namespace
+
+MainActions MainActions::create(QObject* owner) {
+    MainActions a{};
+    a.newFile = withIcon(make(owner, "&New", "Create a new file", QKeySequence(Qt::CTRL | Qt::Key_N)), "document-new");
+    a.open = withIcon(make(owner, "&Open", "Open a file", QKeySequence(Qt::CTRL | Qt::Key_O)), "document-open");
+    a.close = make(owner, "&Close", "Close current file");
+    a.save = withIcon(make(owner, "&Save", "Save current file", QKeySequence(Qt::CTRL | Qt::Key_S)), "document-save");
+    a.saveAs = make(owner, "Save &As...", "Save current file with different name");
+    a.exit = make(owner, "E&xit", "Exit application");
+
+    a.undo = make(owner, "Undo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_U));
+    a.redo = make(owner, "Redo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.cut = withIcon(
+        make(owner, "Cu&t", "Cuts the selection and puts it on the Clipboard", QKeySequence(Qt::CTRL | Qt::Key_X)),
+        "edit-cut");
+    a.copy = withIcon(make(owner, "&Copy", "Copies the selection and puts it on the Clipboard",
+                           QKeySequence(Qt::CTRL | Qt::Key_C)),
+                      "edit-copy");
+    a.paste = withIcon(make(owner, "&Paste", "Inserts Clipboard contents", QKeySequence(Qt::CTRL | Qt::Key_V)),
+                       "edit-paste");
+    a.deleteEmpty = make(owner, "Delete &Empty", nullptr, QKeySequence(Qt::CTRL | Qt::Key_E));
+    a.duplicate = make(owner, "&Duplicate", nullptr, QKeySequence(Qt::CTRL | Qt::Key_D));
+    a.invertSign = make(owner, "&Invert sign (+/-)", nullptr, QKeySequence(Qt::CTRL | Qt::Key_I));
+    a.deleteDuplicit = make(owner, "Delete D&uplicit");
+    a.deleteRedundant = make(owner, "Delete &Redundant");
+    a.mergeInconsistent = make(owner, "Merge Inconsistent");
+
+    a.viewModifiers = checkable(owner, "&Modifiers");
+    a.viewBasic = checkable(owner, "&Basic expressions");
+    a.viewSigned = checkable(owner, "&Signed basic expressions");
+    a.viewUser = checkable(owner, "&User expressions");
+    a.viewConnectives = checkable(owner, "&Connectives");
+    a.viewConnectives->setVisible(false);
+
+    a.cascade = make(owner, "&Cascade");
+    a.tileHorizontally = make(owner, "Tile &Horizontally");
+    a.tileVertically = make(owner, "Tile &Vertically");
+    a.minimizeAll = make(owner, "&Minimize All");
+    a.arrangeAll = make(owner, "&Arrange All");
+
+    a.helpContents = make(owner, "Contents...");
+    a.about = make(owner, "&About...");
+    return a;
+}
+
+}  // namespace zorv

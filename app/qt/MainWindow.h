@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTimer>
+#include <memory>
+
+#include "app/core/RecentFiles.h"
+#include "app/core/UntitledNames.h"
+#include "app/qt/MainActions.h"
+#include "app/qt/WorkbenchServices.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+namespace zorv {
+
+class CRuleBase;
+class InferenceUnitEditor;
+class WordToolBar;
+struct WordToolBarSpec;
+
+// The frame of the workbench ("Zorvix"): one child window per open rule base in a QMdiArea, the menus,
+// the tool bar with the memory label, the word toolbars, the recent files and the status line.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr const char* kCaption = "Zorvix";
+    enum class WordBar { basic, signedBasic, modifiers, connectives, user };
+
+    explicit MainWindow(WorkbenchServices services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Files to open at the first activation (command-line arguments); missing ones are skipped silently.
+    void setStartupFiles(const QStringList& paths) { startupFiles_ = paths; }
+    void openStartupFiles();
+
+    void newRuleBase();
+    void open();
+    // Opens path in a new editor, or shows why it cannot ("File not found: ", "Syntax error"). Paths that
+    // exist are entered into the recent files either way. Returns the new editor, or null.
+    InferenceUnitEditor* openPath(const QString& path);
+    // Opens the recent file stored under index.
+    void openRecent(int index);
+    // Closes every child window, the active one first; false when one refuses.
+    bool closeAllChildren();
+
+    InferenceUnitEditor* activeEditor() const;
+    QList<InferenceUnitEditor*> editors() const;
+    QMdiArea* mdiArea() const { return mdi_; }
+    const MainActions& actions() const { return actions_; }
+    QMenu* reopenMenu() const { return reopen_; }
+    QLabel* memoryLabel() const { return memory_; }
+    WordToolBar* wordToolBar(WordBar bar) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void createMenus();
+    void createToolBar();
+    void createWordToolBars();
+    void connectActions();
+    WordToolBar* addWordToolBar(const WordToolBarSpec& spec, QAction* viewItem);
+
+    InferenceUnitEditor* addEditor(std::unique_ptr<CRuleBase> unit, const QString& path, bool named);
+    void enterRecent(const QString& path);
+    void rebuildReopenMenu();
+    void updateActions();
+    void childClosed();
+    void insertWord(const QString& word, bool moveToNext);
+    void showHelp();
+    void refreshMemory();
+    template <typename Command>
+    void withEditor(Command&& command);
+
+    WorkbenchServices services_;
+    MainActions actions_;
+    RecentFiles recent_;
+    UntitledNames untitled_;
+    QMdiArea* mdi_;
+    QMenu* reopen_ = nullptr;
+    QLabel* memory_ = nullptr;
+    QTimer memoryTimer_;
+    QList<WordToolBar*> wordBars_;
+    QStringList startupFiles_;
+    bool firstActivation_ = true;
+};
+
+}  // namespace zorv

@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+
+namespace zorv {
+
+// Cut, copy and paste of text for whatever text control has the focus.
+class TextClipboard {
+public:
+    // Each returns false when widget is no text control.
+    static bool cut(QWidget* widget);
+    static bool copy(QWidget* widget);
+    static bool paste(QWidget* widget);
+};
+
+}  // namespace zorv

@@ -1,0 +1,73 @@
+#include "app/core/EditorCloseGuard.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "app/core/Prompter.h"
+
+namespace zorv {
+namespace {
+
+class ScriptedPrompter : public Prompter {
+public:
+    explicit ScriptedPrompter(PromptAnswer answer) : answer_(answer) {}
+    void show(const PromptMessage& message) override { shown.push_back(message); }
+    PromptAnswer ask(const PromptMessage& question, PromptButtons buttons) override {
+        asked.push_back(question);
+        lastButtons = buttons;
+        return answer_;
+    }
+
+    std::vector<PromptMessage> shown;
+    std::vector<PromptMessage> asked;
+    PromptButtons lastButtons = PromptButtons::yesNo;
+
+private:
+    PromptAnswer answer_;
+};
+
+TEST(EditorCloseGuard, UnmodifiedEditorClosesWithoutAQuestion) {
+    ScriptedPrompter prompter(PromptAnswer::cancel);
+    int saves = 0;
+    EXPECT_TRUE(EditorCloseGuard::mayClose(false, "/data/a.rb", prompter, [&] {
+        ++saves;
+        return SaveOutcome::saved;
+    }));
+    EXPECT_TRUE(prompter.asked.empty());
+    EXPECT_EQ(saves, 0);
+}
+
+TEST(EditorCloseGuard, AnswersAndSaveOutcomes) {
+    struct Case {
+        PromptAnswer answer;
+        SaveOutcome outcome;
+        bool closes;
+        int saves;
+    };
+    const Case cases[] = {
+        {PromptAnswer::yes, SaveOutcome::saved, true, 1},
+        // A save that did not happen must not throw the changes away.
+        {PromptAnswer::yes, SaveOutcome::cancelled, false, 1},
+        {PromptAnswer::yes, SaveOutcome::failed, false, 1},
+        {PromptAnswer::no, SaveOutcome::saved, true, 0},
+        {PromptAnswer::cancel, SaveOutcome::saved, false, 0},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompter prompter(c.answer);
+        int saves = 0;
+        const bool closes = EditorCloseGuard::mayClose(true, "/data/heater.rb", prompter, [&] {
+            ++saves;
+            return c.outcome;
+        });
+        EXPECT_EQ(closes, c.closes) << static_cast<int>(c.answer) << " " << static_cast<int>(c.outcome);
+        EXPECT_EQ(saves, c.saves);
+        ASSERT_EQ(prompter.asked.size(), 1u);
+        EXPECT_EQ(prompter.asked[0],
+                  (PromptMessage{"Do you want to save changes in heater.rb?", "Confirmation", PromptIcon::question}));
+        EXPECT_EQ(prompter.lastButtons, PromptButtons::yesNoCancel);
+    }
+}
+
+}  // namespace
+}  // namespace zorv

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "app/core/Prompter.h"
+#include "app/qt/EngineRuleBase.h"
+#include "app/qt/FileNameProvider.h"
+#include "app/qt/NewRuleBaseChooser.h"
+#include "app/qt/SettingsStore.h"
+#include "app/qt/VariableEditing.h"
+#include "app/qt/WorkbenchServices.h"
+#include "fuzzy/vocabulary/CLinguisticSettings.h"
+#include "rulebase/CFuzzyVariable.h"
+
+namespace zorv::test {
+
+// Records every box and answers questions from a queue (then with the fallback answer).
+class RecordingPrompter final : public Prompter {
+public:
+    void show(const PromptMessage& message) override { shown.push_back(message); }
+    PromptAnswer ask(const PromptMessage& question, PromptButtons buttons) override {
+        asked.push_back(question);
+        askedButtons.push_back(buttons);
+        if (answers.empty()) return fallback;
+        const PromptAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    std::vector<PromptMessage> shown;
+    std::vector<PromptMessage> asked;
+    std::vector<PromptButtons> askedButtons;
+    std::deque<PromptAnswer> answers;
+    PromptAnswer fallback = PromptAnswer::cancel;
+};
+
+// Answers the file dialogs from queues (cancel when empty) and remembers where they would have started.
+class ScriptedFileNames final : public FileNameProvider {
+public:
+    std::optional<QString> openRuleBaseName(const QString& initialPath) override {
+        openStarts.push_back(initialPath);
+        return next(openAnswers);
+    }
+    std::optional<QString> saveRuleBaseName(const QString& initialPath) override {
+        saveStarts.push_back(initialPath);
+        return next(saveAnswers);
+    }
+
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> saveAnswers;
+    std::vector<QString> openStarts;
+    std::vector<QString> saveStarts;
+
+private:
+    static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class FixedNewRuleBase final : public NewRuleBaseChooser {
+public:
+    std::optional<DescriptionType> chooseType() override { return type; }
+    std::optional<DescriptionType> type = DescriptionType::linguistic;
+};
+
+// Stands in for the variable dialog: records the calls; "Add" appends a copy of the input variable it is
+// told to copy from, "Edit" renames the variable when asked to.
+class FakeVariableEditing final : public VariableEditing {
+public:
+    bool addVariable(QWidget*, CRuleBase& unit, bool input, int copyFrom) override {
+        adds.push_back(copyFrom);
+        if (!accept) return false;
+        const CFuzzyVariable& source = unit.Variable(copyFrom);
+        auto settings = std::make_shared<CLinguisticSettings>(source.Settings().low(), source.Settings().high());
+        unit.AddAntecedent(CFuzzyVariable("Copy_" + source.Name(), settings, source.Discretization()),
+                           input ? copyFrom : ~copyFrom);
+        return true;
+    }
+    bool editVariable(QWidget*, CRuleBase& unit, int signedIndex) override {
+        edits.push_back(signedIndex);
+        if (!accept) return false;
+        if (!newName.empty()) unit.Variable(signedIndex).SetName(newName);
+        return true;
+    }
+
+    bool accept = true;
+    std::string newName;
+    std::vector<int> adds;
+    std::vector<int> edits;
+};
+
+// Every fake together, with a settings store in a temporary INI file.
+struct TestWorkbench {
+    TestWorkbench() : settings(SettingsStore::iniFile(dir.filePath(QStringLiteral("settings.ini")))) {}
+
+    WorkbenchServices services() { return {prompter, files, newRuleBase, variables, settings}; }
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    RecordingPrompter prompter;
+    ScriptedFileNames files;
+    FixedNewRuleBase newRuleBase;
+    FakeVariableEditing variables;
+    SettingsStore settings;
+};
+
+}  // namespace zorv::test
