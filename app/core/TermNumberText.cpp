@@ -57,11 +57,11 @@ std::string TermNumberText::Exact(double value) { return Formatted(value == 0.0 
 std::string TermNumberText::ThreeDigits(double value) { return Formatted(value == 0.0 ? 0.0 : value, 3); }
 
 std::string TermNumberText::RealError(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid floating point value";
+    return std::string("'").append(text).append("' is not a valid floating point value");
 }
 
 std::string TermNumberText::IntegerError(std::string_view text) {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    return std::string("'").append(text).append("' is not a valid integer value");
 }
 
 }  // namespace zorv

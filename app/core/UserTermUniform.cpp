@@ -18,7 +18,7 @@ UserTermUniformOutcome Refusal(const char* text) {
     return {{}, TermDialogMessage::Captioned(text, kWrongInput)};
 }
 
-std::string NameOf(int count, int j) { return "p" + std::to_string(count) + "_" + std::to_string(j); }
+std::string NameOf(int count, int j) { return std::string("p").append(std::to_string(count)).append("_").append(std::to_string(j)); }
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 
 #include "app/core/UnitMethodChoices.h"
-#include "app/qt/EngineRuleBase.h"
+#include "rulebase/CRuleBase.h"
 
 namespace zorv {
 namespace {

@@ -23,7 +23,7 @@
 #include "app/qt/EditorGeneralTab.h"
 #include "app/qt/EditorProgress.h"
 #include "app/qt/EditorVariablesTab.h"
-#include "app/qt/EngineRuleBase.h"
+#include "rulebase/CRuleBase.h"
 #include "app/qt/FileNameProvider.h"
 #include "app/qt/TextClipboard.h"
 #include "app/qt/VariableEditing.h"

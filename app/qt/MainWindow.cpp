@@ -19,7 +19,7 @@
 #include "app/core/RuleBaseOpener.h"
 #include "app/core/WordTables.h"
 #include "app/core/WorkbenchMessages.h"
-#include "app/qt/EngineRuleBase.h"
+#include "rulebase/CRuleBase.h"
 #include "app/qt/FileNameProvider.h"
 #include "app/qt/InferenceUnitEditor.h"
 #include "app/qt/NewRuleBaseChooser.h"

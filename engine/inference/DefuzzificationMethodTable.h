@@ -12,9 +12,9 @@ class CFuzzyDiscreteSet;
 
 // Reduces the conclusion of the unit's first succedent to a number in that succedent's context.
 using DefuzzifierFn = double (*)(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion);
-// The same, told where the conclusion's non-zero samples lie (as returned by the inference that made it),
-// so that the sums need not visit the zeros. The range must be right: samples outside it must be 0.
-using RangedDefuzzifierFn = double (*)(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange nonZero);
+// The same, told what the inference that made the conclusion knows about it (samples outside the range equal
+// range.outside), so that scans and sums need not visit those samples. The range must be right.
+using RangedDefuzzifierFn = double (*)(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
 
 // One row of the defuzzification method table.
 struct DefuzzificationMethodEntry {

@@ -25,7 +25,7 @@ void LayOutAntecedents(const CRuleBase& unit, InferenceScratch& s) {
 
 // For every slot, the rules that use it (counting sort by slot, so each list stays in rule order).
 void IndexRulesBySlot(InferenceScratch& s) {
-    s.slotRuleBegin.assign(s.slots.size() + 1, 0);
+    s.slotRuleBegin.assign(s.degreeSlots.size() + 1, 0);
     for (const int slot : s.ruleSlots) ++s.slotRuleBegin[static_cast<std::size_t>(slot) + 1];
     for (std::size_t i = 1; i < s.slotRuleBegin.size(); ++i) s.slotRuleBegin[i] += s.slotRuleBegin[i - 1];
     s.slotRules.assign(s.ruleSlots.size(), 0);
@@ -38,21 +38,21 @@ void IndexRulesBySlot(InferenceScratch& s) {
 
 // One slot per distinct (antecedent, pool cell) pair, in order of first use.
 void LayOutSlots(const CRuleBase& unit, InferenceScratch& s) {
-    s.slots.clear();
+    s.degreeSlots.clear();
     s.ruleSlots.assign(static_cast<std::size_t>(s.ruleCount) * static_cast<std::size_t>(s.antecedentCount), 0);
     std::map<std::pair<int, int>, int> slotOf;
     for (int k = 0; k < s.antecedentCount; ++k) {
         const std::vector<int>& cells = unit.CellIndex(k);
         for (int r = 0; r < s.ruleCount; ++r) {
             const int pool = cells[static_cast<std::size_t>(r)];
-            auto [it, inserted] = slotOf.try_emplace({k, pool}, static_cast<int>(s.slots.size()));
-            if (inserted) s.slots.push_back({dynamic_cast<const CFuzValue*>(unit.PoolCell(pool)), k});
+            auto [it, inserted] = slotOf.try_emplace({k, pool}, static_cast<int>(s.degreeSlots.size()));
+            if (inserted) s.degreeSlots.push_back({dynamic_cast<const CFuzValue*>(unit.PoolCell(pool)), k});
             s.ruleSlots[static_cast<std::size_t>(r) * static_cast<std::size_t>(s.antecedentCount) +
                         static_cast<std::size_t>(k)] = it->second;
         }
     }
     s.slotBegin.assign(static_cast<std::size_t>(s.antecedentCount) + 1, 0);
-    for (const DegreeSlot& slot : s.slots) ++s.slotBegin[static_cast<std::size_t>(slot.antecedent) + 1];
+    for (const DegreeSlot& slot : s.degreeSlots) ++s.slotBegin[static_cast<std::size_t>(slot.antecedent) + 1];
     for (std::size_t k = 1; k < s.slotBegin.size(); ++k) s.slotBegin[k] += s.slotBegin[k - 1];
     IndexRulesBySlot(s);
 }
@@ -99,7 +99,7 @@ void LayOutConclusion(const CRuleBase& unit, InferenceScratch& s) {
 void SizeWorkBuffers(InferenceScratch& s) {
     const auto rules = static_cast<std::size_t>(s.ruleCount);
     const auto antecedents = static_cast<std::size_t>(s.antecedentCount);
-    s.slotDegree.assign(s.slots.size(), 0.0);
+    s.slotDegree.assign(s.degreeSlots.size(), 0.0);
     s.ruleDegree.assign(rules, 0.0);
     s.active.clear();
     s.active.reserve(rules);

@@ -60,7 +60,7 @@ public:
     bool symmetric = false;
     std::vector<AntecedentContext> contexts;      // per antecedent
     std::vector<int> discretizations;             // per antecedent
-    std::vector<DegreeSlot> slots;
+    std::vector<DegreeSlot> degreeSlots;
     std::vector<int> ruleSlots;                   // ruleSlots[r * antecedentCount + k]
     std::vector<int> slotBegin;                   // slots of antecedent k: [slotBegin[k], slotBegin[k + 1])
     std::vector<int> slotRuleBegin;               // rules using slot i: slotRules[slotRuleBegin[i] ..

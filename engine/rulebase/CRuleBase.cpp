@@ -10,6 +10,7 @@
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/filter/FTInferenceFilter.h"
 #include "rulebase/CFuzValue.h"
 #include "rulebase/CLinCValue.h"
 #include "rulebase/CRuleBaseReader.h"

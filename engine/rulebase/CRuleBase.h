@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,6 +23,7 @@
 namespace zorv {
 
 class CSettings;
+class FTInferenceFilter;
 
 // A rule base ("inference unit"): input (antecedent) and output (succedent) variables, the rules as rows of
 // expression cells interned in a shared pool, the chosen inference and defuzzification methods, and the
@@ -151,8 +154,26 @@ public:
     const DefuzzificationMethodEntry& DefuzzificationMethod() const { return *defuzzificationMethod_; }
     void SetDefuzzificationMethod(const DefuzzificationMethodEntry& method) { defuzzificationMethod_ = &method; }
 
+    // --- F-transform filter -------------------------------------------------------------------------------
+    // Progress of a filter rebuild: (samples evaluated, all samples), reported on the calling thread.
+    using FilterProgress = std::function<void(int done, int total)>;
+
     bool UseFuzzyFilter() const { return useFuzzyFilter_; }
-    void SetUseFuzzyFilter(bool use) { useFuzzyFilter_ = use; }
+    // Stores the switch (file key UseFuzzyFilter); nothing happens when it is unchanged. Switching it on
+    // rebuilds the filter; switching it off keeps the filter as it is. Setting the switch never fails: when
+    // the rebuild is refused (see RebuildFilter) the switch stays on as set, the filter is left as it was,
+    // and the refusal's message is returned (the filtered evaluation refuses likewise until a rebuild
+    // succeeds). None otherwise.
+    std::optional<std::string> SetUseFuzzyFilter(bool use, const FilterProgress& progress = {});
+    // Fits the filter to the unit's current response: rebuilds the filter, or makes the first one. Leaves the
+    // unit's input buffer and fired flags as after evaluating the last sample. Throws ERefused when the
+    // rebuild would take too many inferences or cannot be fitted; the filter is then left as it was.
+    void RebuildFilter(const FilterProgress& progress = {});
+    // The output through the filter, for one input per antecedent. The filter is built first when the unit
+    // has none, or none for its current number of antecedents (ERefused as for RebuildFilter).
+    double EvaluateFiltered(const double* inputs);
+    // The filter, null until it is first built.
+    const FTInferenceFilter* Filter() const { return filter_.get(); }
 
     double PerceptionUpper() const { return perceptionUpper_; }
     double PerceptionLower() const { return perceptionLower_; }
@@ -187,6 +208,7 @@ private:
     void RenumberOwnersAfterDelete(int deleted);
     void ComputeSpecificity();
 
+    std::unique_ptr<FTInferenceFilter> filter_;
     bool useFuzzyFilter_ = false;
     std::string description_;
     std::string name_ = "Default name";

@@ -116,7 +116,9 @@ void CRuleBaseWriter::WriteUserTerms(std::string& out, const CFuzzyVariable& var
         const auto& term = terms[i];
         const auto& set = dynamic_cast<const CFuzzyParamSet&>(*term.element);
         Line(out, " UserTerm");
-        Line(out, "  name=" + term.shortName + (term.longName.empty() ? "" : ", " + term.longName));
+        std::string names = "  name=" + term.shortName;
+        if (!term.longName.empty()) names.append(", ").append(term.longName);
+        Line(out, names);
         Line(out, "  type=" + std::string(set.typeName()));
         std::string parameters = "  parameters=";
         for (const double p : set.params()) parameters += " " + Number(p);

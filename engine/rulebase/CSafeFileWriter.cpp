@@ -35,7 +35,9 @@ std::FILE* CreateTemporary(const fs::path& target, fs::path& temporary) {
     std::mt19937_64 random(seed());
     const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
     for (int attempt = 0; attempt < 32; ++attempt) {
-        temporary = directory / ("." + target.filename().string() + ".tmp" + std::to_string(random() % 1000000007u));
+        const std::string name = std::string(".").append(target.filename().string()).append(".tmp").append(
+            std::to_string(random() % 1000000007u));
+        temporary = directory / name;
         if (std::FILE* file = std::fopen(temporary.c_str(), "wbx")) return file;
         if (errno != EEXIST) return nullptr;
     }

@@ -54,7 +54,7 @@ std::string applyWord(const CBasicSettings& vocabulary, std::string_view cell, s
         return std::string(cell);  // a compound expression, a number, "undef" or "ignor" takes no word
     }
     // "+" is kept: on a symmetric context "+ze" and "ze" are different sets.
-    return d.sign > 0 ? "+" + d.abbreviated() : d.abbreviated();
+    return d.sign > 0 ? std::string("+").append(d.abbreviated()) : d.abbreviated();
 }
 
 }  // namespace zorv

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/core/Prompter.h"
-#include "app/qt/EngineRuleBase.h"
+#include "rulebase/CRuleBase.h"
 #include "app/qt/FileNameProvider.h"
 #include "app/qt/NewRuleBaseChooser.h"
 #include "app/qt/SettingsStore.h"

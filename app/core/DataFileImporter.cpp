@@ -1,0 +1,128 @@
+#include "app/core/DataFileImporter.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "app/core/DataNumberFormat.h"
+
+namespace zorv {
+
+namespace {
+
+bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+DataImportResult CannotOpen(const std::filesystem::path& path, const std::string& why) {
+    return {DataImportResult::Status::kCannotOpen, 0, "cannot open data file " + path.string() + ": " + why};
+}
+
+}  // namespace
+
+DataImportResult DataFileImporter::ImportFile(const std::filesystem::path& path, DataGrid& grid) const {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return CannotOpen(path, "it is a directory");
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return CannotOpen(path, std::filesystem::exists(path, error) ? "permission denied or unreadable"
+                                                                     : "no such file");
+    }
+    return Import(in, grid);
+}
+
+DataImportResult DataFileImporter::Import(std::istream& in, DataGrid& grid) const {
+    DataImportResult result;
+    BoundedLineReader reader(in, limits_.maxLineBytes);
+    std::string line;
+    grid.ClearDataRows();
+    if (!SkipHeaderLines(reader, line, result)) {
+        return result;
+    }
+    std::size_t cellBytes = 0;
+    for (;;) {
+        if (result.rows >= limits_.maxRows) {
+            result.status = DataImportResult::Status::kPartial;
+            result.reason = "more than " + std::to_string(limits_.maxRows) + " data rows";
+            break;
+        }
+        const int row = DataGrid::kHeaderRows + result.rows;
+        if (result.rows > 0) {
+            grid.AppendRow();
+        }
+        cellBytes += FillRow(line, row, grid);
+        ++result.rows;
+        if (cellBytes > limits_.maxCellBytes) {
+            result.status = DataImportResult::Status::kPartial;
+            result.reason = "more than " + std::to_string(limits_.maxCellBytes) + " bytes of cell text";
+            break;
+        }
+        const auto status = reader.Next(line);
+        if (status != BoundedLineReader::Status::kLine) {
+            StopReason(status, reader, result);
+            break;
+        }
+    }
+    return result;
+}
+
+// Reads up to the first line that begins with a number; false when the input ends before it.
+bool DataFileImporter::SkipHeaderLines(BoundedLineReader& reader, std::string& line,
+                                       DataImportResult& result) const {
+    for (;;) {
+        const auto status = reader.Next(line);
+        if (status != BoundedLineReader::Status::kLine) {
+            StopReason(status, reader, result);
+            return false;
+        }
+        if (DataNumberFormat::BeginsWithNumber(line)) {
+            return true;
+        }
+    }
+}
+
+void DataFileImporter::StopReason(BoundedLineReader::Status status, const BoundedLineReader& reader,
+                                  DataImportResult& result) const {
+    const std::string lineNumber = std::to_string(reader.LineNumber());
+    switch (status) {
+        case BoundedLineReader::Status::kLine:
+        case BoundedLineReader::Status::kEnd:
+            return;
+        case BoundedLineReader::Status::kTooLong:
+            result.reason = "line " + lineNumber + " is longer than " + std::to_string(reader.MaxLineBytes()) +
+                            " bytes";
+            break;
+        case BoundedLineReader::Status::kReadError:
+            result.reason = "read error after line " + lineNumber;
+            break;
+    }
+    result.status = DataImportResult::Status::kPartial;
+}
+
+std::size_t DataFileImporter::FillRow(std::string_view line, int row, DataGrid& grid) const {
+    grid.SetCell(row, 0, std::to_string(row - DataGrid::kHeaderRows + 1) + ".");
+    std::size_t bytes = 0;
+    std::size_t pos = 0;
+    for (int column = 1; column <= inputCount_ + 1; ++column) {
+        while (pos < line.size() && IsSpace(line[pos])) {
+            ++pos;
+        }
+        if (pos == line.size()) {
+            break;
+        }
+        const std::size_t start = pos;
+        while (pos < line.size() && !IsSpace(line[pos])) {
+            ++pos;
+        }
+        std::string token(line.substr(start, pos - start));
+        for (char& c : token) {
+            if (c == ',') {
+                c = '.';
+            }
+        }
+        bytes += token.size();
+        grid.SetCell(row, column, std::move(token));
+    }
+    return bytes;
+}
+
+}  // namespace zorv

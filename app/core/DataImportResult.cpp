@@ -1,0 +1,17 @@
+#include "app/core/DataImportResult.h"
+
+namespace zorv {
+
+std::string DataImportResult::Message() const {
+    switch (status) {
+        case Status::kComplete:
+            return std::to_string(rows) + " rows succesfully imported";
+        case Status::kPartial:
+            return std::to_string(rows) + " rows succesfully imported, remaining skipped!";
+        case Status::kCannotOpen:
+            break;
+    }
+    return reason;
+}
+
+}  // namespace zorv

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+namespace zorv {
+
+class CRuleBase;
+
+// The fired-rules text of the test window after an evaluation:
+//   Number of fired rules: 2
+//   Rule 1: sm & me --> ve bi
+//   Rule 4: me & sm --> ml bi
+// Rules are numbered from 1; each line joins the rule's input texts with " & ", then " --> " and its
+// output texts joined the same way. Every line ends with a line break.
+class FiredRulesText {
+public:
+    static std::string Of(const CRuleBase& unit);
+    static std::string RuleLine(const CRuleBase& unit, int rule);
+};
+
+}  // namespace zorv

@@ -1,0 +1,115 @@
+#include "cli/AnalyseCommand.h"
+
+#include "cli/ArgumentCursor.h"
+#include "cli/CliError.h"
+#include "cli/InputNumber.h"
+#include "cli/RuleBaseLoader.h"
+#include "rulebase/CRuleBase.h"
+#include "rulebase/analysis/RulesInfo.h"
+
+namespace zorv::cli {
+
+namespace {
+
+constexpr std::string_view kSummary = "show duplicate, inconsistent and redundant rules";
+
+constexpr std::string_view kHelp =
+    R"(Usage: zorv analyse FILE.rb
+
+Analyses the rules of a rule base as the rules grid of the workbench does and prints one line per
+rule, the fields separated by tabs:
+  NUMBER  CELL...  GROUP  INCONSISTENCY  REDUNDANT-SUC  REDUNDANT-ANT
+NUMBER counts the rules from 1 in the order of the file, with "#" in front for a disabled rule;
+the cells are the rule's expressions, inputs first, then outputs. The four analysis fields are
+empty when the rule takes no part in that analysis:
+  Group          "same as 3., 7.": the rule's duplicates (the first rule of a group shows them)
+  Inconsistency  "with 2., 5.": rules with the same antecedents and another conclusion
+  Redundant suc  "with 4": an inconsistent rule whose conclusion is wider than that of rule 4
+  Redundant ant  "wrt 1, 6": rules with the same conclusion whose antecedents cover this rule's
+A first line names the columns: "rule", the variable names and the four analysis titles.
+
+Options:
+  -h, --help  shows this text
+
+Exit status:
+  0  analysed
+  1  the rule base file is wrong
+  2  the command line cannot be understood, or the file cannot be opened
+
+Example:
+  zorv analyse examples/heater.rb
+)";
+
+int reportError(std::ostream& err, const CliError& error) {
+    err << "error: " << error.what() << '\n';
+    if (error.code() == kUsage) err << "Try 'zorv analyse --help'.\n";
+    return error.code();
+}
+
+}  // namespace
+
+std::string_view AnalyseCommand::summary() const { return kSummary; }
+std::string_view AnalyseCommand::help() const { return kHelp; }
+
+std::string AnalyseCommand::parse(const std::vector<std::string>& args, bool& help) {
+    ArgumentCursor cursor(args);
+    std::vector<std::string> files;
+    bool optionsEnded = false;
+    while (!cursor.done()) {
+        const std::string& arg = cursor.next();
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
+            help = true;
+            return {};
+        } else if (!optionsEnded && looksLikeOption(arg)) {
+            throw CliError::usage("unknown option '" + arg + "'");
+        } else {
+            files.push_back(arg);
+        }
+    }
+    if (files.size() != 1) throw CliError::usage("analyse takes one rule base file");
+    return files.front();
+}
+
+int AnalyseCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    try {
+        bool help = false;
+        const std::string file = parse(args, help);
+        if (help) {
+            out << kHelp;
+            return kSuccess;
+        }
+        const auto unit = RuleBaseLoader::load(file, err);
+        out << report(*unit);
+        return kSuccess;
+    } catch (const RuleBaseSyntaxError& error) {
+        err << error.what() << '\n';
+        return error.code();
+    } catch (const CliError& error) {
+        return reportError(err, error);
+    }
+}
+
+std::string AnalyseCommand::report(const CRuleBase& unit) {
+    std::string text = "rule";
+    for (int k = 0; k < unit.AntecedentCount(); ++k) text += '\t' + unit.VariableName(k);
+    for (int k = 0; k < unit.SuccedentCount(); ++k) text += '\t' + unit.VariableName(~k);
+    for (const auto column : {RulesInfoColumn::group, RulesInfoColumn::inconsistency, RulesInfoColumn::redundantSuc,
+                              RulesInfoColumn::redundantAnt}) {
+        text += '\t';
+        text += RulesInfo::title(column);
+    }
+    text += '\n';
+    const std::vector<RuleInfo> infos = RulesInfo::compute(unit);
+    const std::vector<RuleRow> rules = unit.Rules();
+    for (std::size_t r = 0; r < rules.size(); ++r) {
+        text += (rules[r].enabled ? "" : "#") + std::to_string(r + 1);
+        for (const std::string& cell : rules[r].texts) text += '\t' + cell;
+        for (const std::string& info : infos[r].texts) text += '\t' + info;
+        text += '\n';
+    }
+    return text;
+}
+
+}  // namespace zorv::cli

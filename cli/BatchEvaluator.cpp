@@ -1,0 +1,167 @@
+#include "cli/BatchEvaluator.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <exception>
+
+#include "cli/InputNumber.h"
+#include "rulebase/CRuleBase.h"
+
+namespace zorv::cli {
+
+namespace {
+
+constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+// The shortest text of a double takes at most 24 characters.
+constexpr std::size_t kMaxNumberText = 32;
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A number filling [begin, end): the fast path for plain numbers, the general reader for the rest
+// (a "," decimal mark, a "+" sign).
+bool readNumber(const char* begin, const char* end, double& value) {
+    const auto [next, ec] = std::from_chars(begin, end, value, std::chars_format::general);
+    if (ec == std::errc() && next == end) {
+        return std::isfinite(value);
+    }
+    const auto general = parseInputNumber(std::string_view(begin, static_cast<std::size_t>(end - begin)));
+    if (!general) {
+        return false;
+    }
+    value = *general;
+    return true;
+}
+
+std::string shown(std::string_view token) {
+    constexpr std::size_t kShown = 40;
+    return token.size() > kShown ? std::string(token.substr(0, kShown)) + "..." : std::string(token);
+}
+
+}  // namespace
+
+BatchEvaluator::BatchEvaluator(CRuleBase& unit, bool filtered)
+    : unit_(unit), filtered_(filtered), inputs_(static_cast<std::size_t>(unit.AntecedentCount())), output_(kChunkBytes + kMaxNumberText) {
+    for (int k = 0; k < unit.AntecedentCount(); ++k) {
+        low_.push_back(unit.ContextLow(k));
+        high_.push_back(unit.ContextHigh(k));
+    }
+}
+
+BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out) {
+    Outcome outcome;
+    std::vector<char> buffer(kChunkBytes + kMaxLineBytes + 1);
+    std::size_t have = 0;
+    for (;;) {
+        in.read(buffer.data() + have, static_cast<std::streamsize>(kChunkBytes));
+        const auto got = static_cast<std::size_t>(in.gcount());
+        have += got;
+        const bool atEnd = got == 0;
+        std::size_t start = 0;
+        for (;;) {
+            const void* found = std::memchr(buffer.data() + start, '\n', have - start);
+            const std::size_t stop = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer.data())
+                                           : (atEnd && start < have ? have : std::string_view::npos);
+            if (stop == std::string_view::npos) {
+                break;
+            }
+            if (!evaluateLine(std::string_view(buffer.data() + start, stop - start), outcome)) {
+                flush(out);
+                return outcome;
+            }
+            start = std::min(stop + 1, have);
+            if (outputSize_ >= kChunkBytes) {
+                flush(out);
+            }
+        }
+        if (atEnd) {
+            break;
+        }
+        have -= start;
+        if (have > kMaxLineBytes) {
+            outcome.error = lineError(outcome.rows + 1, "longer than " + std::to_string(kMaxLineBytes) + " bytes");
+            break;
+        }
+        std::memmove(buffer.data(), buffer.data() + start, have);
+    }
+    flush(out);
+    if (in.bad() && outcome.error.empty()) {
+        outcome.error = "read error after line " + std::to_string(outcome.rows);
+    }
+    return outcome;
+}
+
+bool BatchEvaluator::evaluateLine(std::string_view line, Outcome& outcome) {
+    if (line.size() > kMaxLineBytes) {
+        outcome.error = lineError(outcome.rows + 1, "longer than " + std::to_string(kMaxLineBytes) + " bytes");
+        return false;
+    }
+    if (!parseLine(line, outcome)) {
+        return false;
+    }
+    try {
+        appendOutput(filtered_ ? unit_.EvaluateFiltered(inputs_.data()) : unit_.Evaluate(inputs_.data()));
+    } catch (const std::exception& refused) {
+        outcome.error = lineError(outcome.rows + 1, refused.what());
+        return false;
+    }
+    ++outcome.rows;
+    return true;
+}
+
+bool BatchEvaluator::parseLine(std::string_view line, Outcome& outcome) {
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    std::size_t count = 0;
+    for (;;) {
+        while (p != end && isBlank(*p)) {
+            ++p;
+        }
+        if (p == end) {
+            break;
+        }
+        const char* const token = p;
+        while (p != end && !isBlank(*p)) {
+            ++p;
+        }
+        double value = 0.0;
+        if (count < inputs_.size()) {
+            if (!readNumber(token, p, value)) {
+                std::string message(1, '\'');
+                message += shown(std::string_view(token, static_cast<std::size_t>(p - token)));
+                message += "' is not a finite number";
+                outcome.error = lineError(outcome.rows + 1, message);
+                return false;
+            }
+            const double clamped = std::clamp(value, low_[count], high_[count]);
+            outcome.clamped += clamped != value ? 1 : 0;
+            inputs_[count] = clamped;
+        }
+        ++count;
+    }
+    if (count != inputs_.size()) {
+        outcome.error = lineError(outcome.rows + 1, "expected " + std::to_string(inputs_.size()) + " input values, found " +
+                                                        std::to_string(count));
+        return false;
+    }
+    return true;
+}
+
+void BatchEvaluator::appendOutput(double value) {
+    char* const at = output_.data() + outputSize_;
+    const auto written = std::to_chars(at, at + kMaxNumberText - 1, value);
+    *written.ptr = '\n';
+    outputSize_ = static_cast<std::size_t>(written.ptr + 1 - output_.data());
+}
+
+void BatchEvaluator::flush(std::ostream& out) {
+    out.write(output_.data(), static_cast<std::streamsize>(outputSize_));
+    outputSize_ = 0;
+}
+
+std::string BatchEvaluator::lineError(long long line, const std::string& message) const {
+    return "line " + std::to_string(line) + ": " + message;
+}
+
+}  // namespace zorv::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/Command.h"
+
+namespace zorv::cli {
+
+// "zorv check": reads and compiles a rule base file and prints its summary, or the syntax error that
+// stops it.
+class CheckCommand : public Command {
+public:
+    std::string_view name() const override { return "check"; }
+    std::string_view summary() const override;
+    std::string_view help() const override;
+
+    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+};
+
+}  // namespace zorv::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli/Command.h"
+#include "cli/ExprOptions.h"
+
+namespace zorv::cli {
+
+// "zorv expr": reads one expression in a vocabulary and shows its canonical text, its form, its
+// specificity and its membership function on a grid (or, in the linc vocabulary, the coefficients of
+// a linear form).
+class ExprCommand : public Command {
+public:
+    std::string_view name() const override { return "expr"; }
+    std::string_view summary() const override;
+    std::string_view help() const override;
+
+    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+
+private:
+    int runFuzzy(const ExprOptions& options, std::ostream& out, std::ostream& err) const;
+    int runLinear(const ExprOptions& options, std::ostream& out, std::ostream& err) const;
+};
+
+}  // namespace zorv::cli

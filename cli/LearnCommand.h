@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/Command.h"
+#include "rulebase/learning/LearningMode.h"
+
+namespace zorv {
+class CRuleBase;
+class LearningRows;
+class RuleLearning;
+struct LearningOutcome;
+}  // namespace zorv
+
+namespace zorv::cli {
+
+// "zorv learn": rule learning from a data file (Approx learning or pentatomy), as the data table's Learn
+// commands do it: writes the ".rules" file beside the data file and, with -o, the learned rule base.
+class LearnCommand : public Command {
+public:
+    std::string_view name() const override { return "learn"; }
+    std::string_view summary() const override;
+    std::string_view help() const override;
+
+    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+
+private:
+    struct Arguments {
+        bool help = false;
+        std::string ruleBase;
+        std::string data;
+        std::optional<LearningMode> mode;
+        std::optional<std::string> output;
+    };
+
+    static Arguments parse(const std::vector<std::string>& args);
+    static void setMode(Arguments& arguments, LearningMode mode);
+    // Runs the learning with a progress bar; the rules grid is the unit's rules.
+    static LearningOutcome learn(const Arguments& arguments, const RuleLearning& learning, const LearningRows& rows,
+                                 const CRuleBase& unit, std::ostream& err);
+    static void reportDropped(const LearningOutcome& outcome, std::ostream& err);
+};
+
+}  // namespace zorv::cli

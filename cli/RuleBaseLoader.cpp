@@ -1,0 +1,67 @@
+#include "cli/RuleBaseLoader.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "rulebase/CRuleBase.h"
+
+namespace zorv::cli {
+
+namespace {
+
+// Context lines can be anything the file holds; a report shows this much of one.
+constexpr std::size_t kMaxContextShown = 200;
+
+}  // namespace
+
+std::unique_ptr<CRuleBase> RuleBaseLoader::load(const std::string& path, std::ostream& diagnostics) {
+    checkReadable(path);
+    try {
+        return CRuleBase::Load(path, diagnostics);
+    } catch (const ESyntax& error) {
+        throw RuleBaseSyntaxError(syntaxErrorReport(path, error));
+    }
+}
+
+void RuleBaseLoader::checkReadable(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        throw CliError::usage("cannot open " + path + ": no such file");
+    }
+    if (std::filesystem::is_directory(path, error)) {
+        throw CliError::usage("cannot open " + path + ": it is a directory");
+    }
+    if (!std::ifstream(path, std::ios::binary)) {
+        throw CliError::usage("cannot open " + path + ": permission denied or unreadable");
+    }
+}
+
+std::string RuleBaseLoader::syntaxErrorReport(const std::string& path, const ESyntax& error) {
+    std::string report = path + ": Syntax error: " + error.message();
+    if (error.text()) {
+        const std::string line = firstLine(*error.text());
+        if (!line.empty()) {
+            report += "\n" + line;
+        }
+    }
+    return report;
+}
+
+// The first line of a context, shortened and with control bytes shown as "?".
+std::string RuleBaseLoader::firstLine(const std::string& text) {
+    std::string line;
+    for (const char c : text) {
+        if (c == '\n' || c == '\r') {
+            break;
+        }
+        if (line.size() == kMaxContextShown) {
+            line += "...";
+            break;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        line += (byte < 32 || byte == 127) && c != '\t' ? '?' : c;
+    }
+    return line;
+}
+
+}  // namespace zorv::cli

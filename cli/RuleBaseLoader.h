@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "cli/CliError.h"
+#include "fuzzy/expression/ESyntax.h"
+
+namespace zorv {
+class CRuleBase;
+}
+
+namespace zorv::cli {
+
+// A rule base file the reader refused; what() is the whole report, printed as it is (no "error: ").
+class RuleBaseSyntaxError : public CliError {
+public:
+    explicit RuleBaseSyntaxError(const std::string& report) : CliError(kBadInput, report) {}
+};
+
+// Opens a rule base file for a command. A file that cannot be opened throws a usage CliError
+// ("cannot open FILE: ..."); a file the reader refuses throws a RuleBaseSyntaxError whose text is
+//   FILE: Syntax error: MESSAGE
+//   <the first line of the error's context>
+// Warnings of the reader (a corrected rule count) go to `diagnostics`.
+class RuleBaseLoader {
+public:
+    static std::unique_ptr<CRuleBase> load(const std::string& path, std::ostream& diagnostics);
+
+    // The text above for a syntax error of the file.
+    static std::string syntaxErrorReport(const std::string& path, const ESyntax& error);
+
+private:
+    static void checkReadable(const std::string& path);
+    static std::string firstLine(const std::string& text);
+};
+
+}  // namespace zorv::cli

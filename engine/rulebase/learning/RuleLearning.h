@@ -1,0 +1,71 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "ftransform/command/ProgressReporter.h"
+#include "rulebase/RuleRow.h"
+#include "rulebase/learning/LearnedRule.h"
+#include "rulebase/learning/LearningMode.h"
+#include "rulebase/learning/LearningOutcome.h"
+
+namespace zorv {
+
+class CRuleBase;
+class LearningRows;
+
+// Learns rules from data rows: every readable row becomes one rule whose cells describe the row's values
+// (ValueDescriber), appended after the rules carried over from the rules grid.
+//
+// A run:
+//   1. (pentatomy) replaces every variable's user terms by the pentatomy terms (PentatomyTerms);
+//   2. carries over the grid rows that have no empty cell, as they stand;
+//   3. appends a rule for every data row whose values can all be read and described (each value clamped
+//      into its own variable's context and described in that variable's vocabulary);
+//   4. leaves out, and reports, every rule with a cell that does not compile with the vocabularies as they
+//      now are, so that the rule base never holds a rule it cannot compile;
+//   5. writes the ".rules" file (a failure to write it changes nothing else);
+//   6. replaces the rule base's rules by the list.
+// Approx learning is refused when an input variable has linear settings or no user terms; pentatomy when
+// the rule base is not linguistic or a variable's vocabulary is not linguistic; both when there is no
+// input or no output variable. A refused run changes nothing.
+class RuleLearning {
+public:
+    using Progress = ProgressReporter::Callback;
+
+    RuleLearning(CRuleBase& unit, LearningMode mode) : unit_(unit), mode_(mode) {}
+
+    // Why the run cannot start, or none.
+    std::optional<std::string> refusal() const;
+
+    // gridRows: the rules grid, top to bottom; data: one value per variable a row; rulesFile: where the
+    // rule list is written (RulesFile::pathFor). Progress counts the data rows.
+    LearningOutcome run(std::span<const RuleRow> gridRows, const LearningRows& data,
+                        const std::filesystem::path& rulesFile, const Progress& progress = {}) const;
+
+private:
+    // Where a rule of the list comes from: a grid row or a data row (0-based).
+    struct Origin {
+        bool learned = false;
+        int row = 0;
+    };
+
+    std::optional<std::string> approxRefusal() const;
+    std::optional<std::string> pentatomyRefusal() const;
+    void carryOver(std::span<const RuleRow> gridRows, std::vector<LearnedRule>& rules,
+                   std::vector<Origin>& origins) const;
+    int learn(const LearningRows& data, std::vector<LearnedRule>& rules, std::vector<Origin>& origins,
+              const Progress& progress) const;
+    std::optional<LearnedRule> learnRow(const LearningRows& data, int row, std::vector<double>& values) const;
+    int dropFaulty(std::vector<LearnedRule>& rules, const std::vector<Origin>& origins,
+                   std::vector<std::string>& dropped) const;
+    void install(std::vector<LearnedRule> rules) const;
+
+    CRuleBase& unit_;
+    LearningMode mode_;
+};
+
+}  // namespace zorv

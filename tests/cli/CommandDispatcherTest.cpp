@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CommandDispatcher.h"
+#include "cli/ExitCode.h"
+
+namespace zorv::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome zorv(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = CommandDispatcher().run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(CommandDispatcher, HelpListsTheCommandsOnTheStandardOutput) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"help"}}) {
+        const Outcome o = zorv(args);
+        EXPECT_EQ(o.status, kSuccess);
+        EXPECT_NE(o.out.find("Usage: zorv <command>"), std::string::npos);
+        EXPECT_NE(o.out.find("  expr "), std::string::npos);
+        EXPECT_TRUE(o.err.empty());
+    }
+}
+
+TEST(CommandDispatcher, HelpOfOneCommandEqualsItsOwnHelp) {
+    const Outcome viaHelp = zorv({"help", "expr"});
+    const Outcome viaOption = zorv({"expr", "--help"});
+    EXPECT_EQ(viaHelp.status, kSuccess);
+    EXPECT_EQ(viaOption.status, kSuccess);
+    EXPECT_EQ(viaHelp.out, viaOption.out);
+    EXPECT_NE(viaHelp.out.find("Usage: zorv expr"), std::string::npos);
+}
+
+struct UsageCase {
+    std::vector<std::string> args;
+    const char* errPart;
+};
+
+class DispatcherUsage : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(DispatcherUsage, IsAUsageError) {
+    const Outcome o = zorv(GetParam().args);
+    EXPECT_EQ(o.status, kUsage);
+    EXPECT_TRUE(o.out.empty());
+    EXPECT_NE(o.err.find(GetParam().errPart), std::string::npos) << o.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DispatcherUsage,
+    ::testing::Values(UsageCase{{}, "Usage: zorv <command>"}, UsageCase{{"nope"}, "error: unknown command 'nope'"},
+                      UsageCase{{"--bogus"}, "error: unknown option '--bogus'"},
+                      UsageCase{{"help", "nope"}, "error: unknown command 'nope'"},
+                      UsageCase{{"help", "expr", "extra"}, "error: help takes at most one command name"},
+                      UsageCase{{""}, "error: unknown command ''"}));
+
+}  // namespace
+}  // namespace zorv::cli

@@ -1,0 +1,140 @@
+// "zorv compute": the data table run from the command line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/ComputeCommand.h"
+#include "cli/ExitCode.h"
+#include "cli/NumberText.h"
+#include "rulebase/CRuleBase.h"
+
+namespace zorv::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome compute(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = ComputeCommand().run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string example(const char* name) { return std::string(ZORV_SOURCE_DIR) + "/examples/" + name; }
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+class ComputeCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("zorv-compute-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string write(const std::string& name, const std::string& text) const {
+        const auto path = folder_ / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(ComputeCommandTest, PrintsEveryRowAndTheLargestError) {
+    const std::string data = write("d.txt", "indoor outdoor power\n12 -20 95\n20,5 -5 40\n5 -30 100\n");
+    const Outcome o = compute({example("heater.rb"), data, "--ling-approx"});
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    EXPECT_EQ(o.err, data + ": 3 rows succesfully imported\n");
+    const auto unit = CRuleBase::Load(example("heater.rb"));
+    const double row1[] = {12, -20};
+    const double row2[] = {20.5, -5};
+    const double row3[] = {10, -25};  // clamped
+    const double v1 = unit->Evaluate(row1);
+    const double v2 = unit->Evaluate(row2);
+    const double v3 = unit->Evaluate(row3);
+    const auto lines = linesOf(o.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "12\t-20\t95\t" + shortestText(v1) + "\textremely big");
+    EXPECT_EQ(lines[1].substr(0, lines[1].rfind('\t')), "20.5\t-5\t40\t" + shortestText(v2));
+    EXPECT_EQ(lines[2].substr(0, lines[2].rfind('\t')), "5\t-30\t100\t" + shortestText(v3));
+    const double largest = std::max({std::fabs(95 - v1), std::fabs(40 - v2), std::fabs(100 - v3)});
+    EXPECT_EQ(lines[3], "Max. Error: " + shortestText(largest));
+}
+
+TEST_F(ComputeCommandTest, WritesTheOutputFileThatImportsAgain) {
+    const std::string out = (folder_ / "fan.out").string();
+    const Outcome o = compute({example("fan.rb"), example("fan.txt"), "-o", out});
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    std::ifstream in(out);
+    const auto lines = linesOf(std::string(std::istreambuf_iterator<char>(in), {}));
+    ASSERT_EQ(lines.size(), 2u + 9u);
+    EXPECT_EQ(lines[0], "temperature\tload\test,\tfan_speed\t");
+    EXPECT_EQ(lines[1], "<20,00, 100,00>\t<0,00, 100,00>\t<0,00, 5000,00>\t<0,00, 5000,00>\t");
+    EXPECT_EQ(lines[2], "25\t5\t600\t600,000000\t");
+
+    const Outcome again = compute({example("fan.rb"), out});
+    ASSERT_EQ(again.status, kSuccess) << again.err;
+    EXPECT_EQ(again.out, o.out);
+}
+
+TEST_F(ComputeCommandTest, StopsAtARowThatIsNotANumber) {
+    const std::string data = write("d.txt", "12 -20 95\n\n20 -5 40\n");
+    const Outcome o = compute({example("heater.rb"), data});
+    EXPECT_EQ(o.status, kBadInput);
+    EXPECT_EQ(linesOf(o.out).size(), 2u);  // one row and its Max. Error
+    EXPECT_NE(o.err.find("row 2: indoor '' is not a number"), std::string::npos);
+}
+
+TEST_F(ComputeCommandTest, RowsWithoutExpectedValueAreComputedWithoutAnError) {
+    const std::string data = write("d.txt", "12 -20\n20 -5\n");
+    const Outcome o = compute({example("heater.rb"), data});
+    EXPECT_EQ(o.status, kSuccess) << o.err;
+    EXPECT_EQ(linesOf(o.out).size(), 2u);
+    EXPECT_NE(o.err.find("no Max. Error"), std::string::npos);
+}
+
+TEST_F(ComputeCommandTest, ReportsPartialImportsAndRefusesBadCommandLines) {
+    const std::string data = write("long.txt", "12 -20 95\n" + std::string((1 << 20) + 10, '1') + "\n");
+    const Outcome partial = compute({example("heater.rb"), data});
+    EXPECT_EQ(partial.status, kBadInput);
+    EXPECT_EQ(linesOf(partial.out).size(), 2u);
+    EXPECT_NE(partial.err.find("1 rows succesfully imported, remaining skipped!"), std::string::npos);
+    EXPECT_NE(partial.err.find("line 2 is longer than 1048576 bytes"), std::string::npos);
+
+    const std::vector<std::vector<std::string>> usage = {
+        {},
+        {example("heater.rb")},
+        {example("heater.rb"), example("heater.txt"), "extra"},
+        {example("heater.rb"), example("heater.txt"), "-o"},
+        {example("heater.rb"), example("heater.txt"), "--bogus"},
+        {example("heater.rb"), (folder_ / "none.txt").string()},
+        {(folder_ / "none.rb").string(), example("heater.txt")},
+        {example("heater.rb"), example("heater.txt"), "-o", folder_.string()},
+    };
+    for (const auto& args : usage) {
+        EXPECT_EQ(compute(args).status, kUsage) << (args.empty() ? "" : args.back());
+    }
+    EXPECT_EQ(compute({"-h"}).out.rfind("Usage: zorv compute", 0), 0u);
+}
+
+}  // namespace
+}  // namespace zorv::cli

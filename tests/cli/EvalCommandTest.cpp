@@ -1,0 +1,231 @@
+// "zorv eval": single rows, the fired rules and the conclusion, and batch evaluation.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/EvalCommand.h"
+#include "cli/ExitCode.h"
+#include "cli/InputNumber.h"
+#include "cli/NumberText.h"
+#include "rulebase/CRuleBase.h"
+
+namespace zorv::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome eval(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = EvalCommand(in).run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::string example(const char* name) { return std::string(ZORV_SOURCE_DIR) + "/examples/" + name; }
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+double evaluate(const std::string& file, std::vector<double> inputs) {
+    return CRuleBase::Load(file)->Evaluate(inputs.data());
+}
+
+TEST(EvalCommand, PrintsTheValueEvaluateGivesInItsShortestForm) {
+    const Outcome o = eval({example("heater.rb"), "16.5", "-3"});
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    EXPECT_TRUE(o.err.empty());
+    EXPECT_EQ(o.out, shortestText(evaluate(example("heater.rb"), {16.5, -3})) + "\n");
+    EXPECT_EQ(eval({example("heater.rb"), "16,5", "-3"}).out, o.out);
+    EXPECT_EQ(eval({example("fan.rb"), "60", "50"}).out, shortestText(evaluate(example("fan.rb"), {60, 50})) + "\n");
+}
+
+TEST(EvalCommand, FiredRulesFollowTheValueAsTheTestWindowListsThem) {
+    const Outcome o = eval({example("heater.rb"), "12", "-20", "--fired"});
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    const auto lines = linesOf(o.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[1], "Number of fired rules: 1");
+    EXPECT_EQ(lines[2], "Rule 1: sm & sm --> ex bi");
+
+    const Outcome singleton = eval({example("fan.rb"), "60", "50", "--fired"});
+    EXPECT_EQ(linesOf(singleton.out)[1], "Number of fired rules: 2");
+    EXPECT_EQ(linesOf(singleton.out)[2], "Rule 5: warm & me --> 2000");
+}
+
+TEST(EvalCommand, ConclusionListsTheOutputSetOverTheOutputContext) {
+    const Outcome o = eval({example("heater.rb"), "20", "-5", "--fired", "--conclusion"});
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    const auto lines = linesOf(o.out);
+    ASSERT_EQ(lines.size(), 1u + 2u + 301u);
+    EXPECT_EQ(lines[1].rfind("Number of fired rules: ", 0), 0u);
+    EXPECT_EQ(lines[3], "0\t" + lines[3].substr(2));
+    EXPECT_EQ(lines.back().substr(0, 4), "100\t");
+    double peak = 0.0;
+    for (std::size_t i = 3; i < lines.size(); ++i) {
+        const auto tab = lines[i].find('\t');
+        ASSERT_NE(tab, std::string::npos);
+        const double mu = parseReal(lines[i].substr(tab + 1)).value();
+        EXPECT_GE(mu, 0.0);
+        EXPECT_LE(mu, 1.0);
+        peak = std::max(peak, mu);
+    }
+    EXPECT_EQ(peak, 1.0);
+
+    const Outcome singleton = eval({example("fan.rb"), "60", "50", "--conclusion"});
+    EXPECT_EQ(singleton.status, kSuccess);
+    EXPECT_EQ(linesOf(singleton.out).size(), 1u);
+    EXPECT_NE(singleton.err.find("no output set"), std::string::npos);
+}
+
+TEST(EvalCommand, MethodOptionsOverrideTheFileByKeyOrShortName) {
+    const std::string heater = example("heater.rb");
+    auto unit = CRuleBase::Load(heater);
+    const double inputs[] = {18, 0};
+    const std::string byKey = eval({heater, "18", "0", "--defuzz", "MeanOfMaxima", "--infer",
+                                    "Fuzzy_Approximation-functional"}).out;
+    const std::string byShortName = eval({heater, "--infer", "LZadInfCrispMin", "--defuzz", "MOM", "18", "0"}).out;
+    EXPECT_EQ(byKey, byShortName);
+    EXPECT_NE(byKey, eval({heater, "18", "0"}).out);
+    EXPECT_EQ(byKey, shortestText([&] {
+                  unit->SetInferenceMethod(*FindInferenceMethod("Fuzzy_Approximation-functional"));
+                  unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("MeanOfMaxima"));
+                  return unit->Evaluate(inputs);
+              }()) + "\n");
+
+    const Outcome wrongKind = eval({heater, "18", "0", "--infer", "Takagi-Sugeno Inference"});
+    EXPECT_EQ(wrongKind.status, kBadInput);
+    EXPECT_TRUE(wrongKind.out.empty());
+    EXPECT_EQ(eval({example("fan.rb"), "1", "1", "--infer", "Logical_Deduction"}).status, kBadInput);
+    const Outcome unknown = eval({heater, "18", "0", "--defuzz", "mom"});
+    EXPECT_EQ(unknown.status, kUsage);
+    EXPECT_NE(unknown.err.find("MeanOfMaxima (MOM)"), std::string::npos);
+    const Outcome noEffect = eval({example("fan.rb"), "60", "50", "--defuzz", "MOM"});
+    EXPECT_EQ(noEffect.status, kSuccess);
+    EXPECT_NE(noEffect.err.find("no effect"), std::string::npos);
+}
+
+TEST(EvalCommand, InputsOutsideTheContextAreClampedWithANote) {
+    const Outcome o = eval({example("heater.rb"), "-100", "1e6"});
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    EXPECT_EQ(o.out, eval({example("heater.rb"), "10", "15"}).out);
+    EXPECT_EQ(o.err,
+              "note: indoor -100 lies outside <10, 30>; 10 is used\n"
+              "note: outdoor 1e+06 lies outside <-25, 15>; 15 is used\n");
+}
+
+TEST(EvalCommand, RefusesBadCommandLines) {
+    const std::string heater = example("heater.rb");
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {heater},
+        {heater, "1"},
+        {heater, "1", "2", "3"},
+        {heater, "abc", "2"},
+        {heater, "nan", "2"},
+        {heater, "inf", "2"},
+        {heater, "1,2,3", "2"},
+        {heater, "1", "--", "2"},  // "--" ends the options; the count still holds
+        {heater, "1", "2", "--bogus"},
+        {heater, "1", "2", "--infer"},
+        {heater, "1", "2", "--batch", "-"},
+        {heater, "--batch", "-", "--fired"},
+        {"/no/such/file.rb", "1", "2"},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Outcome o = eval(cases[i]);
+        if (i == 8) {
+            EXPECT_EQ(o.status, kSuccess) << o.err;
+            continue;
+        }
+        EXPECT_EQ(o.status, kUsage) << "case " << i << ": " << o.err;
+        EXPECT_TRUE(o.out.empty()) << "case " << i;
+        EXPECT_EQ(o.err.rfind("error: ", 0), 0u) << "case " << i;
+    }
+    EXPECT_EQ(eval({"--help"}).out.rfind("Usage: zorv eval", 0), 0u);
+}
+
+TEST(EvalCommand, NegativeNumbersAreInputsNotOptions) {
+    EXPECT_TRUE(looksLikeOption("--fired"));
+    EXPECT_TRUE(looksLikeOption("-o"));
+    EXPECT_FALSE(looksLikeOption("-3"));
+    EXPECT_FALSE(looksLikeOption("-.5"));
+    EXPECT_FALSE(looksLikeOption("-,5"));
+    EXPECT_FALSE(looksLikeOption("-"));
+    EXPECT_FALSE(looksLikeOption("3"));
+    EXPECT_EQ(parseInputNumber("+1,5"), 1.5);
+    EXPECT_EQ(parseInputNumber("-2e-1"), -0.2);
+    EXPECT_FALSE(parseInputNumber("+-1"));
+    EXPECT_FALSE(parseInputNumber(""));
+    EXPECT_FALSE(parseInputNumber(std::string(500, '1')));
+}
+
+TEST(EvalCommand, BatchPrintsOneValuePerLineAndNothingElse) {
+    const std::string heater = example("heater.rb");
+    const Outcome o = eval({heater, "--batch", "-"}, "12 -20\n16,5\t-3\r\n  20   -5  \n-100 1e6");
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    const std::string expected = eval({heater, "12", "-20"}).out + eval({heater, "16.5", "-3"}).out +
+                                 eval({heater, "20", "-5"}).out + eval({heater, "10", "15"}).out;
+    EXPECT_EQ(o.out, expected);
+    EXPECT_EQ(o.err, "note: 2 input value(s) outside their context were clamped\n");
+    EXPECT_EQ(eval({heater, "--batch", "-"}, "").out, "");
+}
+
+TEST(EvalCommand, BatchStopsAtTheFirstBadLineKeepingTheValuesBefore) {
+    const std::string heater = example("heater.rb");
+    struct Case {
+        std::string input;
+        std::size_t valuesBefore;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"12 -20\n13 -20\n14\n15 0\n", 2, "line 3: expected 2 input values, found 1"},
+        {"12 -20\n\n", 1, "line 2: expected 2 input values, found 0"},
+        {"12 -20 7\n", 0, "line 1: expected 2 input values, found 3"},
+        {"12 x\n", 0, "line 1: 'x' is not a finite number"},
+        {"12 nan\n", 0, "line 1: 'nan' is not a finite number"},
+        {"12 -20\n" + std::string(2 << 20, '7') + "\n", 1, "line 2: longer than 1048576 bytes"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = eval({heater, "--batch", "-"}, c.input);
+        EXPECT_EQ(o.status, kBadInput);
+        EXPECT_EQ(linesOf(o.out).size(), c.valuesBefore);
+        EXPECT_EQ(o.err, "error: -: " + c.message + "\n");
+    }
+}
+
+TEST(EvalCommand, BatchReadsAFileAcrossManyBufferRefills) {
+    const auto path = std::filesystem::temp_directory_path() / "zorv-eval-batch.txt";
+    std::string rows;
+    std::string expected;
+    auto unit = CRuleBase::Load(example("fan.rb"));
+    for (int i = 0; i < 60000; ++i) {
+        const double inputs[] = {20.0 + i % 81, (i * 7) % 101 + 0.25};
+        rows += std::to_string(static_cast<int>(inputs[0])) + " " + shortestText(inputs[1]) + "\n";
+        expected += shortestText(unit->Evaluate(inputs)) + "\n";
+    }
+    std::ofstream(path, std::ios::binary) << rows;
+    const Outcome o = eval({example("fan.rb"), "--batch", path.string()});
+    std::filesystem::remove(path);
+    ASSERT_EQ(o.status, kSuccess) << o.err;
+    EXPECT_EQ(o.out, expected);
+    EXPECT_EQ(eval({example("fan.rb"), "--batch", path.string()}).status, kUsage);
+}
+
+}  // namespace
+}  // namespace zorv::cli

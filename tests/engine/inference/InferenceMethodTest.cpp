@@ -1,0 +1,300 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <vector>
+
+#include "LiteralInference.h"
+#include "TestUnits.h"
+#include "inference/DefuzzificationMethodTable.h"
+#include "inference/ERefused.h"
+#include "inference/InferenceMethodTable.h"
+#include "rulebase/CFuzValue.h"
+
+namespace zorv::testing {
+
+namespace {
+
+const InferenceMethodEntry& Row(int i) { return InferenceMethodTable()[static_cast<std::size_t>(i)]; }
+const InferenceMethodEntry& Cnf() { return Row(0); }
+const InferenceMethodEntry& Deduction() { return Row(1); }
+const InferenceMethodEntry& DnfMin() { return Row(3); }
+
+std::vector<double> Values(const CFuzzyDiscreteSet& set) { return {set.values().begin(), set.values().end()}; }
+
+std::vector<double> ConsequentOf(const CRuleBase& unit, int rule) {
+    const auto& cell = static_cast<const CFuzValue&>(unit.Cell(-1, rule));
+    return {cell.Samples(), cell.Samples() + cell.SampleCount()};
+}
+
+// "triang" vocabulary on <0, 1> sampled at 101 points: small = (0, 0, 0.5), medium = (0.25, 0.5, 0.75),
+// big = (0.5, 1, 1); grid points are exact multiples of 0.01.
+std::unique_ptr<CRuleBase> TriangUnit(const std::vector<RuleRow>& rules) {
+    return MakeUnit(DescriptionType::linguistic, {{0.0, 1.0, 101, Vocabulary::Triang}},
+                    {0.0, 1.0, 101, Vocabulary::Triang}, rules);
+}
+
+std::vector<double> Clipped(std::vector<double> b, double level) {
+    for (double& v : b) v = std::min(v, level);
+    return b;
+}
+
+}  // namespace
+
+TEST(CnfInference, FullDegreeGivesTheConsequentAndZeroDegreeAllOnes) {
+    auto unit = TriangUnit({Rule({"sm", "bi"})});
+    CFuzzyDiscreteSet conclusion;
+    const double atPeak = 0.0;
+    Cnf().crisp(*unit, &atPeak, conclusion);
+    EXPECT_EQ(Values(conclusion), ConsequentOf(*unit, 0));
+    EXPECT_EQ(unit->FiredCount(), 1);
+    const double outside = 0.8;
+    Cnf().crisp(*unit, &outside, conclusion);
+    EXPECT_EQ(Values(conclusion), std::vector<double>(101, 1.0));
+    EXPECT_EQ(unit->FiredCount(), 0);
+    EXPECT_EQ(unit->Fired(), std::vector<std::uint8_t>{0});
+}
+
+TEST(CnfInference, ARuleThatOnlyTiesTheMinimumIsNotMarked) {
+    auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"sm", "bi"})});
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.1;
+    Cnf().crisp(*unit, &x, conclusion);
+    EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 0}));
+    EXPECT_EQ(unit->FiredCount(), 1);
+}
+
+TEST(DnfInference, DegreeClipsTheConsequent) {
+    auto unit = TriangUnit({Rule({"sm", "bi"})});
+    CFuzzyDiscreteSet conclusion;
+    const double atPeak = 0.0;
+    DnfMin().crisp(*unit, &atPeak, conclusion);
+    EXPECT_EQ(Values(conclusion), ConsequentOf(*unit, 0));
+    const double half = 0.25;  // small has degree 0.5 here
+    DnfMin().crisp(*unit, &half, conclusion);
+    EXPECT_EQ(Values(conclusion), Clipped(ConsequentOf(*unit, 0), 0.5));
+    EXPECT_EQ(unit->FiredCount(), 1);
+}
+
+TEST(DnfInference, OverlappingRulesAreMarkedWhereTheyRaiseTheMaximum) {
+    // At 0.3 small has degree 0.4 and medium 0.2; the medium rule's consequent lies under the small rule's.
+    auto unit = TriangUnit({Rule({"sm", "me"}), Rule({"me", "me"}), Rule({"me", "bi"})});
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.3;
+    DnfMin().crisp(*unit, &x, conclusion);
+    EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 0, 1}));
+    EXPECT_EQ(unit->FiredCount(), 2);
+}
+
+TEST(InferenceMethods, NoEnabledRule) {
+    auto unit = TriangUnit({Rule({"sm", "bi"}, false), Rule({"me", "sm"}, false)});
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.1;
+    struct Expectation {
+        int row;
+        double everywhere;
+    };
+    for (const Expectation e : {Expectation{0, 1.0}, Expectation{1, 0.0}, Expectation{3, 0.0}, Expectation{4, 0.0},
+                                Expectation{5, 0.0}}) {
+        SCOPED_TRACE(e.row);
+        unit->SetFiredCount(-1);
+        const ConclusionRange range = Row(e.row).crisp(*unit, &x, conclusion);
+        EXPECT_EQ(Values(conclusion), std::vector<double>(101, e.everywhere));
+        EXPECT_EQ(unit->FiredCount(), 0);
+        EXPECT_TRUE(e.everywhere == 1.0 || range.empty());
+    }
+}
+
+TEST(LogicalDeduction, AmongRulesAboveTheThresholdTheLowerSpecificityWins) {
+    // At 0 both "sm" and "ex sm" have degree 1, above the threshold 0.8 there.
+    auto unit = MakeSimpleUnit({Rule({"sm", "bi"}), Rule({"ex sm", "me"})});
+    ASSERT_NE(unit->Specificity(0), unit->Specificity(1));
+    const int kept = unit->Specificity(0) < unit->Specificity(1) ? 0 : 1;
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.0;
+    Deduction().crisp(*unit, &x, conclusion);
+    std::vector<std::uint8_t> fired{0, 0};
+    fired[static_cast<std::size_t>(kept)] = 1;
+    EXPECT_EQ(unit->Fired(), fired);
+    EXPECT_EQ(unit->FiredCount(), 1);
+}
+
+TEST(LogicalDeduction, RulesOfEqualSpecificityAllFire) {
+    auto unit = MakeSimpleUnit({Rule({"sm", "bi"}), Rule({"sm", "me"}), Rule({"bi", "sm"})});
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.0;
+    Deduction().crisp(*unit, &x, conclusion);
+    EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 1, 0}));
+    EXPECT_EQ(unit->FiredCount(), 2);
+    EXPECT_EQ(Values(conclusion), literal::LogicalDeduction(*unit, &x).conclusion);
+}
+
+TEST(LogicalDeduction, NoRuleOfPositiveDegreeGivesAllZeros) {
+    auto unit = TriangUnit({Rule({"sm", "bi"})});
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.9;
+    const ConclusionRange range = Deduction().crisp(*unit, &x, conclusion);
+    EXPECT_EQ(Values(conclusion), std::vector<double>(101, 0.0));
+    EXPECT_TRUE(range.empty());
+    EXPECT_EQ(unit->FiredCount(), 0);
+}
+
+TEST(LogicalDeduction, SingleRuleOfFullDegreeGivesItsConsequent) {
+    // bestRaw = 1: where B = 0 the conclusion is 1 - 1 = 0, elsewhere I(1, B) = B.
+    auto unit = TriangUnit({Rule({"sm", "bi"})});
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.0;
+    Deduction().crisp(*unit, &x, conclusion);
+    EXPECT_EQ(Values(conclusion), ConsequentOf(*unit, 0));
+}
+
+TEST(LogicalDeduction, ThresholdOfZeroStillSelects) {
+    // With a lower perception value of 0 the threshold is 0 at 40 % of the context; the first rule of positive
+    // degree founds the selection there instead of comparing with an empty one.
+    auto unit = TriangUnit({Rule({"me", "bi"}), Rule({"sm", "me"})});
+    unit->SetPerceptionLower(0.0);
+    CFuzzyDiscreteSet conclusion;
+    const double x = 0.4;
+    Deduction().crisp(*unit, &x, conclusion);
+    const literal::Outcome expected = literal::LogicalDeduction(*unit, &x);
+    EXPECT_EQ(Values(conclusion), expected.conclusion);
+    EXPECT_EQ(unit->Fired(), expected.fired);
+    EXPECT_GE(unit->FiredCount(), 1);
+}
+
+TEST(InferenceMethods, AliasAntecedentsSharingACellReadTheirOwnInputs) {
+    auto unit = MakeUnit(DescriptionType::linguistic, {{0.0, 1.0, 101}}, {0.0, 1.0, 101}, {});
+    unit->AddAntecedent(CFuzzyVariable("x2", unit->Variable(0).SharedSettings(), 101), CRuleBase::kNoVariable);
+    unit->SetRules(std::vector<RuleRow>{Rule({"sm", "sm", "bi"}), Rule({"sm", "bi", "me"})});
+    ASSERT_EQ(unit->CellIndex(0)[0], unit->CellIndex(1)[0]);  // one cell for both antecedents
+    const double x[] = {0.0, 1.0};                             // small: 1 on x1, 0 on x2
+    CFuzzyDiscreteSet conclusion;
+    DnfMin().crisp(*unit, x, conclusion);
+    EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{0, 1}));
+    EXPECT_EQ(Values(conclusion), literal::Dnf(*unit, x, literal::TNorm::Minimum).conclusion);
+}
+
+TEST(TakagiSugeno, WeightedAverageOfTheRuleOutputs) {
+    auto unit = MakeUnit(DescriptionType::singleton, {{0.0, 1.0, 101, Vocabulary::Triang}},
+                         {0.0, 10.0, 101, Vocabulary::Linear}, {Rule({"sm", "2"}), Rule({"me", "6"}), Rule({"bi", "9"})});
+    const double x = 0.3;  // small 0.4, medium 0.2, big 0
+    EXPECT_NEAR(unit->Evaluate(&x), (0.4 * 2 + 0.2 * 6) / 0.6, 1e-12);
+    EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 1, 0}));
+    EXPECT_EQ(unit->FiredCount(), 2);
+    std::vector<std::uint8_t> fired;
+    EXPECT_EQ(unit->Evaluate(&x), literal::TakagiSugeno(*unit, &x, &fired));
+    EXPECT_EQ(unit->Fired(), fired);
+}
+
+TEST(TakagiSugeno, LinearConsequentsOfATakagiSugenoUnitAreEvaluated) {
+    auto unit = MakeUnit(DescriptionType::takagi_sugeno, {{0.0, 1.0, 101, Vocabulary::Triang}},
+                         {0.0, 10.0, 101, Vocabulary::Linear}, {Rule({"sm", "1 + 2*x1"}), Rule({"bi", "4 - x1"})});
+    const double x = 0.2;  // small 0.6, big 0
+    EXPECT_NEAR(unit->Evaluate(&x), 1 + 2 * 0.2, 1e-12);
+    const double y = 0.7;  // small 0, big 0.4
+    EXPECT_NEAR(unit->Evaluate(&y), 4 - 0.7, 1e-12);
+}
+
+TEST(TakagiSugeno, NoWeightGivesTheMidpointAndALinguisticUnitInfinity) {
+    auto unit = MakeUnit(DescriptionType::singleton, {{0.0, 1.0, 101, Vocabulary::Triang}},
+                         {2.0, 10.0, 101, Vocabulary::Linear}, {Rule({"sm", "3"}), Rule({"me", "5"}, false)});
+    const double x = 0.9;
+    EXPECT_EQ(unit->Evaluate(&x), 6.0);
+    EXPECT_EQ(unit->FiredCount(), 0);
+    auto linguistic = TriangUnit({Rule({"sm", "bi"})});
+    EXPECT_EQ(TakagiSugenoMethod().takagiSugeno(*linguistic, &x), std::numeric_limits<double>::infinity());
+    linguistic->SetInferenceMethod(TakagiSugenoMethod());
+    EXPECT_EQ(linguistic->Evaluate(&x), std::numeric_limits<double>::infinity());
+}
+
+TEST(Evaluate, LinguisticUnitsInferThenDefuzzify) {
+    auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"me", "me"}), Rule({"bi", "sm"})});
+    for (std::size_t d = 0; d < 6; ++d) {
+        const auto& defuzzifier = DefuzzificationMethodTable()[d];
+        unit->SetDefuzzificationMethod(defuzzifier);
+        for (const int row : {0, 1, 3, 4, 5}) {
+            unit->SetInferenceMethod(Row(row));
+            for (const double x : {0.0, 0.1, 0.33, 0.5, 0.77, 1.0}) {
+                SCOPED_TRACE(std::to_string(d) + "/" + std::to_string(row) + "/" + std::to_string(x));
+                CFuzzyDiscreteSet conclusion;
+                Row(row).crisp(*unit, &x, conclusion);
+                EXPECT_EQ(unit->Evaluate(&x), defuzzifier.method(*unit, conclusion));
+            }
+        }
+    }
+}
+
+TEST(Evaluate, FuzzyInputRowsTakeCrispInputsAsSingletons) {
+    // On grid points a singleton input gives the functional method the DNF-with-minimum conclusion.
+    auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"me", "me"}), Rule({"bi", "sm"})});
+    for (const double x : {0.0, 0.13, 0.3, 0.62, 1.0}) {
+        CFuzzyDiscreteSet viaSingleton;
+        CFuzzyDiscreteSet direct;
+        InferConclusion(Row(6), *unit, &x, viaSingleton);
+        DnfMin().crisp(*unit, &x, direct);
+        EXPECT_EQ(Values(viaSingleton), Values(direct));
+        EXPECT_EQ(unit->InputBuffer(), std::vector<double>{x});
+    }
+    unit->SetInferenceMethod(Row(2));
+    const double x = 0.3;
+    EXPECT_EQ(unit->Evaluate(&x), literal::SimpleDee(literal::ConclusionOf(*unit, literal::Infer(*unit, 2, &x).conclusion)));
+    EXPECT_THROW(InferConclusion(TakagiSugenoMethod(), *unit, &x, unit->Scratch().conclusion), ERefused);
+}
+
+TEST(Evaluate, AllocatesTheConclusionOnce) {
+    auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"bi", "sm"})});
+    const double x = 0.2;
+    unit->Evaluate(&x);
+    const double* samples = unit->Scratch().conclusion.values().data();
+    for (const double y : {0.1, 0.5, 0.9}) unit->Evaluate(&y);
+    EXPECT_EQ(unit->Scratch().conclusion.values().data(), samples);
+}
+
+TEST(SmoothDefuzzification, RefusesANeighbourhoodOfTooManyInferences) {
+    std::vector<VariableLayout> inputs(5, VariableLayout{0.0, 1.0, 11, Vocabulary::Triang});
+    auto unit = MakeUnit(DescriptionType::linguistic, inputs, {0.0, 1.0, 11, Vocabulary::Triang},
+                         {Rule({"sm", "sm", "sm", "sm", "sm", "bi"})});
+    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    const double x[] = {0.5, 0.5, 0.5, 0.5, 0.5};  // 81^5 inferences at 100 steps
+    EXPECT_THROW(unit->Evaluate(x), ERefused);
+    unit->SetSteps(25);  // 21^5 = 4,084,101 inferences: allowed, but not run here
+    unit->SetSteps(10);  // 9^5 = 59,049
+    EXPECT_NO_THROW(unit->Evaluate(x));
+}
+
+TEST(SmoothDefuzzification, KeepsTheStateOfTheInferenceAtTheInputs) {
+    auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"me", "me"}), Rule({"bi", "sm"})});
+    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    unit->SetInferenceMethod(DnfMin());
+    const double x = 0.05;  // only "small" fires here; the neighbourhood reaches 0.15
+    unit->Evaluate(&x);
+    EXPECT_EQ(unit->InputBuffer(), std::vector<double>{x});
+    EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 0, 0}));
+    EXPECT_EQ(unit->FiredCount(), 1);
+}
+
+TEST(SmoothDefuzzification, WithoutWeightTheValueAtTheInputsIsReturned) {
+    // One step: R = 0, so each axis holds only its first point, a foot of the weight window (weight 0).
+    auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"bi", "sm"})});
+    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    unit->SetInferenceMethod(DnfMin());
+    unit->SetSteps(1);
+    const double x = 0.3;
+    CFuzzyDiscreteSet conclusion;
+    DnfMin().crisp(*unit, &x, conclusion);
+    const double simple = SimpleDeeMethod().method(*unit, conclusion);
+    EXPECT_EQ(unit->Evaluate(&x), simple);
+    EXPECT_EQ(literal::Smooth(*unit, 3, &x), 0.0);  // the unmended average would answer 0
+}
+
+TEST(SmoothDefuzzification, AveragesSimpleDeeAroundTheInputs) {
+    auto unit = TriangUnit({Rule({"sm", "sm"}), Rule({"me", "me"}), Rule({"bi", "bi"})});
+    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    unit->SetInferenceMethod(DnfMin());
+    unit->SetSteps(25);
+    const double x = 0.5;
+    EXPECT_EQ(unit->Evaluate(&x), literal::Smooth(*unit, 3, &x));
+    EXPECT_NEAR(unit->Evaluate(&x), 0.5, 0.05);
+}
+
+}  // namespace zorv::testing
