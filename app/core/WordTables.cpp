@@ -2,14 +2,14 @@
 
 namespace zorv {
 
-const WordToolBarSpec& WordTables::basicTerms() {
-    static const WordToolBarSpec spec{
+const WordToolBarTable& WordTables::basicTerms() {
+    static const WordToolBarTable table{
         "Basic Terms", " Basic\n expressions: ", {{"small", "sm"}, {"medium", "me"}, {"big", "bi"}}};
-    return spec;
+    return table;
 }
 
-const WordToolBarSpec& WordTables::signedBasicTerms() {
-    static const WordToolBarSpec spec{"Signed basic terms",
+const WordToolBarTable& WordTables::signedBasicTerms() {
+    static const WordToolBarTable table{"Signed basic terms",
                                       " Signed\n Basic\n expressions: ",
                                       {{"zero", "ze"},
                                        {"+small", "+sm"},
@@ -20,11 +20,11 @@ const WordToolBarSpec& WordTables::signedBasicTerms() {
                                        {"-medium", "-me"},
                                        {"-big", "-bi"},
                                        {"-zero", "-ze"}}};
-    return spec;
+    return table;
 }
 
-const WordToolBarSpec& WordTables::modifiers() {
-    static const WordToolBarSpec spec{"Modifiers",
+const WordToolBarTable& WordTables::modifiers() {
+    static const WordToolBarTable table{"Modifiers",
                                       " Modifiers: ",
                                       {{"extremely", "ex"},
                                        {"significantly", "si"},
@@ -34,22 +34,22 @@ const WordToolBarSpec& WordTables::modifiers() {
                                        {"roughly", "ro"},
                                        {"quite roughly", "qr"},
                                        {"very roughly", "vr"}}};
-    return spec;
+    return table;
 }
 
-const WordToolBarSpec& WordTables::connectives() {
-    static const WordToolBarSpec spec{"Connectives", " Connectives: ", {{"and", "and"}, {"or", "or"}}};
-    return spec;
+const WordToolBarTable& WordTables::connectives() {
+    static const WordToolBarTable table{"Connectives", " Connectives: ", {{"and", "and"}, {"or", "or"}}};
+    return table;
 }
 
-const WordToolBarSpec& WordTables::userTerms() {
-    static const WordToolBarSpec spec{"User Terms", " User\n expressions: ", {}};
-    return spec;
+const WordToolBarTable& WordTables::userTerms() {
+    static const WordToolBarTable table{"User Terms", " User\n expressions: ", {}};
+    return table;
 }
 
 std::string WordTables::insertedWord(const std::string& caption) {
-    for (const WordToolBarSpec* spec : {&basicTerms(), &signedBasicTerms(), &modifiers(), &connectives()}) {
-        for (const WordButton& button : spec->buttons) {
+    for (const WordToolBarTable* table : {&basicTerms(), &signedBasicTerms(), &modifiers(), &connectives()}) {
+        for (const WordButton& button : table->buttons) {
             if (button.caption == caption) {
                 return button.word;
             }

@@ -12,7 +12,7 @@ struct WordButton {
 };
 
 // A word toolbar: its window caption, the label at its start and its buttons.
-struct WordToolBarSpec {
+struct WordToolBarTable {
     std::string caption;
     std::string label;
     std::vector<WordButton> buttons;
@@ -21,12 +21,12 @@ struct WordToolBarSpec {
 // The evaluative words offered by the main window's word toolbars.
 class WordTables {
 public:
-    static const WordToolBarSpec& basicTerms();
-    static const WordToolBarSpec& signedBasicTerms();
-    static const WordToolBarSpec& modifiers();
-    static const WordToolBarSpec& connectives();
+    static const WordToolBarTable& basicTerms();
+    static const WordToolBarTable& signedBasicTerms();
+    static const WordToolBarTable& modifiers();
+    static const WordToolBarTable& connectives();
     // No fixed buttons: they follow the user terms of the selected rule column.
-    static const WordToolBarSpec& userTerms();
+    static const WordToolBarTable& userTerms();
 
     // The word a button inserts: its short form from the tables above; any other caption as written.
     static std::string insertedWord(const std::string& caption);

@@ -123,8 +123,8 @@ void MainWindow::createWordToolBars() {
                  addWordToolBar(WordTables::userTerms(), actions_.viewUser)};
 }
 
-WordToolBar* MainWindow::addWordToolBar(const WordToolBarSpec& spec, QAction* viewItem) {
-    auto* bar = new WordToolBar(spec, this);
+WordToolBar* MainWindow::addWordToolBar(const WordToolBarTable& table, QAction* viewItem) {
+    auto* bar = new WordToolBar(table, this);
     addToolBar(Qt::LeftToolBarArea, bar);
     bar->hide();
     connect(viewItem, &QAction::toggled, bar, &QWidget::setVisible);

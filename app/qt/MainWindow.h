@@ -20,7 +20,7 @@ namespace zorv {
 class CRuleBase;
 class InferenceUnitEditor;
 class WordToolBar;
-struct WordToolBarSpec;
+struct WordToolBarTable;
 
 // The frame of the workbench ("Zorvix"): one child window per open rule base in a QMdiArea, the menus,
 // the tool bar with the memory label, the word toolbars, the recent files and the status line.
@@ -65,7 +65,7 @@ private:
     void createToolBar();
     void createWordToolBars();
     void connectActions();
-    WordToolBar* addWordToolBar(const WordToolBarSpec& spec, QAction* viewItem);
+    WordToolBar* addWordToolBar(const WordToolBarTable& table, QAction* viewItem);
 
     InferenceUnitEditor* addEditor(std::unique_ptr<CRuleBase> unit, const QString& path, bool named);
     void enterRecent(const QString& path);

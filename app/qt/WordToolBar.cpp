@@ -7,13 +7,13 @@
 
 namespace zorv {
 
-WordToolBar::WordToolBar(const WordToolBarSpec& spec, QWidget* parent)
-    : QToolBar(QString::fromStdString(spec.caption), parent) {
-    setObjectName(QString::fromStdString(spec.caption));
+WordToolBar::WordToolBar(const WordToolBarTable& table, QWidget* parent)
+    : QToolBar(QString::fromStdString(table.caption), parent) {
+    setObjectName(QString::fromStdString(table.caption));
     setAllowedAreas(Qt::AllToolBarAreas);
-    addWidget(new QLabel(QString::fromStdString(spec.label), this));
+    addWidget(new QLabel(QString::fromStdString(table.label), this));
     addSeparator();
-    for (const WordButton& button : spec.buttons) {
+    for (const WordButton& button : table.buttons) {
         addWordButton(QString::fromStdString(button.caption));
     }
 }

@@ -16,7 +16,7 @@ class WordToolBar final : public QToolBar {
     Q_OBJECT
 
 public:
-    explicit WordToolBar(const WordToolBarSpec& spec, QWidget* parent = nullptr);
+    explicit WordToolBar(const WordToolBarTable& table, QWidget* parent = nullptr);
 
     // Replaces the word buttons by one per caption; the label and the separator stay.
     void setWords(const QStringList& captions);
