@@ -245,7 +245,10 @@ void InferenceUnitEditor::chooseDefuzzification(int index) {
 }
 
 void InferenceUnitEditor::toggleFilter(bool on) {
-    unit_->SetUseFuzzyFilter(on);
+    // The switch is stored even when the filter cannot be built now (too many inputs); say why.
+    if (const auto refusal = unit_->SetUseFuzzyFilter(on)) {
+        services_.prompter.show({*refusal, "Warning", PromptIcon::warning});
+    }
     markModified();
 }
 

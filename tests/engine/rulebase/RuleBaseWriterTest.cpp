@@ -64,7 +64,6 @@ TEST(WriterRoundTrip, KeepsEveryKindOfContent) {
     unit->SetDescription("InfMethod=MOM\nAntVariable1\r\n  RULES\nEND_RULES\n!COMMENT! twice\n");
     unit->SetInferenceMethod(*FindInferenceMethod("LZadInfCrispLuk"));
     unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("MOM"));
-    unit->SetUseFuzzyFilter(true);
     auto x = Linguistic(-1234567, 1234567);
     ASSERT_TRUE(x->setLingParams({0.1 / 3, 0.3, 0.41, 0.9}));
     x->addUserTerm("a", "", Shape("triang", {0, 1.0 / 3, 1e6}, -1234567, 1234567));
@@ -86,6 +85,14 @@ TEST(WriterRoundTrip, KeepsEveryKindOfContent) {
     EXPECT_NE(text.find(" context=<0,1e-07>\n discretization=55\n"), std::string::npos);
     const auto copy = RoundTrip(*unit);
     EXPECT_EQ(copy->ContextLow(0), -1234567);
+}
+
+TEST(WriterRoundTrip, KeepsTheFilterSwitch) {
+    // One input keeps the filter that loading builds small (201 samples).
+    auto unit = CRuleBase::Create(DescriptionType::linguistic);
+    unit->SetUseFuzzyFilter(true);
+    const auto copy = RoundTrip(*unit);
+    EXPECT_TRUE(copy->UseFuzzyFilter());
 }
 
 TEST(WriterRoundTrip, KeepsTakagiSugenoAndSingletonUnits) {
