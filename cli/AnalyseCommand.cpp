@@ -1,6 +1,7 @@
 #include "cli/AnalyseCommand.h"
 
 #include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/InputNumber.h"
 #include "cli/RuleBaseLoader.h"
@@ -52,24 +53,11 @@ std::string_view AnalyseCommand::summary() const { return kSummary; }
 std::string_view AnalyseCommand::help() const { return kHelp; }
 
 std::string AnalyseCommand::parse(const std::vector<std::string>& args, bool& help) {
-    ArgumentCursor cursor(args);
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            help = true;
-            return {};
-        } else if (!optionsEnded && looksLikeOption(arg)) {
-            throw CliError::usage("unknown option '" + arg + "'");
-        } else {
-            files.push_back(arg);
-        }
-    }
-    if (files.size() != 1) throw CliError::usage("analyse takes one rule base file");
-    return files.front();
+    const ScannedArguments scanned = scanArguments(args, [](const std::string&, ArgumentCursor&) { return false; });
+    help = scanned.help;
+    if (help) return {};
+    if (scanned.operands.size() != 1) throw CliError::usage("analyse takes one rule base file");
+    return scanned.operands.front();
 }
 
 int AnalyseCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -1,6 +1,7 @@
 #include "cli/CleanCommand.h"
 
 #include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/InputNumber.h"
 #include "cli/RuleBaseLoader.h"
@@ -96,30 +97,23 @@ void CleanCommand::setOperation(Arguments& arguments, Operation operation) {
 
 CleanCommand::Arguments CleanCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    ArgumentCursor cursor(args);
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            parsed.help = true;
-            return parsed;
-        } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
+    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+        if (arg == "-o" || arg == "--output") {
             parsed.output = cursor.value(arg);
-        } else if (!optionsEnded && arg == "--delete-duplicit") {
+        } else if (arg == "--delete-duplicit") {
             setOperation(parsed, Operation::deleteDuplicit);
-        } else if (!optionsEnded && arg == "--delete-redundant") {
+        } else if (arg == "--delete-redundant") {
             setOperation(parsed, Operation::deleteRedundant);
-        } else if (!optionsEnded && arg == "--merge-inconsistent") {
+        } else if (arg == "--merge-inconsistent") {
             setOperation(parsed, Operation::mergeInconsistent);
-        } else if (!optionsEnded && looksLikeOption(arg)) {
-            throw CliError::usage("unknown option '" + arg + "'");
         } else {
-            files.push_back(arg);
+            return false;
         }
-    }
+        return true;
+    });
+    parsed.help = scanned.help;
+    if (parsed.help) return parsed;
+    const std::vector<std::string>& files = scanned.operands;
     if (files.size() != 1) throw CliError::usage("clean takes one rule base file");
     if (!parsed.operation) {
         throw CliError::usage("give one of --delete-duplicit, --delete-redundant and --merge-inconsistent");

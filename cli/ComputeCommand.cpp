@@ -6,6 +6,7 @@
 #include "app/core/DataTable.h"
 #include "app/core/RuleBaseDataSource.h"
 #include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/InputNumber.h"
 #include "cli/NumberText.h"
@@ -77,26 +78,19 @@ std::string_view ComputeCommand::help() const { return kHelp; }
 
 ComputeCommand::Arguments ComputeCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    ArgumentCursor cursor(args);
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            parsed.help = true;
-            return parsed;
-        } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
+    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+        if (arg == "-o" || arg == "--output") {
             parsed.output = cursor.value(arg);
-        } else if (!optionsEnded && arg == "--ling-approx") {
+        } else if (arg == "--ling-approx") {
             parsed.lingApprox = true;
-        } else if (!optionsEnded && looksLikeOption(arg)) {
-            throw CliError::usage("unknown option '" + arg + "'");
         } else {
-            files.push_back(arg);
+            return false;
         }
-    }
+        return true;
+    });
+    parsed.help = scanned.help;
+    if (parsed.help) return parsed;
+    const std::vector<std::string>& files = scanned.operands;
     if (files.size() != 2) {
         throw CliError::usage("compute takes a rule base file and a data file");
     }

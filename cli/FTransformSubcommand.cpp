@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/DataFileRows.h"
 #include "cli/InputNumber.h"
@@ -125,30 +126,23 @@ BasicFunctionShape FTransformSubcommand::parseShape(const std::string& text) {
 
 FTransformSubcommand::Arguments FTransformSubcommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    ArgumentCursor cursor(args);
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            parsed.help = true;
-            return parsed;
-        } else if (!optionsEnded && arg == "--nodes") {
+    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+        if (arg == "--nodes") {
             parsed.nodes = parseNodes(cursor.value(arg));
-        } else if (!optionsEnded && arg == "--shape") {
+        } else if (arg == "--shape") {
             parsed.shape = parseShape(cursor.value(arg));
-        } else if (!optionsEnded && arg == "--optimize") {
+        } else if (arg == "--optimize") {
             parsed.maxError = cursor.real(arg);
-        } else if (!optionsEnded && arg == "--ftv") {
+        } else if (arg == "--ftv") {
             parsed.ftv = cursor.value(arg);
-        } else if (!optionsEnded && looksLikeOption(arg)) {
-            throw CliError::usage("unknown option '" + arg + "'");
         } else {
-            files.push_back(arg);
+            return false;
         }
-    }
+        return true;
+    });
+    parsed.help = scanned.help;
+    if (parsed.help) return parsed;
+    const std::vector<std::string>& files = scanned.operands;
     if (files.size() != 2) throw CliError::usage("ftransform takes a rule base file and a data file");
     parsed.ruleBase = files[0];
     parsed.data = files[1];

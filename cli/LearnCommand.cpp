@@ -1,6 +1,7 @@
 #include "cli/LearnCommand.h"
 
 #include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/DataFileRows.h"
 #include "cli/InputNumber.h"
@@ -84,28 +85,21 @@ void LearnCommand::setMode(Arguments& arguments, LearningMode mode) {
 
 LearnCommand::Arguments LearnCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    ArgumentCursor cursor(args);
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && (arg == "-h" || arg == "--help")) {
-            parsed.help = true;
-            return parsed;
-        } else if (!optionsEnded && (arg == "-o" || arg == "--output")) {
+    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+        if (arg == "-o" || arg == "--output") {
             parsed.output = cursor.value(arg);
-        } else if (!optionsEnded && arg == "--approx") {
+        } else if (arg == "--approx") {
             setMode(parsed, LearningMode::approx);
-        } else if (!optionsEnded && arg == "--pentatomy") {
+        } else if (arg == "--pentatomy") {
             setMode(parsed, LearningMode::pentatomy);
-        } else if (!optionsEnded && looksLikeOption(arg)) {
-            throw CliError::usage("unknown option '" + arg + "'");
         } else {
-            files.push_back(arg);
+            return false;
         }
-    }
+        return true;
+    });
+    parsed.help = scanned.help;
+    if (parsed.help) return parsed;
+    const std::vector<std::string>& files = scanned.operands;
     if (files.size() != 2) throw CliError::usage("learn takes a rule base file and a data file");
     if (!parsed.mode) throw CliError::usage("give one of --approx and --pentatomy");
     parsed.ruleBase = files[0];
