@@ -1,9 +1,7 @@
 #include "cli/AnalyseCommand.h"
 
-#include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
-#include "cli/InputNumber.h"
 #include "cli/RuleBaseLoader.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/analysis/RulesInfo.h"
@@ -41,42 +39,18 @@ Example:
   zorv analyse examples/heater.rb
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) err << "Try 'zorv analyse --help'.\n";
-    return error.code();
-}
-
 }  // namespace
 
 std::string_view AnalyseCommand::summary() const { return kSummary; }
 std::string_view AnalyseCommand::help() const { return kHelp; }
 
-std::string AnalyseCommand::parse(const std::vector<std::string>& args, bool& help) {
-    const ScannedArguments scanned = scanArguments(args, [](const std::string&, ArgumentCursor&) { return false; });
-    help = scanned.help;
-    if (help) return {};
-    if (scanned.operands.size() != 1) throw CliError::usage("analyse takes one rule base file");
-    return scanned.operands.front();
-}
 
-int AnalyseCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        bool help = false;
-        const std::string file = parse(args, help);
-        if (help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(file, err);
-        out << report(*unit);
-        return kSuccess;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
-    }
+int AnalyseCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> files = scanOperands(args);
+    if (files.size() != 1) throw CliError::usage("analyse takes one rule base file");
+    const auto unit = RuleBaseLoader::load(files.front(), err);
+    out << report(*unit);
+    return kSuccess;
 }
 
 std::string AnalyseCommand::report(const CRuleBase& unit) {
@@ -92,7 +66,8 @@ std::string AnalyseCommand::report(const CRuleBase& unit) {
     const std::vector<RuleInfo> infos = RulesInfo::compute(unit);
     const std::vector<RuleRow> rules = unit.Rules();
     for (std::size_t r = 0; r < rules.size(); ++r) {
-        text += (rules[r].enabled ? "" : "#") + std::to_string(r + 1);
+        text += rules[r].enabled ? "" : "#";
+        text += std::to_string(r + 1);
         for (const std::string& cell : rules[r].texts) text += '\t' + cell;
         for (const std::string& info : infos[r].texts) text += '\t' + info;
         text += '\n';

@@ -19,13 +19,11 @@ public:
     std::string_view summary() const override;
     std::string_view help() const override;
 
-    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+protected:
+    int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
 
     // The report: a header line, then one line per rule.
     static std::string report(const CRuleBase& unit);
-
-private:
-    static std::string parse(const std::vector<std::string>& args, bool& help);
 };
 
 }  // namespace zorv::cli

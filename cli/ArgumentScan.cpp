@@ -5,24 +5,25 @@
 
 namespace zorv::cli {
 
-ScannedArguments scanArguments(const std::vector<std::string>& args, const OptionReader& readOption) {
-    ScannedArguments scanned;
+std::vector<std::string> scanArguments(const std::vector<std::string>& args, const OptionReader& readOption) {
+    std::vector<std::string> operands;
     ArgumentCursor cursor(args);
     bool optionsEnded = false;
     while (!cursor.done()) {
         const std::string& arg = cursor.next();
         if (optionsEnded || !looksLikeOption(arg)) {
-            scanned.operands.push_back(arg);
+            operands.push_back(arg);
         } else if (arg == "--") {
             optionsEnded = true;
-        } else if (arg == "-h" || arg == "--help") {
-            scanned.help = true;
-            return scanned;
         } else if (!readOption(arg, cursor)) {
             throw CliError::usage(std::string("unknown option '").append(arg).append("'"));
         }
     }
-    return scanned;
+    return operands;
+}
+
+std::vector<std::string> scanOperands(const std::vector<std::string>& args) {
+    return scanArguments(args, [](const std::string&, ArgumentCursor&) { return false; });
 }
 
 }  // namespace zorv::cli

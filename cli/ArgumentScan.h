@@ -8,18 +8,15 @@
 
 namespace zorv::cli {
 
-// What a command line holds besides its options: the operands, and whether help was asked for.
-struct ScannedArguments {
-    bool help = false;
-    std::vector<std::string> operands;
-};
-
 // Reads an option the command knows (its value, if any, from the cursor); false for an unknown one.
 using OptionReader = std::function<bool(const std::string& option, ArgumentCursor& cursor)>;
 
-// Walks a command's arguments: "--" ends the options, "-h" or "--help" asks for help (the walk stops
-// there), every other argument that looks like an option goes to `readOption` (an unknown one is a usage
-// error), and the rest are operands. Negative numbers are operands.
-ScannedArguments scanArguments(const std::vector<std::string>& args, const OptionReader& readOption);
+// Walks a command's arguments: "--" ends the options, every other argument that looks like an option goes
+// to `readOption` (an unknown one is a usage error), and the rest are the operands, returned in order.
+// Negative numbers are operands. "--help" never reaches here: the command base answers it first.
+std::vector<std::string> scanArguments(const std::vector<std::string>& args, const OptionReader& readOption);
+
+// The operands of a command that has no options of its own.
+std::vector<std::string> scanOperands(const std::vector<std::string>& args);
 
 }  // namespace zorv::cli

@@ -1,7 +1,7 @@
 #include "cli/CheckCommand.h"
 
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
-#include "cli/InputNumber.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/RuleBaseSummary.h"
 #include "rulebase/CRuleBase.h"
@@ -41,55 +41,19 @@ Example:
   zorv check examples/braking.rb
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) {
-        err << "Try 'zorv check --help'.\n";
-    }
-    return error.code();
-}
-
-std::string fileArgument(const std::vector<std::string>& args) {
-    std::string file;
-    bool optionsEnded = false;
-    for (const std::string& arg : args) {
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && looksLikeOption(arg)) {
-            throw CliError::usage("unknown option '" + arg + "'");
-        } else if (!file.empty()) {
-            throw CliError::usage("check takes one rule base file");
-        } else {
-            file = arg;
-        }
-    }
-    if (file.empty()) {
-        throw CliError::usage("no rule base file given");
-    }
-    return file;
-}
-
 }  // namespace
 
 std::string_view CheckCommand::summary() const { return kSummary; }
 std::string_view CheckCommand::help() const { return kHelp; }
 
-int CheckCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
-        out << kHelp;
-        return kSuccess;
+int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const std::vector<std::string> files = scanOperands(args);
+    if (files.size() != 1) {
+        throw CliError::usage(files.empty() ? "no rule base file given" : "check takes one rule base file");
     }
-    try {
-        const std::string file = fileArgument(args);
-        const auto unit = RuleBaseLoader::load(file, err);
-        out << RuleBaseSummary::of(*unit);
-        return kSuccess;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
-    }
+    const auto unit = RuleBaseLoader::load(files.front(), err);
+    out << RuleBaseSummary::of(*unit);
+    return kSuccess;
 }
 
 }  // namespace zorv::cli

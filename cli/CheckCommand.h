@@ -12,7 +12,8 @@ public:
     std::string_view summary() const override;
     std::string_view help() const override;
 
-    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+protected:
+    int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
 };
 
 }  // namespace zorv::cli

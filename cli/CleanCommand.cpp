@@ -3,12 +3,10 @@
 #include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
-#include "cli/InputNumber.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
 #include "fuzzy/expression/ESyntax.h"
 #include "rulebase/CRuleBase.h"
-#include "rulebase/EWrite.h"
 #include "rulebase/analysis/DeleteDuplicit.h"
 #include "rulebase/analysis/DeleteRedundant.h"
 #include "rulebase/analysis/MergeInconsistent.h"
@@ -58,12 +56,6 @@ Examples:
   zorv clean learned.rb --merge-inconsistent -o merged.rb
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) err << "Try 'zorv clean --help'.\n";
-    return error.code();
-}
-
 std::string deletionReport(std::string_view title, int before, int after, bool written) {
     return std::string(title) + ": " + std::to_string(before - after) + " of " + std::to_string(before) + " rules " +
            (written ? "removed, " : "would be removed, ") + std::to_string(after) +
@@ -97,23 +89,21 @@ void CleanCommand::setOperation(Arguments& arguments, Operation operation) {
 
 CleanCommand::Arguments CleanCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
-        if (arg == "-o" || arg == "--output") {
-            parsed.output = cursor.value(arg);
-        } else if (arg == "--delete-duplicit") {
-            setOperation(parsed, Operation::deleteDuplicit);
-        } else if (arg == "--delete-redundant") {
-            setOperation(parsed, Operation::deleteRedundant);
-        } else if (arg == "--merge-inconsistent") {
-            setOperation(parsed, Operation::mergeInconsistent);
-        } else {
-            return false;
-        }
-        return true;
-    });
-    parsed.help = scanned.help;
-    if (parsed.help) return parsed;
-    const std::vector<std::string>& files = scanned.operands;
+    const std::vector<std::string> files =
+        scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+            if (arg == "-o" || arg == "--output") {
+                parsed.output = cursor.value(arg);
+            } else if (arg == "--delete-duplicit") {
+                setOperation(parsed, Operation::deleteDuplicit);
+            } else if (arg == "--delete-redundant") {
+                setOperation(parsed, Operation::deleteRedundant);
+            } else if (arg == "--merge-inconsistent") {
+                setOperation(parsed, Operation::mergeInconsistent);
+            } else {
+                return false;
+            }
+            return true;
+        });
     if (files.size() != 1) throw CliError::usage("clean takes one rule base file");
     if (!parsed.operation) {
         throw CliError::usage("give one of --delete-duplicit, --delete-redundant and --merge-inconsistent");
@@ -122,28 +112,18 @@ CleanCommand::Arguments CleanCommand::parse(const std::vector<std::string>& args
     return parsed;
 }
 
-int CleanCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int CleanCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    const auto unit = RuleBaseLoader::load(arguments.file, err);
+    std::string report;
     try {
-        const Arguments arguments = parse(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(arguments.file, err);
-        const std::string report = apply(*arguments.operation, *unit, arguments.output.has_value(), err);
-        if (arguments.output) unit->SaveToFile(*arguments.output);
-        out << report << '\n';
-        return kSuccess;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
+        report = apply(*arguments.operation, *unit, arguments.output.has_value(), err);
     } catch (const ESyntax& error) {
-        return reportError(err, CliError::badValue("a rule of the result does not compile: " + error.message()));
-    } catch (const EWrite& error) {
-        return reportError(err, CliError::usage(error.what()));
+        throw CliError::badValue("a rule of the result does not compile: " + error.message());
     }
+    if (arguments.output) unit->SaveToFile(*arguments.output);
+    out << report << '\n';
+    return kSuccess;
 }
 
 std::string CleanCommand::apply(Operation operation, CRuleBase& unit, bool written, std::ostream& err) {

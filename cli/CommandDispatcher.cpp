@@ -1,7 +1,5 @@
 #include "cli/CommandDispatcher.h"
 
-#include <exception>
-
 #include "cli/CommandList.h"
 #include "cli/ExitCode.h"
 
@@ -29,14 +27,23 @@ int CommandDispatcher::run(const std::vector<std::string>& args, std::ostream& o
         return kUsage;
     }
     const std::string& first = args.front();
-    if (isHelpFlag(first) || first == "help") {
-        return help(args, out, err);
+    if (Command* command = find(first)) {
+        return command->run(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     }
-    Command* command = find(first);
-    if (command == nullptr) {
+    int status = kSuccess;
+    if (isHelpFlag(first) || first == "help") {
+        status = help(args, out, err);
+    } else if (first == "--version") {
+        out << "zorv " << ZORV_VERSION << '\n';
+    } else {
         return usageError(err, (first.starts_with('-') ? "unknown option '" : "unknown command '") + first + "'");
     }
-    return runCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()), out, err);
+    out.flush();
+    if (!out) {
+        err << "error: " << kOutputFailed << '\n';
+        return kUsage;
+    }
+    return status;
 }
 
 Command* CommandDispatcher::find(std::string_view name) const {
@@ -65,23 +72,12 @@ int CommandDispatcher::help(const std::vector<std::string>& args, std::ostream& 
     return kSuccess;
 }
 
-// A command's own failures are reported by the command; anything that escapes it is a fault of the
-// input that the engine refused in an unforeseen way, reported rather than aborting the process.
-int CommandDispatcher::runCommand(Command& command, const std::vector<std::string>& args, std::ostream& out,
-                                  std::ostream& err) const {
-    try {
-        return command.run(args, out, err);
-    } catch (const std::exception& e) {
-        err << "error: " << e.what() << '\n';
-        return kBadInput;
-    }
-}
-
 void CommandDispatcher::printOverview(std::ostream& out) const {
     out << "zorv - fuzzy rule bases in evaluative linguistic expressions\n\n"
            "Usage: zorv <command> [options] [arguments]\n"
            "       zorv help <command>      show the help of one command\n"
-           "       zorv --help              show this overview\n\n"
+           "       zorv --help              show this overview\n"
+           "       zorv --version           show the version\n\n"
            "Commands:\n";
     for (const auto& command : commands_) {
         const std::string_view name = command->name();

@@ -11,7 +11,7 @@
 namespace zorv::cli {
 
 // Picks the subcommand named by the first argument and runs it with the rest;
-// answers "--help", "help" and "help <command>" itself.
+// answers "--help", "help", "help <command>" and "--version" itself.
 class CommandDispatcher {
 public:
     CommandDispatcher();
@@ -23,8 +23,6 @@ public:
 private:
     Command* find(std::string_view name) const;
     int help(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) const;
-    int runCommand(Command& command, const std::vector<std::string>& args, std::ostream& out,
-                   std::ostream& err) const;
     void printOverview(std::ostream& out) const;
 
     std::vector<std::unique_ptr<Command>> commands_;

@@ -8,7 +8,6 @@
 #include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
-#include "cli/InputNumber.h"
 #include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
 #include "rulebase/CRuleBase.h"
@@ -57,14 +56,6 @@ Examples:
   zorv compute examples/braking.rb examples/braking.txt --ling-approx -o braking.out
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) {
-        err << "Try 'zorv compute --help'.\n";
-    }
-    return error.code();
-}
-
 // A cell as a machine-read number when it is one, else its text as it stands.
 std::string cellText(const std::string& cell) {
     const auto value = DataNumberFormat::ParseCell(cell);
@@ -78,19 +69,17 @@ std::string_view ComputeCommand::help() const { return kHelp; }
 
 ComputeCommand::Arguments ComputeCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
-        if (arg == "-o" || arg == "--output") {
-            parsed.output = cursor.value(arg);
-        } else if (arg == "--ling-approx") {
-            parsed.lingApprox = true;
-        } else {
-            return false;
-        }
-        return true;
-    });
-    parsed.help = scanned.help;
-    if (parsed.help) return parsed;
-    const std::vector<std::string>& files = scanned.operands;
+    const std::vector<std::string> files =
+        scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+            if (arg == "-o" || arg == "--output") {
+                parsed.output = cursor.value(arg);
+            } else if (arg == "--ling-approx") {
+                parsed.lingApprox = true;
+            } else {
+                return false;
+            }
+            return true;
+        });
     if (files.size() != 2) {
         throw CliError::usage("compute takes a rule base file and a data file");
     }
@@ -99,37 +88,26 @@ ComputeCommand::Arguments ComputeCommand::parse(const std::vector<std::string>& 
     return parsed;
 }
 
-int ComputeCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const Arguments arguments = parse(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
-        if (unit->SuccedentCount() == 0) {
-            throw CliError::badValue(arguments.ruleBase + ": the rule base has no output variable");
-        }
-        DataTable table(RuleBaseDataSource::LayoutOf(*unit, arguments.lingApprox));
-        const bool complete = importData(arguments, table, err);
-        RuleBaseDataSource source(*unit);
-        const DataComputeResult result = table.Compute(source);
-        out << report(table, result);
-        out.flush();
-        const int status = finish(arguments, table, result, err);
-        return status == kSuccess && !complete ? kBadInput : status;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
+int ComputeCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
+    if (unit->SuccedentCount() == 0) {
+        throw CliError::badValue(arguments.ruleBase + ": the rule base has no output variable");
     }
+    DataTable table(RuleBaseDataSource::LayoutOf(*unit, arguments.lingApprox));
+    const bool complete = importData(arguments, table, err);
+    RuleBaseDataSource source(*unit);
+    const DataComputeResult result = table.Compute(source);
+    out << report(table, result);
+    out.flush();
+    const int status = finish(arguments, table, result, err);
+    return status == kSuccess && !complete ? kBadInput : status;
 }
 
 bool ComputeCommand::importData(const Arguments& arguments, DataTable& table, std::ostream& err) {
     const DataImportResult imported = table.Import(arguments.data);
     if (!imported.Imported()) {
-        throw CliError::usage(imported.reason);
+        throw CliError::io(imported.reason);
     }
     err << arguments.data << ": " << imported.Message() << '\n';
     if (!imported.reason.empty()) {

@@ -10,7 +10,7 @@ DataFileRows DataFileRows::read(const std::string& path, int valuesPerRow) {
     DataGrid grid(valuesPerRow + 1);
     DataFileRows data;
     data.import = DataFileImporter(valuesPerRow - 1).ImportFile(path, grid);
-    if (!data.import.Imported()) throw CliError::usage(data.import.reason);
+    if (!data.import.Imported()) throw CliError::io(data.import.reason);
     data.rows.reserve(static_cast<std::size_t>(data.import.rows));
     for (int i = 0; i < data.import.rows; ++i) {
         const int row = DataGrid::kHeaderRows + i;

@@ -14,7 +14,7 @@ struct DataFileRows {
     std::vector<std::vector<std::string>> rows;
     DataImportResult import;
 
-    // A file that cannot be opened throws a usage CliError.
+    // A file that cannot be opened throws an I/O CliError.
     static DataFileRows read(const std::string& path, int valuesPerRow);
 };
 

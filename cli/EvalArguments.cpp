@@ -1,38 +1,25 @@
 #include "cli/EvalArguments.h"
 
-#include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
-#include "cli/InputNumber.h"
 
 namespace zorv::cli {
 
 EvalArguments EvalArguments::parse(const std::vector<std::string>& args) {
     EvalArguments parsed;
-    ArgumentCursor cursor(args);
-    bool optionsEnded = false;
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (!optionsEnded && arg == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && looksLikeOption(arg)) {
-            parsed.readOption(arg, cursor);
-            if (parsed.help) {
-                return parsed;
-            }
-        } else if (parsed.file.empty()) {
-            parsed.file = arg;
-        } else {
-            parsed.inputs.push_back(arg);
-        }
-    }
+    std::vector<std::string> operands =
+        scanArguments(args, [&parsed](const std::string& option, ArgumentCursor& cursor) {
+            return parsed.readOption(option, cursor);
+        });
+    if (operands.empty()) throw CliError::usage("no rule base file given");
+    parsed.file = operands.front();
+    parsed.inputs.assign(std::make_move_iterator(operands.begin() + 1), std::make_move_iterator(operands.end()));
     parsed.check();
     return parsed;
 }
 
-void EvalArguments::readOption(const std::string& option, ArgumentCursor& cursor) {
-    if (option == "-h" || option == "--help") {
-        help = true;
-    } else if (option == "--infer") {
+bool EvalArguments::readOption(const std::string& option, ArgumentCursor& cursor) {
+    if (option == "--infer") {
         infer = cursor.value(option);
     } else if (option == "--defuzz") {
         defuzz = cursor.value(option);
@@ -45,14 +32,12 @@ void EvalArguments::readOption(const std::string& option, ArgumentCursor& cursor
     } else if (option == "--filter") {
         filter = true;
     } else {
-        throw CliError::usage("unknown option '" + option + "'");
+        return false;
     }
+    return true;
 }
 
 void EvalArguments::check() const {
-    if (file.empty()) {
-        throw CliError::usage("no rule base file given");
-    }
     if (batch && !inputs.empty()) {
         throw CliError::usage("input values and --batch exclude each other");
     }

@@ -10,7 +10,6 @@ class ArgumentCursor;
 
 // The arguments of "zorv eval", as read from the command line.
 struct EvalArguments {
-    bool help = false;
     std::string file;
     std::vector<std::string> inputs;  // the input values as written
     std::optional<std::string> infer;
@@ -20,11 +19,12 @@ struct EvalArguments {
     bool conclusion = false;
     bool filter = false;  // evaluate through the F-transform filter
 
-    // Reads the arguments; a line that cannot be understood throws a usage CliError.
+    // Reads the arguments; a line that cannot be understood throws a usage CliError. The first operand is
+    // the rule base file (even when empty), the others are the input values.
     static EvalArguments parse(const std::vector<std::string>& args);
 
 private:
-    void readOption(const std::string& option, ArgumentCursor& cursor);
+    bool readOption(const std::string& option, ArgumentCursor& cursor);
     void check() const;
 };
 

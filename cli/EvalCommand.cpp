@@ -7,6 +7,7 @@
 #include "app/core/FiredRulesText.h"
 #include "cli/BatchEvaluator.h"
 #include "cli/CliError.h"
+#include "cli/InputFile.h"
 #include "cli/InputNumber.h"
 #include "cli/MethodOption.h"
 #include "cli/NumberText.h"
@@ -83,14 +84,6 @@ Examples:
   zorv eval examples/heater.rb 16.5 -3 --filter
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) {
-        err << "Try 'zorv eval --help'.\n";
-    }
-    return error.code();
-}
-
 bool fits(const InferenceMethodEntry& method, DescriptionType type) {
     const bool numeric = method.kind == InferenceKind::TakagiSugeno;
     return type == DescriptionType::linguistic ? !numeric : numeric;
@@ -110,30 +103,17 @@ std::string contextText(double low, double high) {
 std::string_view EvalCommand::summary() const { return kSummary; }
 std::string_view EvalCommand::help() const { return kHelp; }
 
-int EvalCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const EvalArguments arguments = EvalArguments::parse(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(arguments.file, err);
-        if (unit->SuccedentCount() == 0) {
-            throw CliError::badValue(arguments.file + ": the rule base has no output variable");
-        }
-        applyMethods(arguments, *unit, err);
-        if (arguments.filter) {
-            prepareFilter(arguments, *unit, err);
-        }
-        return arguments.batch ? runBatch(arguments, *unit, out, err) : runSingle(arguments, *unit, out, err);
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
-    } catch (const ERefused& refused) {
-        return reportError(err, CliError::badValue(refused.what()));
+int EvalCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const EvalArguments arguments = EvalArguments::parse(args);
+    const auto unit = RuleBaseLoader::load(arguments.file, err);
+    if (unit->SuccedentCount() == 0) {
+        throw CliError::badValue(arguments.file + ": the rule base has no output variable");
     }
+    applyMethods(arguments, *unit, err);
+    if (arguments.filter) {
+        prepareFilter(arguments, *unit, err);
+    }
+    return arguments.batch ? runBatch(arguments, *unit, out, err) : runSingle(arguments, *unit, out, err);
 }
 
 void EvalCommand::applyMethods(const EvalArguments& arguments, CRuleBase& unit, std::ostream& err) const {
@@ -235,10 +215,8 @@ int EvalCommand::runBatch(const EvalArguments& arguments, CRuleBase& unit, std::
                           std::ostream& err) const {
     std::ifstream file;
     if (*arguments.batch != "-") {
+        requireReadableFile(*arguments.batch);
         file.open(*arguments.batch, std::ios::binary);
-        if (!file) {
-            throw CliError::usage("cannot open " + *arguments.batch);
-        }
     }
     std::istream& in = *arguments.batch == "-" ? in_ : file;
     const BatchEvaluator::Outcome outcome = BatchEvaluator(unit, arguments.filter).run(in, out);

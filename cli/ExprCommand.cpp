@@ -5,7 +5,6 @@
 #include "cli/CliError.h"
 #include "cli/ExprOptionsParser.h"
 #include "cli/NumberText.h"
-#include "cli/SyntaxErrorText.h"
 #include "cli/VocabularyBuilder.h"
 #include "fuzzy/expression/ExpressionText.h"
 #include "fuzzy/linear/CLinCSettings.h"
@@ -84,39 +83,22 @@ std::string formOf(const CLingTerm& d) {
     }
 }
 
-int reportError(std::ostream& err, ExitCode code, const std::string& message) {
-    err << "error: " << message << '\n';
-    if (code == kUsage) {
-        err << "Try 'zorv expr --help'.\n";
-    }
-    return code;
-}
 
 }  // namespace
 
 std::string_view ExprCommand::summary() const { return kSummary; }
 std::string_view ExprCommand::help() const { return kHelp; }
 
-int ExprCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const ExprOptions options = ExprOptionsParser().parse(args);
-        if (options.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        return options.vocabulary == "linc" ? runLinear(options, out, err) : runFuzzy(options, out, err);
-    } catch (const CliError& e) {
-        return reportError(err, e.code(), e.what());
-    } catch (const ESyntax& e) {
-        return reportError(err, kBadInput, syntaxErrorText(e));
-    }
+int ExprCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& /*err*/) {
+    const ExprOptions options = ExprOptionsParser().parse(args);
+    return options.vocabulary == "linc" ? runLinear(options, out) : runFuzzy(options, out);
 }
 
 // The whole report is composed first, so that a failure prints nothing on the standard output.
-int ExprCommand::runFuzzy(const ExprOptions& options, std::ostream& out, std::ostream& err) const {
+int ExprCommand::runFuzzy(const ExprOptions& options, std::ostream& out) const {
     const auto vocabulary = VocabularyBuilder().build(options);
     if (const auto error = vocabulary->checkSyntax(options.text)) {
-        return reportError(err, kBadInput, syntaxErrorText(*error));
+        throw *error;
     }
     const int n = options.gridSize();
     const CFuzzyDiscreteSet set = vocabulary->evaluate(options.text, n);
@@ -129,8 +111,8 @@ int ExprCommand::runFuzzy(const ExprOptions& options, std::ostream& out, std::os
            << "specificity: " << descriptor.specificity() << '\n';
     const auto& mu = set.values();
     if (mu.size() != static_cast<std::size_t>(n)) {
-        return reportError(err, kBadInput,
-                           "the vocabulary gave " + std::to_string(mu.size()) + " points instead of " + std::to_string(n));
+        throw CliError::badValue("the vocabulary gave " + std::to_string(mu.size()) + " points instead of " +
+                                 std::to_string(n));
     }
     const double width = options.high - options.low;
     for (int j = 0; j < n; ++j) {
@@ -141,7 +123,7 @@ int ExprCommand::runFuzzy(const ExprOptions& options, std::ostream& out, std::os
     return kSuccess;
 }
 
-int ExprCommand::runLinear(const ExprOptions& options, std::ostream& out, std::ostream& /*err*/) const {
+int ExprCommand::runLinear(const ExprOptions& options, std::ostream& out) const {
     const CLinCSettings vocabulary(options.low, options.high);
     const auto coefficients = vocabulary.parseLinear(options.text, options.inputCount());
     std::ostringstream report;

@@ -14,11 +14,12 @@ public:
     std::string_view summary() const override;
     std::string_view help() const override;
 
-    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+protected:
+    int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
 
 private:
-    int runFuzzy(const ExprOptions& options, std::ostream& out, std::ostream& err) const;
-    int runLinear(const ExprOptions& options, std::ostream& out, std::ostream& err) const;
+    int runFuzzy(const ExprOptions& options, std::ostream& out) const;
+    int runLinear(const ExprOptions& options, std::ostream& out) const;
 };
 
 }  // namespace zorv::cli

@@ -18,7 +18,6 @@ struct UserTermOption {
 struct ExprOptions {
     static constexpr int kDefaultDiscretization = 301;
 
-    bool help = false;
     std::string vocabulary = "linguistic";
     double low = 0.0;
     double high = 1.0;

@@ -5,6 +5,7 @@
 #include <set>
 #include <span>
 
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/NumberText.h"
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
@@ -88,38 +89,23 @@ void checkLingParams(const std::array<double, 4>& p) {
     }
 }
 
-bool isHelpOption(const std::string& arg) { return arg == "--help" || arg == "-h"; }
-
-// "--help" anywhere before "--" wins over everything else on the line, even where a value was expected.
-bool asksForHelp(const std::vector<std::string>& args) {
-    const auto end = std::find(args.begin(), args.end(), "--");
-    return std::any_of(args.begin(), end, isHelpOption);
-}
-
 }  // namespace
 
 ExprOptions ExprOptionsParser::parse(const std::vector<std::string>& args) const {
     ExprOptions options;
-    options.help = asksForHelp(args);
-    if (options.help) {
-        return options;
-    }
-    ArgumentCursor cursor(args);
-    bool haveText = false;
-    bool optionsEnded = false;
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (optionsEnded || !arg.starts_with('-') || arg == "-") {
-            readText(arg, haveText, options);
-        } else if (arg == "--") {
-            optionsEnded = true;
-        } else {
-            readOption(arg, cursor, options);
-        }
-    }
-    if (!haveText) {
+    const std::vector<std::string> texts =
+        scanArguments(args, [this, &options](const std::string& option, ArgumentCursor& cursor) {
+            readOption(option, cursor, options);
+            return true;
+        });
+    if (texts.empty()) {
         throw CliError::usage("missing expression text");
     }
+    if (texts.size() > 1) {
+        throw CliError::usage("more than one expression text ('" + texts[0] + "', '" + texts[1] +
+                              "'); quote a text that has blanks");
+    }
+    options.text = texts.front();
     check(options);
     return options;
 }
@@ -170,15 +156,6 @@ void ExprOptionsParser::readUserTerm(ArgumentCursor& cursor, ExprOptions& option
         term.params.push_back(cursor.real(prefix));
     }
     options.userTerms.push_back(std::move(term));
-}
-
-void ExprOptionsParser::readText(const std::string& arg, bool& haveText, ExprOptions& options) const {
-    if (haveText) {
-        throw CliError::usage("more than one expression text ('" + options.text + "', '" + arg +
-                              "'); quote a text that has blanks");
-    }
-    options.text = arg;
-    haveText = true;
 }
 
 void ExprOptionsParser::check(const ExprOptions& options) const {

@@ -21,7 +21,6 @@ public:
 private:
     void readOption(const std::string& option, ArgumentCursor& cursor, ExprOptions& options) const;
     void readUserTerm(ArgumentCursor& cursor, ExprOptions& options) const;
-    void readText(const std::string& arg, bool& haveText, ExprOptions& options) const;
     void check(const ExprOptions& options) const;
     void checkApplicable(const ExprOptions& options) const;
     void checkValues(const ExprOptions& options) const;

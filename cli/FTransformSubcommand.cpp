@@ -6,14 +6,12 @@
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/DataFileRows.h"
-#include "cli/InputNumber.h"
 #include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
 #include "ftransform/command/DataCellNumber.h"
 #include "ftransform/command/FTransformCommand.h"
 #include "ftransform/command/FTransformTextTable.h"
-#include "ftransform/partition/EFTransformSettings.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
@@ -69,12 +67,6 @@ Examples:
   zorv ftransform examples/heater.rb examples/heater.txt --optimize 2 --ftv heater.ftv
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) err << "Try 'zorv ftransform --help'.\n";
-    return error.code();
-}
-
 // A cell as a machine-read number when it is one, else its text as it stands.
 std::string cellText(const std::string& cell) {
     const auto value = DataCellNumber::read(cell);
@@ -126,55 +118,40 @@ BasicFunctionShape FTransformSubcommand::parseShape(const std::string& text) {
 
 FTransformSubcommand::Arguments FTransformSubcommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
-        if (arg == "--nodes") {
-            parsed.nodes = parseNodes(cursor.value(arg));
-        } else if (arg == "--shape") {
-            parsed.shape = parseShape(cursor.value(arg));
-        } else if (arg == "--optimize") {
-            parsed.maxError = cursor.real(arg);
-        } else if (arg == "--ftv") {
-            parsed.ftv = cursor.value(arg);
-        } else {
-            return false;
-        }
-        return true;
-    });
-    parsed.help = scanned.help;
-    if (parsed.help) return parsed;
-    const std::vector<std::string>& files = scanned.operands;
+    const std::vector<std::string> files =
+        scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+            if (arg == "--nodes") {
+                parsed.nodes = parseNodes(cursor.value(arg));
+            } else if (arg == "--shape") {
+                parsed.shape = parseShape(cursor.value(arg));
+            } else if (arg == "--optimize") {
+                parsed.maxError = cursor.real(arg);
+            } else if (arg == "--ftv") {
+                parsed.ftv = cursor.value(arg);
+            } else {
+                return false;
+            }
+            return true;
+        });
     if (files.size() != 2) throw CliError::usage("ftransform takes a rule base file and a data file");
     parsed.ruleBase = files[0];
     parsed.data = files[1];
     return parsed;
 }
 
-int FTransformSubcommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const Arguments arguments = parse(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
-        if (unit->AntecedentCount() == 0)
-            throw CliError::badValue(arguments.ruleBase + ": the rule base has no input variable");
-        if (unit->SuccedentCount() == 0)
-            throw CliError::badValue(arguments.ruleBase + ": the rule base has no output variable");
-        const auto inputs = static_cast<std::size_t>(unit->AntecedentCount());
-        if (arguments.nodes.size() > 1 && arguments.nodes.size() != inputs) {
-            throw CliError::usage("--nodes: the rule base has " + std::to_string(inputs) + " input variable(s), " +
-                                  std::to_string(arguments.nodes.size()) + " node count(s) given");
-        }
-        return fit(arguments, *unit, out, err);
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
-    } catch (const EFTransformSettings& error) {
-        return reportError(err, CliError::badValue(error.message()));
+int FTransformSubcommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
+    if (unit->AntecedentCount() == 0)
+        throw CliError::badValue(arguments.ruleBase + ": the rule base has no input variable");
+    if (unit->SuccedentCount() == 0)
+        throw CliError::badValue(arguments.ruleBase + ": the rule base has no output variable");
+    const auto inputs = static_cast<std::size_t>(unit->AntecedentCount());
+    if (arguments.nodes.size() > 1 && arguments.nodes.size() != inputs) {
+        throw CliError::usage("--nodes: the rule base has " + std::to_string(inputs) + " input variable(s), " +
+                              std::to_string(arguments.nodes.size()) + " node count(s) given");
     }
+    return fit(arguments, *unit, out, err);
 }
 
 int FTransformSubcommand::fit(const Arguments& arguments, const CRuleBase& unit, std::ostream& out, std::ostream& err) {

@@ -4,11 +4,9 @@
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/DataFileRows.h"
-#include "cli/InputNumber.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
 #include "rulebase/CRuleBase.h"
-#include "rulebase/EWrite.h"
 #include "rulebase/learning/LearningTextRows.h"
 #include "rulebase/learning/RuleLearning.h"
 #include "rulebase/learning/RulesFile.h"
@@ -65,12 +63,6 @@ Examples:
   zorv learn grid.rb samples.txt --approx
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) err << "Try 'zorv learn --help'.\n";
-    return error.code();
-}
-
 constexpr std::size_t kDroppedShown = 20;
 
 }  // namespace
@@ -85,21 +77,19 @@ void LearnCommand::setMode(Arguments& arguments, LearningMode mode) {
 
 LearnCommand::Arguments LearnCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    const ScannedArguments scanned = scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
-        if (arg == "-o" || arg == "--output") {
-            parsed.output = cursor.value(arg);
-        } else if (arg == "--approx") {
-            setMode(parsed, LearningMode::approx);
-        } else if (arg == "--pentatomy") {
-            setMode(parsed, LearningMode::pentatomy);
-        } else {
-            return false;
-        }
-        return true;
-    });
-    parsed.help = scanned.help;
-    if (parsed.help) return parsed;
-    const std::vector<std::string>& files = scanned.operands;
+    const std::vector<std::string> files =
+        scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+            if (arg == "-o" || arg == "--output") {
+                parsed.output = cursor.value(arg);
+            } else if (arg == "--approx") {
+                setMode(parsed, LearningMode::approx);
+            } else if (arg == "--pentatomy") {
+                setMode(parsed, LearningMode::pentatomy);
+            } else {
+                return false;
+            }
+            return true;
+        });
     if (files.size() != 2) throw CliError::usage("learn takes a rule base file and a data file");
     if (!parsed.mode) throw CliError::usage("give one of --approx and --pentatomy");
     parsed.ruleBase = files[0];
@@ -107,39 +97,26 @@ LearnCommand::Arguments LearnCommand::parse(const std::vector<std::string>& args
     return parsed;
 }
 
-int LearnCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const Arguments arguments = parse(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
-        const RuleLearning learning(*unit, *arguments.mode);
-        if (auto refusal = learning.refusal()) throw CliError::badValue(*refusal);
-        DataFileRows data = DataFileRows::read(arguments.data, unit->AntecedentCount() + unit->SuccedentCount());
-        int status = kSuccess;
-        if (!data.import.reason.empty()) {
-            err << "error: " << arguments.data << ": " << data.import.reason << "; the rows before it were learned\n";
-            status = kBadInput;
-        }
-        const LearningOutcome outcome = learn(arguments, learning, LearningTextRows(std::move(data.rows)), *unit, err);
-        reportDropped(outcome, err);
-        if (!outcome.rulesFileWritten) {
-            err << "error: cannot write " << outcome.rulesFile.string() << '\n';
-            status = kUsage;
-        }
-        if (arguments.output) unit->SaveToFile(*arguments.output);
-        out << outcome.message() << '\n';
-        return status;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
-    } catch (const EWrite& error) {
-        return reportError(err, CliError::usage(error.what()));
+int LearnCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
+    const RuleLearning learning(*unit, *arguments.mode);
+    if (auto refusal = learning.refusal()) throw CliError::badValue(*refusal);
+    DataFileRows data = DataFileRows::read(arguments.data, unit->AntecedentCount() + unit->SuccedentCount());
+    int status = kSuccess;
+    if (!data.import.reason.empty()) {
+        err << "error: " << arguments.data << ": " << data.import.reason << "; the rows before it were learned\n";
+        status = kBadInput;
     }
+    const LearningOutcome outcome = learn(arguments, learning, LearningTextRows(std::move(data.rows)), *unit, err);
+    reportDropped(outcome, err);
+    if (!outcome.rulesFileWritten) {
+        err << "error: cannot write " << outcome.rulesFile.string() << '\n';
+        status = kUsage;
+    }
+    if (arguments.output) unit->SaveToFile(*arguments.output);
+    out << outcome.message() << '\n';
+    return status;
 }
 
 LearningOutcome LearnCommand::learn(const Arguments& arguments, const RuleLearning& learning,

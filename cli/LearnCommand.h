@@ -24,11 +24,11 @@ public:
     std::string_view summary() const override;
     std::string_view help() const override;
 
-    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+protected:
+    int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
 
 private:
     struct Arguments {
-        bool help = false;
         std::string ruleBase;
         std::string data;
         std::optional<LearningMode> mode;

@@ -3,10 +3,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "rulebase/CRuleBase.h"
-#include "rulebase/EWrite.h"
 
 namespace zorv::cli {
 
@@ -40,7 +39,6 @@ Example:
 )";
 
 struct NewArguments {
-    bool help = false;
     bool force = false;
     DescriptionType type = DescriptionType::linguistic;
     std::string output;
@@ -58,22 +56,21 @@ DescriptionType typeOf(const std::string& text) {
 
 NewArguments parseArguments(const std::vector<std::string>& args) {
     NewArguments parsed;
-    ArgumentCursor cursor(args);
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (arg == "-h" || arg == "--help") {
-            parsed.help = true;
-            return parsed;
-        }
-        if (arg == "--type") {
-            parsed.type = typeOf(cursor.value(arg));
-        } else if (arg == "-o" || arg == "--output") {
-            parsed.output = cursor.value(arg);
-        } else if (arg == "--force") {
-            parsed.force = true;
-        } else {
-            throw CliError::usage("unexpected argument '" + arg + "'");
-        }
+    const std::vector<std::string> operands =
+        scanArguments(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+            if (arg == "--type") {
+                parsed.type = typeOf(cursor.value(arg));
+            } else if (arg == "-o" || arg == "--output") {
+                parsed.output = cursor.value(arg);
+            } else if (arg == "--force") {
+                parsed.force = true;
+            } else {
+                return false;
+            }
+            return true;
+        });
+    if (!operands.empty()) {
+        throw CliError::usage("unexpected argument '" + operands.front() + "'");
     }
     if (parsed.output.empty()) {
         throw CliError::usage("no output file given (-o FILE.rb)");
@@ -86,30 +83,15 @@ NewArguments parseArguments(const std::vector<std::string>& args) {
 std::string_view NewCommand::summary() const { return kSummary; }
 std::string_view NewCommand::help() const { return kHelp; }
 
-int NewCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const NewArguments arguments = parseArguments(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        std::error_code error;
-        if (!arguments.force && std::filesystem::exists(arguments.output, error)) {
-            throw CliError(kUsage, arguments.output + " exists; use --force to replace it");
-        }
-        CRuleBase::Create(arguments.type)->SaveToFile(arguments.output);
-        out << arguments.output << ": new " << DescriptionTypeName(arguments.type) << " rule base\n";
-        return kSuccess;
-    } catch (const CliError& error) {
-        err << "error: " << error.what() << '\n';
-        if (error.code() == kUsage) {
-            err << "Try 'zorv new --help'.\n";
-        }
-        return error.code();
-    } catch (const EWrite& error) {
-        err << "error: cannot write: " << error.what() << '\n';
-        return kUsage;
+int NewCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& /*err*/) {
+    const NewArguments arguments = parseArguments(args);
+    std::error_code error;
+    if (!arguments.force && std::filesystem::exists(arguments.output, error)) {
+        throw CliError::io(arguments.output + " exists; use --force to replace it");
     }
+    CRuleBase::Create(arguments.type)->SaveToFile(arguments.output);
+    out << arguments.output << ": new " << DescriptionTypeName(arguments.type) << " rule base\n";
+    return kSuccess;
 }
 
 }  // namespace zorv::cli

@@ -1,8 +1,6 @@
 #include "cli/RuleBaseLoader.h"
 
-#include <filesystem>
-#include <fstream>
-
+#include "cli/InputFile.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
@@ -15,24 +13,11 @@ constexpr std::size_t kMaxContextShown = 200;
 }  // namespace
 
 std::unique_ptr<CRuleBase> RuleBaseLoader::load(const std::string& path, std::ostream& diagnostics) {
-    checkReadable(path);
+    requireReadableFile(path);
     try {
         return CRuleBase::Load(path, diagnostics);
     } catch (const ESyntax& error) {
         throw RuleBaseSyntaxError(syntaxErrorReport(path, error));
-    }
-}
-
-void RuleBaseLoader::checkReadable(const std::string& path) {
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
-        throw CliError::usage("cannot open " + path + ": no such file");
-    }
-    if (std::filesystem::is_directory(path, error)) {
-        throw CliError::usage("cannot open " + path + ": it is a directory");
-    }
-    if (!std::ifstream(path, std::ios::binary)) {
-        throw CliError::usage("cannot open " + path + ": permission denied or unreadable");
     }
 }
 

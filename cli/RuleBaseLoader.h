@@ -19,7 +19,7 @@ public:
     explicit RuleBaseSyntaxError(const std::string& report) : CliError(kBadInput, report) {}
 };
 
-// Opens a rule base file for a command. A file that cannot be opened throws a usage CliError
+// Opens a rule base file for a command. A file that cannot be opened throws an I/O CliError
 // ("cannot open FILE: ..."); a file the reader refuses throws a RuleBaseSyntaxError whose text is
 //   FILE: Syntax error: MESSAGE
 //   <the first line of the error's context>
@@ -32,7 +32,6 @@ public:
     static std::string syntaxErrorReport(const std::string& path, const ESyntax& error);
 
 private:
-    static void checkReadable(const std::string& path);
     static std::string firstLine(const std::string& text);
 };
 

@@ -42,6 +42,24 @@ TEST(CommandDispatcher, HelpOfOneCommandEqualsItsOwnHelp) {
     EXPECT_NE(viaHelp.out.find("Usage: zorv expr"), std::string::npos);
 }
 
+TEST(CommandDispatcher, VersionNamesTheProject) {
+    const Outcome o = zorv({"--version"});
+    EXPECT_EQ(o.status, kSuccess);
+    EXPECT_EQ(o.out, std::string("zorv ") + ZORV_VERSION + "\n");
+}
+
+// An output that cannot be written (a full disk, a closed pipe) fails the run, whatever printed to it.
+TEST(CommandDispatcher, AFailedOutputIsAnError) {
+    const std::string heater = std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb";
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"--version"}, {"check", heater}, {"eval", heater, "16", "-3"}, {"expr", "--help"}}) {
+        std::ostream broken(nullptr);
+        std::ostringstream err;
+        EXPECT_EQ(CommandDispatcher().run(args, broken, err), kUsage) << args.front();
+        EXPECT_EQ(err.str(), "error: cannot write to the standard output\n");
+    }
+}
+
 struct UsageCase {
     std::vector<std::string> args;
     const char* errPart;

@@ -160,6 +160,22 @@ TEST(EvalCommand, RefusesBadCommandLines) {
     EXPECT_EQ(eval({"--help"}).out.rfind("Usage: zorv eval", 0), 0u);
 }
 
+TEST(EvalCommand, NamesTheFileItCannotOpen) {
+    const std::string folder = std::filesystem::temp_directory_path().string();
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } cases[] = {
+        {{"", "16", "-3"}, "error: cannot open '': the file name is empty\n"},
+        {{example("heater.rb"), "--batch", folder}, "error: cannot open " + folder + ": it is a directory\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = eval(c.args);
+        EXPECT_EQ(o.status, kUsage);
+        EXPECT_EQ(o.err, c.message);
+    }
+}
+
 TEST(EvalCommand, NegativeNumbersAreInputsNotOptions) {
     EXPECT_TRUE(looksLikeOption("--fired"));
     EXPECT_TRUE(looksLikeOption("-o"));
