@@ -71,8 +71,8 @@ BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out)
                 return outcome;
             }
             start = std::min(stop + 1, have);
-            if (outputSize_ >= kChunkBytes) {
-                flush(out);
+            if (outputSize_ >= kChunkBytes && !flush(out)) {
+                return outcome;  // the output failed (a full disk): evaluating on would be lost work
             }
         }
         if (atEnd) {
@@ -155,9 +155,10 @@ void BatchEvaluator::appendOutput(double value) {
     outputSize_ = static_cast<std::size_t>(written.ptr + 1 - output_.data());
 }
 
-void BatchEvaluator::flush(std::ostream& out) {
+bool BatchEvaluator::flush(std::ostream& out) {
     out.write(output_.data(), static_cast<std::streamsize>(outputSize_));
     outputSize_ = 0;
+    return static_cast<bool>(out.flush());
 }
 
 std::string BatchEvaluator::lineError(long long line, const std::string& message) const {

@@ -20,7 +20,7 @@ namespace zorv::cli {
 // Numbers are read with from_chars and written with to_chars in the shortest form that reads back to
 // the same double, into a buffer written out in large blocks: nothing is allocated per line.
 // The first bad line (wrong count, not a number, too long) stops the run; the outputs of the lines
-// before it are written.
+// before it are written. A failing output stream stops the run too (the caller sees the stream's state).
 class BatchEvaluator {
 public:
     static constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
@@ -41,7 +41,8 @@ private:
     bool evaluateLine(std::string_view line, Outcome& outcome);
     bool parseLine(std::string_view line, Outcome& outcome);
     void appendOutput(double value);
-    void flush(std::ostream& out);
+    // Writes the buffered outputs; false when the stream failed.
+    bool flush(std::ostream& out);
     std::string lineError(long long line, const std::string& message) const;
 
     CRuleBase& unit_;

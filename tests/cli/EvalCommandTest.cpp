@@ -225,6 +225,27 @@ TEST(EvalCommand, BatchStopsAtTheFirstBadLineKeepingTheValuesBefore) {
     }
 }
 
+// A stream that takes `room` bytes and then fails, as a full disk does.
+class FullDisk : public std::streambuf {
+public:
+    explicit FullDisk(std::size_t room) : room_(room) {}
+
+private:
+    int_type overflow(int_type c) override { return room_ == 0 ? traits_type::eof() : (--room_, c); }
+    std::size_t room_;
+};
+
+TEST(EvalCommand, BatchOnAFullDiskFails) {
+    std::string rows;
+    for (int i = 0; i < 200; ++i) rows += "12 -20\n";
+    std::istringstream in(rows);
+    FullDisk disk(1000);
+    std::ostream out(&disk);
+    std::ostringstream err;
+    EXPECT_EQ(EvalCommand(in).run({example("heater.rb"), "--batch", "-"}, out, err), kUsage);
+    EXPECT_EQ(err.str(), "error: cannot write to the standard output\n");
+}
+
 TEST(EvalCommand, BatchReadsAFileAcrossManyBufferRefills) {
     const auto path = std::filesystem::temp_directory_path() / "zorv-eval-batch.txt";
     std::string rows;
