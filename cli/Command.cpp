@@ -9,7 +9,7 @@
 #include "ftransform/partition/EFTransformSettings.h"
 #include "fuzzy/expression/ESyntax.h"
 #include "inference/ERefused.h"
-#include "rulebase/EWrite.h"
+#include "io/EWrite.h"
 
 namespace zorv::cli {
 

@@ -179,10 +179,7 @@ int FTransformSubcommand::fit(const Arguments& arguments, const CRuleBase& unit,
     if (outcome.status != FTransformStatus::Fitted)
         err << statusCaption(outcome.status) << ": " << statusMessage(outcome.status) << '\n';
     out << report(unit, table, *outcome.transform);
-    if (arguments.ftv && !outcome.transform->writeFTVector(*arguments.ftv)) {
-        err << "error: cannot write " << *arguments.ftv << '\n';
-        return kUsage;
-    }
+    if (arguments.ftv) outcome.transform->writeFTVector(*arguments.ftv);
     return status;
 }
 

@@ -18,8 +18,7 @@ class DataOutputWriter {
 public:
     static void Write(const DataGrid& grid, std::ostream& out);
 
-    // Writes through a temporary file in the target's folder that replaces the target only when
-    // everything was written; the error text when that fails (the target is then untouched).
+    // Writes through AtomicFileWriter; the error text when that fails (the target is then untouched).
     static std::optional<std::string> WriteFile(const DataGrid& grid, const std::filesystem::path& path);
 
     // The cell as written to the file.

@@ -3,7 +3,7 @@
 #include "app/core/WorkbenchMessages.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseSaveCheck.h"
-#include "rulebase/EWrite.h"
+#include "io/EWrite.h"
 
 namespace zorv {
 

@@ -1,7 +1,7 @@
 #include "rulebase/CAliasPlan.h"
 
 #include "rulebase/CRuleBase.h"
-#include "rulebase/EWrite.h"
+#include "io/EWrite.h"
 
 namespace zorv {
 

@@ -7,7 +7,7 @@
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
 #include "rulebase/CTextScan.h"
-#include "rulebase/EWrite.h"
+#include "io/EWrite.h"
 
 namespace zorv {
 

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "fuzzy/sets/CFuzzyParamSet.h"
+#include "io/AtomicFileWriter.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
@@ -11,8 +12,7 @@
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
 #include "rulebase/CRuleBaseSaveCheck.h"
-#include "rulebase/CSafeFileWriter.h"
-#include "rulebase/EWrite.h"
+#include "io/EWrite.h"
 
 namespace zorv {
 
@@ -55,7 +55,7 @@ void CRuleBaseWriter::Write(std::ostream& out) const {
     if (!out) throw EWrite("cannot write the rule base: the output failed");
 }
 
-void CRuleBaseWriter::WriteFile(const std::string& path) const { CSafeFileWriter::Replace(path, Text()); }
+void CRuleBaseWriter::WriteFile(const std::string& path) const { AtomicFileWriter::write(path, Text()); }
 
 void CRuleBaseWriter::WriteHeader(std::string& out) const {
     if (!unit_.Description().empty()) {
@@ -121,7 +121,7 @@ void CRuleBaseWriter::WriteUserTerms(std::string& out, const CFuzzyVariable& var
         Line(out, names);
         Line(out, "  type=" + std::string(set.typeName()));
         std::string parameters = "  parameters=";
-        for (const double p : set.params()) parameters += " " + Number(p);
+        for (const double p : set.params()) parameters.append(" ").append(Number(p));
         Line(out, parameters);
         Line(out, " End_UserTerm");
     }

@@ -19,7 +19,7 @@ public:
     // The whole file text.
     std::string Text() const;
     void Write(std::ostream& out) const;
-    // Replaces the file at path once the whole text is written (see CSafeFileWriter).
+    // Replaces the file at path once the whole text is written (see AtomicFileWriter).
     void WriteFile(const std::string& path) const;
 
 private:

@@ -2,8 +2,9 @@
 
 #include "ftransform/ndim/TOdometer.h"
 #include "ftransform/partition/NumberText.h"
-#include "ftransform/transform/AtomicFileWriter.h"
 #include "ftransform/transform/TFTransform.h"
+#include "io/AtomicFileWriter.h"
+#include "io/EWrite.h"
 
 namespace zorv {
 
@@ -44,8 +45,8 @@ bool TFTVectorWriter::write(const TFTransform& transform, std::ostream& out) {
     return static_cast<bool>(out);
 }
 
-bool TFTVectorWriter::writeFile(const TFTransform& transform, const std::filesystem::path& path) {
-    return AtomicFileWriter::write(path, [&transform](std::ostream& out) { return write(transform, out); });
+void TFTVectorWriter::writeFile(const TFTransform& transform, const std::filesystem::path& path) {
+    AtomicFileWriter::write(path, [&transform](std::ostream& out) { write(transform, out); });
 }
 
 std::filesystem::path TFTVectorWriter::defaultPathFor(const std::filesystem::path& dataFile) {

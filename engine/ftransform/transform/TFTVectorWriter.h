@@ -21,8 +21,8 @@ class TFTVectorWriter {
 public:
     // Writes the content; false when the stream failed.
     static bool write(const TFTransform& transform, std::ostream& out);
-    // Writes the file through a temporary beside it; false (and a previous file untouched) on failure.
-    static bool writeFile(const TFTransform& transform, const std::filesystem::path& path);
+    // Writes the file through AtomicFileWriter; throws EWrite (a previous file untouched) on failure.
+    static void writeFile(const TFTransform& transform, const std::filesystem::path& path);
     // The name the save dialog proposes for a data file: the same name with the extension ".ftv".
     static std::filesystem::path defaultPathFor(const std::filesystem::path& dataFile);
 };

@@ -129,8 +129,8 @@ double TFTransform::inverse(std::span<const double> x) const {
     return sum;
 }
 
-bool TFTransform::writeFTVector(const std::filesystem::path& path) const {
-    return TFTVectorWriter::writeFile(*this, path);
+void TFTransform::writeFTVector(const std::filesystem::path& path) const {
+    TFTVectorWriter::writeFile(*this, path);
 }
 
 }  // namespace zorv

@@ -55,9 +55,9 @@ public:
     // The reconstructed output at x (n values).
     double inverse(std::span<const double> x) const;
 
-    // Writes the FT-Vector file; false when the file could not be written completely, in which case
+    // Writes the FT-Vector file; throws EWrite when it could not be written completely, in which case
     // a previous file of that name is left as it was.
-    bool writeFTVector(const std::filesystem::path& path) const;
+    void writeFTVector(const std::filesystem::path& path) const;
 
     const TNDimArray& numerators() const { return numerators_; }
     const TNDimArray& denominators() const { return denominators_; }

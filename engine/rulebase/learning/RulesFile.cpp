@@ -3,7 +3,8 @@
 #include <ostream>
 #include <system_error>
 
-#include "ftransform/transform/AtomicFileWriter.h"
+#include "io/AtomicFileWriter.h"
+#include "io/EWrite.h"
 
 namespace zorv {
 
@@ -27,18 +28,14 @@ std::string RulesFile::line(const LearnedRule& rule) {
 }
 
 bool RulesFile::write(const std::filesystem::path& path, std::span<const LearnedRule> rules) {
-    return AtomicFileWriter::write(path, [rules](std::ostream& out) {
-        std::string text;
-        for (const LearnedRule& rule : rules) {
-            text += line(rule);
-            if (text.size() >= (std::size_t{1} << 16)) {
-                out << text;
-                text.clear();
-            }
-        }
-        out << text;
-        return static_cast<bool>(out);
-    });
+    try {
+        AtomicFileWriter::write(path, [rules](std::ostream& out) {
+            for (const LearnedRule& rule : rules) out << line(rule);
+        });
+        return true;
+    } catch (const EWrite&) {
+        return false;
+    }
 }
 
 }  // namespace zorv

@@ -17,8 +17,8 @@ public:
     static std::filesystem::path pathFor(const std::filesystem::path& dataFile,
                                          const std::filesystem::path& ruleBaseFile);
 
-    // Creates or overwrites the file through a temporary file beside it, renamed over it once complete;
-    // false when it could not be written, a previous file being left as it was.
+    // Creates or overwrites the file through AtomicFileWriter; false when it could not be written, a
+    // previous file being left as it was.
     static bool write(const std::filesystem::path& path, std::span<const LearnedRule> rules);
 
     static std::string line(const LearnedRule& rule);

@@ -1,6 +1,6 @@
-#include "ftransform/transform/AtomicFileWriter.h"
 #include "ftransform/transform/TFTVectorWriter.h"
 #include "ftransform/transform/TFTransform.h"
+#include "io/EWrite.h"
 
 #include <gtest/gtest.h>
 
@@ -56,14 +56,21 @@ protected:
     }
     void TearDown() override { fs::remove_all(directory_); }
 
+    // The names in the folder: a finished write leaves no temporary file behind.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(directory_)) names.push_back(entry.path().filename());
+        return names;
+    }
+
     fs::path directory_;
 };
 
 TEST_F(FTVectorFile, ExampleIsWrittenByteForByte) {
     const fs::path path = directory_ / "example.ftv";
-    ASSERT_TRUE(exampleTransform().writeFTVector(path));
+    exampleTransform().writeFTVector(path);
     EXPECT_EQ(contentOf(path), kExampleFile);
-    EXPECT_FALSE(fs::exists(AtomicFileWriter::temporaryFor(path)));
+    EXPECT_EQ(entries(), std::vector<std::string>{"example.ftv"});
 }
 
 TEST_F(FTVectorFile, OnlyValidCellsAreListedWithTheirIndicesFirstAxisFirst) {
@@ -94,42 +101,32 @@ TEST_F(FTVectorFile, TransformWithoutValidComponentsWritesOnlyTheHeader) {
 TEST_F(FTVectorFile, RewritingReplacesThePreviousFile) {
     const fs::path path = directory_ / "data.ftv";
     std::ofstream(path) << "an older and much longer content that must disappear entirely\n";
-    ASSERT_TRUE(exampleTransform().writeFTVector(path));
+    exampleTransform().writeFTVector(path);
     EXPECT_EQ(contentOf(path), kExampleFile);
 }
 
 TEST_F(FTVectorFile, FailureLeavesThePreviousFileIntact) {
     const fs::path path = directory_ / "kept.ftv";
     std::ofstream(path) << "previous";
-    fs::create_directory(AtomicFileWriter::temporaryFor(path));  // the temporary cannot be created
-    EXPECT_FALSE(exampleTransform().writeFTVector(path));
+    fs::permissions(path, fs::perms::owner_read);  // refused, even for the superuser
+    EXPECT_THROW(exampleTransform().writeFTVector(path), EWrite);
     EXPECT_EQ(contentOf(path), "previous");
+    EXPECT_EQ(entries(), std::vector<std::string>{"kept.ftv"});
 }
 
-TEST_F(FTVectorFile, FailureToOpenReportsFalseAndCreatesNothing) {
+TEST_F(FTVectorFile, FailureToOpenThrowsAndCreatesNothing) {
     const fs::path path = directory_ / "missing-folder" / "x.ftv";
-    EXPECT_FALSE(exampleTransform().writeFTVector(path));
+    EXPECT_THROW(exampleTransform().writeFTVector(path), EWrite);
     EXPECT_FALSE(fs::exists(path.parent_path()));
-    EXPECT_FALSE(exampleTransform().writeFTVector(""));
+    EXPECT_THROW(exampleTransform().writeFTVector(""), EWrite);
 }
 
 TEST_F(FTVectorFile, TargetThatIsAFolderIsNotReplacedAndLeavesNoTemporary) {
     const fs::path path = directory_ / "folder.ftv";
     fs::create_directories(path / "inside");
-    EXPECT_FALSE(exampleTransform().writeFTVector(path));
+    EXPECT_THROW(exampleTransform().writeFTVector(path), EWrite);
     EXPECT_TRUE(fs::is_directory(path / "inside"));
-    EXPECT_FALSE(fs::exists(AtomicFileWriter::temporaryFor(path)));
-}
-
-TEST_F(FTVectorFile, AbandonedWriteKeepsThePreviousFileAndRemovesTheTemporary) {
-    const fs::path path = directory_ / "abandoned.txt";
-    std::ofstream(path) << "previous";
-    EXPECT_FALSE(AtomicFileWriter::write(path, [](std::ostream& out) {
-        out << "half of it";
-        return false;
-    }));
-    EXPECT_EQ(contentOf(path), "previous");
-    EXPECT_FALSE(fs::exists(AtomicFileWriter::temporaryFor(path)));
+    EXPECT_EQ(entries(), std::vector<std::string>{"folder.ftv"});
 }
 
 TEST(FTVectorDefaultPath, TakesTheDataFileNameWithTheFtvExtension) {

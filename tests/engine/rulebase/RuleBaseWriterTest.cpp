@@ -11,7 +11,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "rulebase/CFileNumber.h"
-#include "rulebase/EWrite.h"
+#include "io/EWrite.h"
 
 namespace zorv::test {
 namespace {

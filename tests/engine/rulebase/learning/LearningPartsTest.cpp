@@ -32,7 +32,7 @@ TEST(RulesFileWrite, AFailedWriteKeepsThePreviousFile) {
     ScratchFolder folder;
     const auto target = folder / "d.rules";
     test::writeFile(target, "before\n");
-    std::filesystem::create_directory(folder / "d.rules.zorv-tmp");  // the temporary file cannot be made
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read);  // a read-only file is kept
     EXPECT_FALSE(RulesFile::write(target, std::vector<LearnedRule>{{{"sm"}, true, 1}}));
     EXPECT_EQ(test::fileText(target), "before\n");
 }

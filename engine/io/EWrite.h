@@ -5,7 +5,7 @@
 
 namespace zorv {
 
-// Raised when a rule base cannot be written: the unit holds something its file cannot express (nothing is
+// Raised when a file cannot be written: its content cannot be expressed in the file's form (nothing is
 // written then), or the output failed (a file target keeps its previous content).
 class EWrite : public std::runtime_error {
 public:

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
+#include <string_view>
+
+namespace zorv {
+
+// Writes every file the program writes, so that neither a failure nor a crash at any moment destroys
+// what was there: the content goes to a new, uniquely named file created exclusively beside the target
+// (never following a link), is flushed and synced, and is renamed over the target only when the whole
+// content is on disk; the directory is synced after the rename. A killed process leaves the old file or
+// the new one whole (and at most a stray temporary file).
+//
+// The target keeps its permissions (and, where allowed, its owner). A symbolic link is written through:
+// the file it points to is replaced and the link stays. A device or a FIFO is written directly, as it
+// cannot be replaced by a regular file. A directory and a read-only file are refused.
+//
+// Every failure throws EWrite "cannot write PATH: REASON"; a regular target then keeps its content.
+class AtomicFileWriter {
+public:
+    // Writes what body puts into the stream; an exception from body abandons the write and propagates.
+    static void write(const std::filesystem::path& path, const std::function<void(std::ostream&)>& body);
+    static void write(const std::filesystem::path& path, std::string_view content);
+};
+
+}  // namespace zorv

@@ -1,0 +1,114 @@
+#include "io/AtomicFileWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "io/EWrite.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace zorv {
+namespace {
+
+namespace fs = std::filesystem;
+using test::fileText;
+using test::ScratchFolder;
+
+TEST(AtomicFileWriter, ReplacesAFileKeepingItsModeAndWritesThroughALink) {
+    ScratchFolder folder;
+    const fs::path file = folder.file("private.txt", "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    AtomicFileWriter::write(file, "new");
+    EXPECT_EQ(fileText(file), "new");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+
+    fs::create_symlink("private.txt", folder / "link.txt");
+    AtomicFileWriter::write(folder / "link.txt", "through the link");
+    EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
+    EXPECT_EQ(fileText(file), "through the link");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"link.txt", "private.txt"}));
+}
+
+TEST(AtomicFileWriter, RefusesWhatItMustNotReplace) {
+    ScratchFolder folder;
+    const fs::path readOnly = folder.file("read-only.txt", "kept");
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::create_directory(folder / "folder");
+    struct Case {
+        fs::path path;
+        std::string reason;
+    };
+    for (const Case& c : {Case{readOnly, "the file is read-only"}, Case{folder / "folder", "it is a directory"},
+                          Case{folder / "missing" / "x.txt", "No such file or directory"}}) {
+        try {
+            AtomicFileWriter::write(c.path, "new");
+            ADD_FAILURE() << c.path << " was written";
+        } catch (const EWrite& refused) {
+            EXPECT_EQ(refused.what(), "cannot write " + c.path.string() + ": " + c.reason);
+        }
+    }
+    EXPECT_EQ(fileText(readOnly), "kept");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"folder", "read-only.txt"}));
+}
+
+TEST(AtomicFileWriter, AnAbandonedWriteLeavesThePreviousFile) {
+    ScratchFolder folder;
+    const fs::path file = folder.file("data.txt", "previous");
+    EXPECT_THROW(AtomicFileWriter::write(file,
+                                         [](std::ostream& out) {
+                                             out << "half of it";
+                                             throw std::runtime_error("abandoned");
+                                         }),
+                 std::runtime_error);
+    EXPECT_EQ(fileText(file), "previous");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"data.txt"});
+}
+
+// Devices and FIFOs cannot be replaced by a regular file; they are written in place.
+TEST(AtomicFileWriter, WritesDevicesAndFifosInPlace) {
+    AtomicFileWriter::write("/dev/null", "nothing");
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    EXPECT_THROW(AtomicFileWriter::write("/dev/full", "too much"), EWrite);
+
+    ScratchFolder folder;
+    const fs::path fifo = folder / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = fileText(fifo); });
+    AtomicFileWriter::write(fifo, "through the pipe");
+    reader.join();
+    EXPECT_EQ(received, "through the pipe");
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+// A process killed while saving leaves the old file or the new one, each whole.
+TEST(AtomicFileWriter, AKilledWriterLeavesAWholeFile) {
+    ScratchFolder folder;
+    const std::string first(256 * 1024, 'a');
+    const std::string second(300 * 1024, 'b');
+    const fs::path file = folder.file("data.txt", first);
+    for (int round = 0; round < 8; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int i = 0;; ++i) AtomicFileWriter::write(file, i % 2 == 0 ? second : first);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2 + 3 * round));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string content = fileText(file);
+        EXPECT_TRUE(content == first || content == second) << "round " << round << ": " << content.size() << " bytes";
+    }
+}
+
+}  // namespace
+}  // namespace zorv
