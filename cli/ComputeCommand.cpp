@@ -8,6 +8,7 @@
 #include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
+#include "cli/CommandFiles.h"
 #include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
 #include "rulebase/CRuleBase.h"
@@ -49,7 +50,8 @@ Exit status:
   1  the rule base file is wrong, or a row holds an input that is not a number (the rows
      before it are printed, "error: ..." names the row), or the file held a line too long
      to read (the rows before it are computed)
-  2  the command line cannot be understood, or a file cannot be opened or written
+  2  the command line cannot be understood, the output file is one of the input files,
+     or a file cannot be opened or written
 
 Examples:
   zorv compute examples/heater.rb examples/heater.txt
@@ -90,6 +92,10 @@ ComputeCommand::Arguments ComputeCommand::parse(const std::vector<std::string>& 
 
 int ComputeCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const Arguments arguments = parse(args);
+    if (arguments.output) {
+        refuseInputAsOutput(*arguments.output, {arguments.ruleBase, arguments.data},
+                            "-o " + *arguments.output + " names an input file; nothing was written");
+    }
     const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
     if (unit->SuccedentCount() == 0) {
         throw CliError::badValue(arguments.ruleBase + ": the rule base has no output variable");

@@ -7,7 +7,7 @@
 #include "app/core/FiredRulesText.h"
 #include "cli/BatchEvaluator.h"
 #include "cli/CliError.h"
-#include "cli/InputFile.h"
+#include "cli/CommandFiles.h"
 #include "cli/InputNumber.h"
 #include "cli/MethodOption.h"
 #include "cli/NumberText.h"

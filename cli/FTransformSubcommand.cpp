@@ -5,6 +5,7 @@
 #include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
+#include "cli/CommandFiles.h"
 #include "cli/DataFileRows.h"
 #include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
@@ -60,7 +61,8 @@ Exit status:
   0  fitted
   1  the rule base file is wrong or unfit (no input or output variable, an empty context), or the
      data file held a line too long to read (the rows before it are used)
-  2  the command line cannot be understood, or a file cannot be opened or written
+  2  the command line cannot be understood, the output file is one of the input files,
+     or a file cannot be opened or written
 
 Examples:
   zorv ftransform examples/heater.rb examples/heater.txt --nodes 5
@@ -141,6 +143,10 @@ FTransformSubcommand::Arguments FTransformSubcommand::parse(const std::vector<st
 
 int FTransformSubcommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const Arguments arguments = parse(args);
+    if (arguments.ftv) {
+        refuseInputAsOutput(*arguments.ftv, {arguments.ruleBase, arguments.data},
+                            "--ftv " + *arguments.ftv + " names an input file; nothing was written");
+    }
     const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
     if (unit->AntecedentCount() == 0)
         throw CliError::badValue(arguments.ruleBase + ": the rule base has no input variable");

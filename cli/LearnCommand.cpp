@@ -3,6 +3,7 @@
 #include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
+#include "cli/CommandFiles.h"
 #include "cli/DataFileRows.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
@@ -44,7 +45,8 @@ number of rules learned. A rule whose cells do not compile with the vocabularies
 error.
 
 The learned rule base is written only to the file named by -o (give FILE.rb itself to change it in
-place); without -o only the .rules file is written.
+place); without -o only the .rules file is written. Nothing is written when the .rules file or OUT.rb
+would replace the data file, or the .rules file the rule base file (a data file named DATA.rules).
 
 Options:
   -o, --output OUT.rb  write the learned rule base
@@ -55,8 +57,8 @@ Exit status:
   1  the rule base file is wrong, learning is refused ("Linguistic settings has not user
      terms.", "x does not contain user defined terms.", a rule base unfit for pentatomy), or
      the data file held a line too long to read (the rows before it are learned)
-  2  the command line cannot be understood, or a file cannot be opened or written (the other
-     files are written all the same)
+  2  the command line cannot be understood, an output would replace an input, or a file cannot
+     be opened or written (the other files are written all the same)
 
 Examples:
   zorv learn examples/heater.rb examples/heater.txt --pentatomy -o learned.rb
@@ -100,6 +102,7 @@ LearnCommand::Arguments LearnCommand::parse(const std::vector<std::string>& args
 int LearnCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const Arguments arguments = parse(args);
     const auto unit = RuleBaseLoader::load(arguments.ruleBase, err);
+    refuseOverwritingInputs(arguments);
     const RuleLearning learning(*unit, *arguments.mode);
     if (auto refusal = learning.refusal()) throw CliError::badValue(*refusal);
     DataFileRows data = DataFileRows::read(arguments.data, unit->AntecedentCount() + unit->SuccedentCount());
@@ -117,6 +120,19 @@ int LearnCommand::execute(const std::vector<std::string>& args, std::ostream& ou
     if (arguments.output) unit->SaveToFile(*arguments.output);
     out << outcome.message() << '\n';
     return status;
+}
+
+// The .rules file takes the data file's name, so a data file named *.rules, or a rule base named like the
+// data file, would be replaced by it; -o may name the input rule base (to learn in place) but no other input.
+void LearnCommand::refuseOverwritingInputs(const Arguments& arguments) {
+    const std::string rules = RulesFile::pathFor(arguments.data, arguments.ruleBase).string();
+    refuseInputAsOutput(rules, {arguments.ruleBase, arguments.data},
+                        "the learned rules go to " + rules + ", which is an input of the command; nothing was written");
+    if (!arguments.output) return;
+    refuseInputAsOutput(*arguments.output, {arguments.data},
+                        "-o " + *arguments.output + " names the data file; nothing was written");
+    refuseInputAsOutput(*arguments.output, {rules},
+                        "-o " + *arguments.output + " names the .rules file learning writes; nothing was written");
 }
 
 LearningOutcome LearnCommand::learn(const Arguments& arguments, const RuleLearning& learning,

@@ -37,6 +37,8 @@ private:
 
     static Arguments parse(const std::vector<std::string>& args);
     static void setMode(Arguments& arguments, LearningMode mode);
+    // Refuses outputs that would replace an input file (a usage CliError, before anything is written).
+    static void refuseOverwritingInputs(const Arguments& arguments);
     // Runs the learning with a progress bar; the rules grid is the unit's rules.
     static LearningOutcome learn(const Arguments& arguments, const RuleLearning& learning, const LearningRows& rows,
                                  const CRuleBase& unit, std::ostream& err);

@@ -1,6 +1,6 @@
 #include "cli/RuleBaseLoader.h"
 
-#include "cli/InputFile.h"
+#include "cli/CommandFiles.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {

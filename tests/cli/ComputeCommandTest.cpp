@@ -134,6 +134,11 @@ TEST_F(ComputeCommandTest, ReportsPartialImportsAndRefusesBadCommandLines) {
         EXPECT_EQ(compute(args).status, kUsage) << (args.empty() ? "" : args.back());
     }
     EXPECT_EQ(compute({"-h"}).out.rfind("Usage: zorv compute", 0), 0u);
+
+    const std::string input = write("input.txt", "12 -20 95\n");
+    EXPECT_EQ(compute({example("heater.rb"), input, "-o", input}).status, kUsage);
+    std::ifstream kept(input);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "12 -20 95\n");
 }
 
 }  // namespace

@@ -88,6 +88,30 @@ TEST(LearnCommand, AnEmptyDataFileStillWritesTheCarriedOverRules) {
     EXPECT_EQ(fileText(folder.path("samples.rules")), "lo\thi\t1\n");
 }
 
+// The .rules file and -o never replace an input; -o may name the input rule base to learn in place.
+TEST(LearnCommand, NeverWritesOverItsInputs) {
+    Folder folder;
+    const std::string rules = folder.file("samples.rules", kData);
+    const std::string base = folder.file("base.rules", approxText());
+    const std::string data = folder.file("base.txt", kData);
+    for (const auto& args : std::vector<std::vector<std::string>>{{base, rules, "--approx"},
+                                                                 {base, data, "--approx"},
+                                                                 {folder.file("unit.rb", approxText()), rules, "--approx",
+                                                                  "-o", rules}}) {
+        std::vector<std::string> line{"learn"};
+        line.insert(line.end(), args.begin(), args.end());
+        const CommandResult run = runZorv(line);
+        EXPECT_EQ(run.status, kUsage) << run.out;
+        EXPECT_NE(run.err.find("nothing was written"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(fileText(rules), kData);
+    EXPECT_EQ(fileText(base), approxText());
+
+    const std::string unit = folder.file("unit.rb", approxText());
+    EXPECT_EQ(runZorv({"learn", unit, folder.file("samples.txt", kData), "--approx", "-o", unit}).status, kSuccess);
+    EXPECT_EQ(CRuleBase::Load(unit)->RuleCount(), 4);
+}
+
 struct UsageCase {
     std::vector<std::string> args;
     int status;

@@ -1,4 +1,4 @@
-#include "cli/InputFile.h"
+#include "cli/CommandFiles.h"
 
 #include <filesystem>
 #include <fstream>
@@ -20,6 +20,14 @@ void requireReadableFile(const std::string& path) {
     }
     if (!std::ifstream(path, std::ios::binary)) {
         throw CliError::io("cannot open " + path + ": permission denied or unreadable");
+    }
+}
+
+void refuseInputAsOutput(const std::string& output, const std::vector<std::string>& inputs,
+                         const std::string& message) {
+    for (const std::string& input : inputs) {
+        std::error_code error;
+        if (std::filesystem::equivalent(output, input, error)) throw CliError::usage(message);
     }
 }
 
