@@ -2,7 +2,7 @@
 
 // Runs one input through the rule base reader or the data-file import and checks what must hold for
 // any bytes: the reader ends with a rule base or an ESyntax, a rule base that loads evaluates, saves
-// and reads back; an import ends with rows and a count, and the table computes and saves. Any other
+// (every file that loads can be saved) and reads back; an import ends with rows and a count, and the table computes and saves. Any other
 // exception escapes; a broken invariant throws DataHarnessViolation.
 
 #include <cmath>
@@ -27,7 +27,7 @@
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
 #include "rulebase/CRuleBase.h"
-#include "rulebase/EWrite.h"
+#include "io/EWrite.h"
 
 namespace zorv::fuzz {
 
@@ -53,7 +53,11 @@ public:
             return;
         }
         const std::string_view text(reinterpret_cast<const char*>(data.data()) + 1, data.size() - 1);
-        switch (static_cast<Reader>(data[0] % kReaderCount)) {
+        runReader(static_cast<Reader>(data[0] % kReaderCount), text);
+    }
+
+    void runReader(Reader reader, std::string_view text) const {
+        switch (reader) {
             case kRuleBase: return ruleBase(text);
             case kDataFile: return dataFile(text);
             case kDataWithRules: return dataWithRules(text);
@@ -147,8 +151,8 @@ END_RULES
         std::ostringstream saved;
         try {
             unit.Save(saved);
-        } catch (const EWrite&) {
-            return;
+        } catch (const EWrite& refused) {
+            throw DataHarnessViolation(std::string("a rule base that loads cannot be saved: ") + refused.what());
         }
         std::unique_ptr<CRuleBase> again;
         try {

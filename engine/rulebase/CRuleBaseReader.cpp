@@ -8,6 +8,7 @@
 #include "fuzzy/expression/ESyntax.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "io/TextInput.h"
 #include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
@@ -49,7 +50,7 @@ private:
 }  // namespace
 
 CRuleBaseReader::CRuleBaseReader(std::string_view text, std::ostream& diagnostics)
-    : text_(text), diagnostics_(diagnostics), layout_(text) {}
+    : normalised_(TextInput::Normalised(text)), text_(normalised_), diagnostics_(diagnostics), layout_(text_) {}
 
 std::string CRuleBaseReader::ReadFile(const std::string& path) {
     std::error_code error;

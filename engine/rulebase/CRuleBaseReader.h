@@ -15,7 +15,8 @@ namespace zorv {
 class CRuleBase;
 
 // Builds a complete, compiled rule base from the text of a rule base file, or throws ESyntax with the
-// message of the first fault and the text from the point of failure on. A rule count that differs from the
+// message of the first fault and the text from the point of failure on. A byte-order mark at the start is
+// skipped and line breaks of every kind are read as line feeds. A rule count that differs from the
 // rules found is corrected, and reported as one line on the diagnostics stream.
 class CRuleBaseReader {
 public:
@@ -39,6 +40,7 @@ private:
     void CheckVariableCounts(const CRuleBase& unit) const;
     void ReadRules(CRuleBase& unit) const;
 
+    std::string normalised_;  // the text without a byte-order mark, every line break a line feed
     std::string_view text_;
     std::ostream& diagnostics_;
     CRuleBaseLayout layout_;

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "fuzz/DataReaderHarness.h"
 #include "fuzz/ReaderHarness.h"
 
 namespace zorv::fuzz {
@@ -74,6 +76,32 @@ std::vector<std::string> sampleTexts() {
     return samples;
 }
 
+std::string fileText(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The rule base files of the repository, and every seed text as the rule of a small rule base.
+std::vector<std::string> ruleBaseCorpus() {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(ZORV_SOURCE_DIR) + "/examples")) {
+        if (entry.path().extension() == ".rb") files.push_back(fileText(entry.path()));
+    }
+    const std::string head =
+        "!COMMENT!\n\nA seed, after an empty line.\n!END_COMMENT!\nInfMethod=Logical_Deduction\nDefuzzMethod=MOM\nNumberOfAntecedentVariables=1\n"
+        "NumberOfSuccedentVariables=1\nNumberOfRules=1\nAntVariable1\n name=x\n settings=linguistic\n"
+        " context=<-1,1>\n discretization=31\nEnd_AntVariable1\nSucVariable1\n name=y\n settings=linguistic\n"
+        " context=<0,1>\n discretization=31\nEnd_SucVariable1\nRULES\n \"";
+    for (const std::string& seed : sampleTexts()) files.push_back(head + seed + "\" | \"ze\"\nEND_RULES\n");
+    return files;
+}
+
+std::string withLineBreaks(const std::string& text, const std::string& lineBreak) {
+    std::string out;
+    for (const char c : text) out += c == '\n' ? lineBreak : std::string(1, c);
+    return out;
+}
+
 void runEverywhere(const ReaderHarness& harness, const std::string& text) {
     for (int r = 0; r < ReaderHarness::kReaderCount; ++r) {
         EXPECT_NO_THROW(harness.runReader(static_cast<ReaderHarness::Reader>(r), text))
@@ -114,6 +142,22 @@ TEST_F(RandomText, MutatedSamples) {
     for (int i = 0; i < kTexts; ++i) {
         runEverywhere(harness_, source_.mutate(samples[static_cast<std::size_t>(source_.pick(
                                     static_cast<int>(samples.size())))]));
+    }
+}
+
+// Every rule base file that loads saves and reads back, whatever its line breaks, a byte-order mark, or a
+// few bytes changed.
+TEST_F(RandomText, EveryRuleBaseFileThatLoadsSaves) {
+    const DataReaderHarness data;
+    const auto check = [&data](const std::string& text) {
+        EXPECT_NO_THROW(data.runReader(DataReaderHarness::kRuleBase, text)) << text;
+    };
+    const auto corpus = ruleBaseCorpus();
+    ASSERT_GT(corpus.size(), 20u);
+    for (const std::string& file : corpus) {
+        for (const char* lineBreak : {"\n", "\r\n", "\r", "\n\r"}) check(withLineBreaks(file, lineBreak));
+        check("\xEF\xBB\xBF" + file);
+        for (int i = 0; i < 20; ++i) check(source_.mutate(withLineBreaks(file, i % 2 == 0 ? "\n" : "\r\n")));
     }
 }
 

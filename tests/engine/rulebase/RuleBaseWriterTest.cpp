@@ -61,7 +61,7 @@ TEST(Writer, WritesUserTermsAliasesAndDisabledRules) {
 
 TEST(WriterRoundTrip, KeepsEveryKindOfContent) {
     auto unit = std::make_unique<CRuleBase>(DescriptionType::linguistic);
-    unit->SetDescription("InfMethod=MOM\nAntVariable1\r\n  RULES\nEND_RULES\n!COMMENT! twice\n");
+    unit->SetDescription("InfMethod=MOM\nAntVariable1\n  RULES\nEND_RULES\n!COMMENT! twice\n");
     unit->SetInferenceMethod(*FindInferenceMethod("LZadInfCrispLuk"));
     unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("MOM"));
     auto x = Linguistic(-1234567, 1234567);
