@@ -7,6 +7,7 @@
 #include <exception>
 
 #include "cli/InputNumber.h"
+#include "io/TextInput.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
@@ -53,12 +54,16 @@ BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out)
     Outcome outcome;
     std::vector<char> buffer(kChunkBytes + kMaxLineBytes + 1);
     std::size_t have = 0;
+    bool first = true;
     for (;;) {
         in.read(buffer.data() + have, static_cast<std::streamsize>(kChunkBytes));
         const auto got = static_cast<std::size_t>(in.gcount());
         have += got;
         const bool atEnd = got == 0;
-        std::size_t start = 0;
+        // A byte-order mark before the first line is no part of it.
+        std::size_t start =
+            first && std::string_view(buffer.data(), have).starts_with(TextInput::kByteOrderMark) ? 3 : 0;
+        first = false;
         for (;;) {
             const void* found = std::memchr(buffer.data() + start, '\n', have - start);
             const std::size_t stop = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer.data())

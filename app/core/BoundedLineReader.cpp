@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "io/TextInput.h"
+
 namespace zorv {
 
 namespace {
@@ -46,6 +48,13 @@ void BoundedLineReader::SkipLineFeedAfterReturn() {
     }
 }
 
+BoundedLineReader::Status BoundedLineReader::Finish(std::string& line) {
+    if (++lineNumber_ == 1 && line.starts_with(TextInput::kByteOrderMark)) {
+        line.erase(0, TextInput::kByteOrderMark.size());
+    }
+    return Status::kLine;
+}
+
 BoundedLineReader::Status BoundedLineReader::Next(std::string& line) {
     line.clear();
     if (stop_ != Status::kLine) {
@@ -60,8 +69,7 @@ BoundedLineReader::Status BoundedLineReader::Next(std::string& line) {
             if (!any) {
                 return stop_ = Status::kEnd;
             }
-            ++lineNumber_;
-            return Status::kLine;
+            return Finish(line);
         }
         any = true;
         // Take the rest of the buffered line at once.
@@ -81,8 +89,7 @@ BoundedLineReader::Status BoundedLineReader::Next(std::string& line) {
             if (*brk == '\r') {
                 SkipLineFeedAfterReturn();
             }
-            ++lineNumber_;
-            return Status::kLine;
+            return Finish(line);
         }
     }
 }

@@ -9,7 +9,8 @@ namespace zorv {
 
 // Reads text lines from a stream without ever holding more than one bounded line.
 // A line ends at a line feed, a carriage return or the pair of both; the end of the stream ends the
-// last line (a final line break does not start another line). Every other byte is line content.
+// last line (a final line break does not start another line). A byte-order mark at the start of the
+// stream is skipped; every other byte is line content.
 class BoundedLineReader {
 public:
     enum class Status { kLine, kEnd, kTooLong, kReadError };
@@ -29,6 +30,8 @@ public:
 private:
     bool Fill();
     bool TakeByte(char& c);
+    // Counts a complete line (the first without a byte-order mark) and returns kLine.
+    Status Finish(std::string& line);
     void SkipLineFeedAfterReturn();
 
     std::istream& in_;

@@ -193,7 +193,7 @@ TEST(EvalCommand, NegativeNumbersAreInputsNotOptions) {
 
 TEST(EvalCommand, BatchPrintsOneValuePerLineAndNothingElse) {
     const std::string heater = example("heater.rb");
-    const Outcome o = eval({heater, "--batch", "-"}, "12 -20\n16,5\t-3\r\n  20   -5  \n-100 1e6");
+    const Outcome o = eval({heater, "--batch", "-"}, "\xEF\xBB\xBF" "12 -20\n16,5\t-3\r\n  20   -5  \n-100 1e6");
     ASSERT_EQ(o.status, kSuccess) << o.err;
     const std::string expected = eval({heater, "12", "-20"}).out + eval({heater, "16.5", "-3"}).out +
                                  eval({heater, "20", "-5"}).out + eval({heater, "10", "15"}).out;

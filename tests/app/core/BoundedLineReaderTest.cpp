@@ -38,6 +38,7 @@ TEST(BoundedLineReaderTest, SplitsAtEveryKindOfLineBreak) {
     EXPECT_EQ(AllLines("a\r\rb"), Lines({"a", "", "b"}));
     EXPECT_EQ(AllLines("\n"), Lines{""});
     EXPECT_EQ(AllLines(std::string("x\0y\n", 4)), Lines{std::string("x\0y", 3)});
+    EXPECT_EQ(AllLines("\xEF\xBB\xBF" "1 2\n\xEF\xBB\xBF"), Lines({"1 2", "\xEF\xBB\xBF"}));  // at the start only
 }
 
 TEST(BoundedLineReaderTest, CarriageReturnAndLineFeedSplitAcrossBufferRefillsStayOneBreak) {

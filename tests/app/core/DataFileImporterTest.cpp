@@ -40,6 +40,10 @@ TEST(DataFileImporterTest, SkipsHeaderLinesAndImportsTheNumericOnes) {
     EXPECT_EQ(grid.DataRowCount(), 3);
     EXPECT_EQ(Row(grid, 0), Cells({"1.", "0.1", "0.2", "0.3", ""}));
     EXPECT_EQ(Row(grid, 2), Cells({"3.", "1", "1", "1", ""}));
+
+    // A byte-order mark is not a header: the first row stays.
+    EXPECT_EQ(ImportText("\xEF\xBB\xBF" "0.1 0.2 0.3\n1 1 1\n", grid).rows, 2);
+    EXPECT_EQ(Row(grid, 0), Cells({"1.", "0.1", "0.2", "0.3", ""}));
 }
 
 TEST(DataFileImporterTest, SplitsTokensAndNormalisesTheDecimalMark) {
