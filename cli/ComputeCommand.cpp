@@ -119,6 +119,7 @@ bool ComputeCommand::importData(const Arguments& arguments, DataTable& table, st
     if (!imported.reason.empty()) {
         err << "error: " << arguments.data << ": " << imported.reason << '\n';
     }
+    if (imported.rows == 0) throw CliError::badValue(arguments.data + ": no data rows");
     return imported.status == DataImportResult::Status::kComplete;
 }
 

@@ -9,6 +9,7 @@
 #include "cli/CliError.h"
 #include "cli/NumberText.h"
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
+#include "fuzzy/vocabulary/CLinguisticSettings.h"
 
 namespace zorv::cli {
 
@@ -83,8 +84,7 @@ void checkUserTerms(const ExprOptions& options) {
 }
 
 void checkLingParams(const std::array<double, 4>& p) {
-    const bool ascending = p[0] < p[1] && p[1] < p[2] && p[2] < p[3];
-    if (!ascending || p[0] < 0.0 || p[3] > 1.0) {
+    if (!CLinguisticSettings::acceptsLingParams(p)) {
         throw CliError::badValue("--lingparams: the four values must be strictly ascending within [0, 1]");
     }
 }

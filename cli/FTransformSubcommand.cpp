@@ -168,6 +168,7 @@ int FTransformSubcommand::fit(const Arguments& arguments, const CRuleBase& unit,
         err << "error: " << arguments.data << ": " << data.import.reason << "; the rows before it were used\n";
         status = kBadInput;
     }
+    if (data.rows.empty()) throw CliError::badValue(arguments.data + ": no data rows");
     FTransformTextTable table(n, std::move(data.rows));
     std::vector<PartitionSettings> partitions;
     for (int k = 0; k < n; ++k) {

@@ -139,20 +139,25 @@ CVariableBlockReader::Kind CVariableBlockReader::ReadKind(std::size_t value) con
     return Kind::unknown;
 }
 
-// "context=<low, high>": a bound that is not a number reads as 0; the bounds must be finite, low below high,
-// and their distance finite.
+// "context=<low, high>": each bound is a number standing alone between its delimiters ("<" or "," before it,
+// "," or ">" after it, blanks around it); the bounds must be finite, low below high, and their distance finite.
+// Anything else ("<0x10,30>", "<a,1>") is refused rather than read as a part of itself.
 std::pair<double, double> CVariableBlockReader::ReadContext() const {
     const std::size_t at = Require("context=<", "context");
     const std::size_t end = LineEndFrom(at);
-    const auto boundAt = [&](std::size_t pos) {
-        pos = CTextScan::SkipLineBlanks(text_, pos, end);
-        const auto number = CFileNumber::Scan(text_.substr(pos, end - pos));
-        return number ? number->value : 0.0;
-    };
-    const double low = boundAt(at);
     const std::size_t comma = text_.substr(0, end).find(',', at);
     if (comma == std::string_view::npos) CTextScan::Fail(text_, at, "missing: , in context");
-    const double high = boundAt(comma + 1);
+    const auto boundAt = [&](std::size_t from, std::size_t to) {
+        const std::size_t pos = CTextScan::SkipLineBlanks(text_, from, to);
+        const auto number = CFileNumber::Scan(text_.substr(pos, to - pos));
+        if (!number || CTextScan::SkipLineBlanks(text_, pos + number->length, to) != to) {
+            CTextScan::Fail(text_, at, "bad context bounds");
+        }
+        return number->value;
+    };
+    const double low = boundAt(at, comma);
+    const std::size_t close = text_.substr(0, end).find('>', comma);
+    const double high = boundAt(comma + 1, close == std::string_view::npos ? end : close);
     if (!(low < high) || !std::isfinite(low) || !std::isfinite(high) || !std::isfinite(high - low)) {
         CTextScan::Fail(text_, at, "bad context bounds");
     }

@@ -105,6 +105,17 @@ INSTANTIATE_TEST_SUITE_P(Lines, FTransformUsage,
                                            UsageCase{{"--optimize", "nan"}, "not a finite number"},
                                            UsageCase{{"--ftv"}, "missing value"}));
 
+TEST(DataCommands, AnEmptyDataFileHasNoDataRows) {
+    Folder folder;
+    for (const char* command : {"compute", "ftransform"}) {
+        const std::string data = folder.file("d.txt", "only a header\n");
+        const CommandResult run = runZorv({command, folder.file("unit.rb", unitText()), data});
+        EXPECT_EQ(run.status, kBadInput) << command;
+        EXPECT_TRUE(run.out.empty()) << command;
+        EXPECT_NE(run.err.find("error: " + data + ": no data rows\n"), std::string::npos) << run.err;
+    }
+}
+
 TEST(FTransformSubcommand, AnUnwritableFTVectorFileIsAnIoError) {
     Folder folder;
     const CommandResult run = runZorv({"ftransform", folder.file("unit.rb", unitText()), folder.file("d.txt", "1 1\n"),

@@ -33,10 +33,12 @@ void CLinguisticSettings::setContext(double low, double high) {
     symmetric_ = isSymmetricContext(low, high);
 }
 
+bool CLinguisticSettings::acceptsLingParams(const std::array<double, 4>& p) {
+    return p[0] >= 0.0 && p[0] < p[1] && p[1] < p[2] && p[2] < p[3] && p[3] <= 1.0;
+}
+
 bool CLinguisticSettings::setLingParams(const std::array<double, 4>& lingParams) {
-    for (double p : lingParams) {
-        if (!std::isfinite(p)) return false;
-    }
+    if (!acceptsLingParams(lingParams)) return false;
     shapes_ = CLingShapes(lingParams);
     return true;
 }

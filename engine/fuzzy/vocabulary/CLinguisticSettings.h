@@ -27,9 +27,12 @@ public:
     bool symmetric() const override { return symmetric_; }
     void setContext(double low, double high) override;
 
-    // Replaces the lingparams (file order) and recomputes the shape table and hedge factors.
-    // Non-finite values are refused (false, nothing changes).
+    // Replaces the lingparams (file order) and recomputes the shape table and hedge factors. Values that
+    // acceptsLingParams refuses are refused (false, nothing changes).
     bool setLingParams(const std::array<double, 4>& lingParams);
+    // Whether the four values can shape the terms: strictly ascending within [0, 1]. Others would divide by
+    // zero or fold the shapes over (0 0 0 0, say).
+    static bool acceptsLingParams(const std::array<double, 4>& lingParams);
     const std::array<double, 4>& lingParams() const { return shapes_.lingParams(); }
     const ShapeTable& shapeTable() const { return shapes_.table(); }
     const std::vector<CLingTerm>& lingTerms() const { return shapes_.terms(); }

@@ -132,15 +132,21 @@ TEST(LinguisticShapes, LingParamsReshapeTheTable) {
     expectShape(v.standardTerm(0, -1), {0, 0, 0, t[0][3], t[0][4], t[0][5]});
 }
 
-TEST(LinguisticShapes, DegenerateLingParamsStayFiniteAndNonFiniteOnesAreRefused) {
+// The vocabulary takes strictly ascending lingparams within [0, 1] only, as every reader of them does; the
+// shape table itself stays finite even on degenerate ones.
+TEST(LinguisticShapes, DegenerateLingParamsAreRefusedAndTheTableStaysFinite) {
     CLinguisticSettings v(0, 1);
-    EXPECT_FALSE(v.setLingParams({0.05, NAN, 0.4, 0.94}));
+    for (const auto& params : std::vector<std::array<double, 4>>{
+             {0.05, NAN, 0.4, 0.94}, {0, 0, 0, 0}, {0.0, 0.304, 0.0, 0.0}, {0.3, 0.2, 0.4, 0.9}, {-0.1, 0.2, 0.4, 0.9},
+             {0.1, 0.2, 0.4, 1.5}}) {
+        EXPECT_FALSE(v.setLingParams(params));
+    }
     EXPECT_EQ(v.lingParams(), CLinguisticSettings::kDefaultLingParams);
-    ASSERT_TRUE(v.setLingParams({0.0, 0.304, 0.0, 0.0}));  // every ratio divides by zero
-    for (const auto& row : v.shapeTable()) {
+    const CLingShapes shapes({0.0, 0.304, 0.0, 0.0});  // every ratio divides by zero
+    for (const auto& row : shapes.table()) {
         for (double p : row) EXPECT_TRUE(std::isfinite(p));
     }
-    for (const CLingTerm& t : v.lingTerms()) {
+    for (const CLingTerm& t : shapes.terms()) {
         EXPECT_TRUE(std::isfinite(t.leftFactor) && std::isfinite(t.rightFactor));
     }
 }
