@@ -1,7 +1,7 @@
 #include "cli/ArgumentCursor.h"
 
 #include "cli/CliError.h"
-#include "cli/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -16,7 +16,7 @@ const std::string& ArgumentCursor::value(const std::string& option) {
 
 double ArgumentCursor::real(const std::string& option) {
     const std::string& text = value(option);
-    const auto number = parseReal(text);
+    const auto number = NumberText::parseReal(text);
     if (!number) {
         throw CliError::usage(option + ": '" + text + "' is not a finite number");
     }
@@ -25,7 +25,7 @@ double ArgumentCursor::real(const std::string& option) {
 
 std::int64_t ArgumentCursor::integer(const std::string& option) {
     const std::string& text = value(option);
-    const auto number = parseInteger(text);
+    const auto number = NumberText::parseInteger(text);
     if (!number) {
         throw CliError::usage(option + ": '" + text + "' is not an integer");
     }

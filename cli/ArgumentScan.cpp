@@ -1,9 +1,17 @@
 #include "cli/ArgumentScan.h"
 
 #include "cli/CliError.h"
-#include "cli/InputNumber.h"
 
 namespace zorv::cli {
+
+bool looksLikeOption(std::string_view arg) {
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (arg.size() < 2 || arg.front() != '-') {
+        return false;
+    }
+    const bool number = isDigit(arg[1]) || ((arg[1] == '.' || arg[1] == ',') && arg.size() > 2 && isDigit(arg[2]));
+    return !number;
+}
 
 std::vector<std::string> scanArguments(const std::vector<std::string>& args, const OptionReader& readOption) {
     std::vector<std::string> operands;

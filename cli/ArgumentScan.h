@@ -2,11 +2,16 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli/ArgumentCursor.h"
 
 namespace zorv::cli {
+
+// Is the argument an option ("--fired", "-o")? A negative number ("-5", "-.5", "-,5") and "-" alone
+// are not.
+bool looksLikeOption(std::string_view arg);
 
 // Reads an option the command knows (its value, if any, from the cursor); false for an unknown one.
 using OptionReader = std::function<bool(const std::string& option, ArgumentCursor& cursor)>;

@@ -1,37 +1,28 @@
 #include "cli/BatchEvaluator.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstring>
 #include <exception>
 
-#include "cli/InputNumber.h"
 #include "io/TextInput.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
 namespace {
 
 constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
-// The shortest text of a double takes at most 24 characters.
-constexpr std::size_t kMaxNumberText = 32;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-// A number filling [begin, end): the fast path for plain numbers, the general reader for the rest
-// (a "," decimal mark, a "+" sign).
+// A number filling [begin, end).
 bool readNumber(const char* begin, const char* end, double& value) {
-    const auto [next, ec] = std::from_chars(begin, end, value, std::chars_format::general);
-    if (ec == std::errc() && next == end) {
-        return std::isfinite(value);
-    }
-    const auto general = parseInputNumber(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-    if (!general) {
+    const auto number = NumberText::parseDecimal(std::string_view(begin, static_cast<std::size_t>(end - begin)));
+    if (!number) {
         return false;
     }
-    value = *general;
+    value = *number;
     return true;
 }
 
@@ -43,7 +34,7 @@ std::string shown(std::string_view token) {
 }  // namespace
 
 BatchEvaluator::BatchEvaluator(CRuleBase& unit, bool filtered)
-    : unit_(unit), filtered_(filtered), inputs_(static_cast<std::size_t>(unit.AntecedentCount())), output_(kChunkBytes + kMaxNumberText) {
+    : unit_(unit), filtered_(filtered), inputs_(static_cast<std::size_t>(unit.AntecedentCount())), output_(kChunkBytes + NumberText::kMaxShortest) {
     for (int k = 0; k < unit.AntecedentCount(); ++k) {
         low_.push_back(unit.ContextLow(k));
         high_.push_back(unit.ContextHigh(k));
@@ -155,9 +146,9 @@ bool BatchEvaluator::parseLine(std::string_view line, Outcome& outcome) {
 
 void BatchEvaluator::appendOutput(double value) {
     char* const at = output_.data() + outputSize_;
-    const auto written = std::to_chars(at, at + kMaxNumberText - 1, value);
-    *written.ptr = '\n';
-    outputSize_ = static_cast<std::size_t>(written.ptr + 1 - output_.data());
+    char* const end = NumberText::writeShortest(at, at + NumberText::kMaxShortest - 1, value);
+    *end = '\n';
+    outputSize_ = static_cast<std::size_t>(end + 1 - output_.data());
 }
 
 bool BatchEvaluator::flush(std::ostream& out) {

@@ -17,7 +17,7 @@ namespace zorv::cli {
 //
 // A line holds one value per input variable, separated by blanks or tabs (a carriage return counts
 // as a blank), with "." or "," as the decimal mark. Values outside a context are clamped to it.
-// Numbers are read with from_chars and written with to_chars in the shortest form that reads back to
+// Numbers are read by NumberText::parseDecimal and written in the shortest form that reads back to
 // the same double, into a buffer written out in large blocks: nothing is allocated per line.
 // The first bad line (wrong count, not a number, too long) stops the run; the outputs of the lines
 // before it are written. A failing output stream stops the run too (the caller sees the stream's state).

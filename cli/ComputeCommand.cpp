@@ -2,16 +2,15 @@
 
 #include <cmath>
 
-#include "app/core/DataNumberFormat.h"
 #include "app/core/DataTable.h"
 #include "app/core/RuleBaseDataSource.h"
 #include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/CommandFiles.h"
-#include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -60,8 +59,8 @@ Examples:
 
 // A cell as a machine-read number when it is one, else its text as it stands.
 std::string cellText(const std::string& cell) {
-    const auto value = DataNumberFormat::ParseCell(cell);
-    return value ? shortestText(*value) : cell;
+    const auto value = NumberText::parseDecimal(cell);
+    return value ? NumberText::shortest(*value) : cell;
 }
 
 }  // namespace
@@ -135,17 +134,17 @@ std::string ComputeCommand::report(const DataTable& table, const DataComputeResu
             text += cellText(grid.Cell(row, layout.InputColumn(k))) + '\t';
         }
         const double computed = result.values[static_cast<std::size_t>(i)];
-        text += cellText(grid.Cell(row, layout.ExpectedColumn())) + '\t' + shortestText(computed);
+        text += cellText(grid.Cell(row, layout.ExpectedColumn())) + '\t' + NumberText::shortest(computed);
         if (layout.LingApprox()) {
             text += '\t' + grid.Cell(row, layout.LingApproxColumn());
         }
         text += '\n';
-        const auto expected = DataNumberFormat::ParseCell(grid.Cell(row, layout.ExpectedColumn()));
+        const auto expected = NumberText::parseDecimal(grid.Cell(row, layout.ExpectedColumn()));
         errorKnown = errorKnown && expected && std::isfinite(computed);
         largest = errorKnown ? std::max(largest, std::fabs(*expected - computed)) : largest;
     }
     if (errorKnown && result.RowsComputed() > 0) {
-        text += "Max. Error: " + shortestText(largest) + '\n';
+        text += "Max. Error: " + NumberText::shortest(largest) + '\n';
     }
     return text;
 }

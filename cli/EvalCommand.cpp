@@ -8,9 +8,7 @@
 #include "cli/BatchEvaluator.h"
 #include "cli/CliError.h"
 #include "cli/CommandFiles.h"
-#include "cli/InputNumber.h"
 #include "cli/MethodOption.h"
-#include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
 #include "fuzzy/sets/CFuzzyDiscreteSet.h"
@@ -18,6 +16,7 @@
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -91,9 +90,9 @@ bool fits(const InferenceMethodEntry& method, DescriptionType type) {
 
 std::string contextText(double low, double high) {
     std::string text(1, '<');
-    text += shortestText(low);
+    text += NumberText::shortest(low);
     text += ", ";
-    text += shortestText(high);
+    text += NumberText::shortest(high);
     text += '>';
     return text;
 }
@@ -152,7 +151,7 @@ std::vector<double> EvalCommand::readInputs(const EvalArguments& arguments, cons
     std::vector<double> inputs;
     for (int k = 0; k < unit.AntecedentCount(); ++k) {
         const std::string& text = arguments.inputs[static_cast<std::size_t>(k)];
-        const auto value = parseInputNumber(text);
+        const auto value = NumberText::parseDecimal(text);
         if (!value) {
             throw CliError::usage(unit.VariableName(k) + ": '" + text + "' is not a finite number");
         }
@@ -160,8 +159,8 @@ std::vector<double> EvalCommand::readInputs(const EvalArguments& arguments, cons
         const double high = unit.ContextHigh(k);
         inputs.push_back(std::clamp(*value, low, high));
         if (inputs.back() != *value) {
-            err << "note: " << unit.VariableName(k) << " " << shortestText(*value) << " lies outside "
-                << contextText(low, high) << "; " << shortestText(inputs.back()) << " is used\n";
+            err << "note: " << unit.VariableName(k) << " " << NumberText::shortest(*value) << " lies outside "
+                << contextText(low, high) << "; " << NumberText::shortest(inputs.back()) << " is used\n";
         }
     }
     return inputs;
@@ -172,7 +171,7 @@ int EvalCommand::runSingle(const EvalArguments& arguments, CRuleBase& unit, std:
                            std::ostream& err) const {
     const std::vector<double> inputs = readInputs(arguments, unit, err);
     std::ostringstream report;
-    report << shortestText(arguments.filter ? unit.EvaluateFiltered(inputs.data()) : unit.Evaluate(inputs.data()))
+    report << NumberText::shortest(arguments.filter ? unit.EvaluateFiltered(inputs.data()) : unit.Evaluate(inputs.data()))
            << '\n';
     if (arguments.filter) {
         unit.Evaluate(inputs.data());  // the fired rules of the plain inference at the inputs
@@ -206,7 +205,7 @@ std::string EvalCommand::conclusionText(CRuleBase& unit, const std::vector<doubl
     std::ostringstream text;
     for (int j = 0; j < n; ++j) {
         const double y = (j == n - 1) ? high : low + j * (high - low) / (n - 1);
-        text << shortestText(y) << '\t' << shortestText(mu[static_cast<std::size_t>(j)]) << '\n';
+        text << NumberText::shortest(y) << '\t' << NumberText::shortest(mu[static_cast<std::size_t>(j)]) << '\n';
     }
     return text.str();
 }

@@ -4,11 +4,11 @@
 
 #include "cli/CliError.h"
 #include "cli/ExprOptionsParser.h"
-#include "cli/NumberText.h"
 #include "cli/VocabularyBuilder.h"
 #include "fuzzy/expression/ExpressionText.h"
 #include "fuzzy/linear/CLinCSettings.h"
 #include "fuzzy/vocabulary/CLingTerm.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -117,7 +117,7 @@ int ExprCommand::runFuzzy(const ExprOptions& options, std::ostream& out) const {
     const double width = options.high - options.low;
     for (int j = 0; j < n; ++j) {
         const double x = j == n - 1 ? options.high : options.low + j * width / (n - 1);
-        report << shortestText(x) << '\t' << shortestText(mu[static_cast<std::size_t>(j)]) << '\n';
+        report << NumberText::shortest(x) << '\t' << NumberText::shortest(mu[static_cast<std::size_t>(j)]) << '\n';
     }
     out << report.str();
     return kSuccess;
@@ -129,7 +129,7 @@ int ExprCommand::runLinear(const ExprOptions& options, std::ostream& out) const 
     std::ostringstream report;
     report << "coefficients:";
     for (const double c : coefficients) {
-        report << ' ' << shortestText(c);
+        report << ' ' << NumberText::shortest(c);
     }
     report << '\n';
     out << report.str();

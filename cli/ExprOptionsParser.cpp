@@ -7,9 +7,9 @@
 
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
-#include "cli/NumberText.h"
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -46,7 +46,7 @@ struct Context {
 void checkPoints(const UserTermOption& term, std::span<const double> points, std::size_t first, Context context) {
     for (std::size_t i = 0; i < points.size(); ++i) {
         const double p = points[i];
-        const std::string which = "parameter " + std::to_string(first + i) + " (" + shortestText(p) + ")";
+        const std::string which = "parameter " + std::to_string(first + i) + " (" + NumberText::shortest(p) + ")";
         if (p < context.low || p > context.high) {
             throw CliError::badValue(termError(term, which + " is out of the context"));
         }

@@ -7,13 +7,12 @@
 #include "cli/CliError.h"
 #include "cli/CommandFiles.h"
 #include "cli/DataFileRows.h"
-#include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
-#include "ftransform/command/DataCellNumber.h"
 #include "ftransform/command/FTransformCommand.h"
 #include "ftransform/command/FTransformTextTable.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -71,8 +70,8 @@ Examples:
 
 // A cell as a machine-read number when it is one, else its text as it stands.
 std::string cellText(const std::string& cell) {
-    const auto value = DataCellNumber::read(cell);
-    return value ? shortestText(*value) : cell;
+    const auto value = NumberText::parseDecimal(cell);
+    return value ? NumberText::shortest(*value) : cell;
 }
 
 std::vector<FTransformContext> inputContexts(const CRuleBase& unit) {
@@ -100,7 +99,7 @@ std::vector<int> FTransformSubcommand::parseNodes(const std::string& text) {
     for (;;) {
         const std::size_t comma = text.find(',', from);
         const std::string item = text.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
-        const auto count = parseInteger(item);
+        const auto count = NumberText::parseInteger(item);
         if (!count || *count < 2 || *count > 1'000'000) {
             throw CliError::usage("--nodes: '" + item + "' is not a node count (an integer from 2 to 1000000)");
         }
@@ -204,12 +203,12 @@ std::string FTransformSubcommand::report(const CRuleBase& unit, const FTransform
         for (std::size_t c = 0; c <= n; ++c) text += (c < cells.size() ? cellText(cells[c]) : std::string()) + '\t';
         if (readable) {
             const double reconstruction = transform.inverse(std::span(point.data(), n));
-            text += shortestText(reconstruction);
+            text += NumberText::shortest(reconstruction);
             largest = std::max(largest.value_or(0.0), std::fabs(raw[n] - reconstruction));
         }
         text += '\n';
     }
-    if (largest) text += "Max. Error: " + shortestText(*largest) + '\n';
+    if (largest) text += "Max. Error: " + NumberText::shortest(*largest) + '\n';
     return text;
 }
 

@@ -1,12 +1,12 @@
 #include "cli/RuleBaseSummary.h"
 
-#include "cli/NumberText.h"
 #include "fuzzy/sets/CFuzzyParamSet.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -27,14 +27,14 @@ std::string RuleBaseSummary::of(const CRuleBase& unit) {
 std::string RuleBaseSummary::variable(const CRuleBase& unit, int signedIndex) {
     std::string text = unit.VariableName(signedIndex) + "\n";
     text += vocabulary(unit, signedIndex);
-    text += "  context: <" + shortestText(unit.ContextLow(signedIndex)) + ", " +
-            shortestText(unit.ContextHigh(signedIndex)) + ">\n";
+    text += "  context: <" + NumberText::shortest(unit.ContextLow(signedIndex)) + ", " +
+            NumberText::shortest(unit.ContextHigh(signedIndex)) + ">\n";
     text += "  discretization: " + std::to_string(unit.Discretization(signedIndex)) + "\n";
     if (const auto* linguistic = dynamic_cast<const CLinguisticSettings*>(&unit.Settings(signedIndex))) {
         text += "  lingparams:";
         for (const double p : linguistic->lingParams()) {
             text += ' ';
-            text += shortestText(p);
+            text += NumberText::shortest(p);
         }
         text += "\n";
     }
@@ -68,7 +68,7 @@ std::string RuleBaseSummary::userTerms(const CRuleBase& unit, int signedIndex) {
             if (const auto* shape = dynamic_cast<const CFuzzyParamSet*>(term.element.get())) {
                 for (const double p : shape->params()) {
                     text += ' ';
-            text += shortestText(p);
+            text += NumberText::shortest(p);
                 }
             }
         }

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "app/core/DataFileImporter.h"
-#include "app/core/DataNumberFormat.h"
 #include "app/core/DataOutputWriter.h"
 #include "app/core/DataTable.h"
 #include "app/core/FiredRulesText.h"
@@ -26,8 +25,9 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
-#include "rulebase/CRuleBase.h"
 #include "io/EWrite.h"
+#include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::fuzz {
 
@@ -182,7 +182,7 @@ END_RULES
         LinearEvaluator evaluator;
         const DataComputeResult computed = table.Compute(evaluator);
         for (int i = 0; i < computed.RowsComputed(); ++i) {
-            if (!DataNumberFormat::ParseCell(table.Grid().Cell(DataGrid::kHeaderRows + i, 4))) {
+            if (!NumberText::parseDecimal(table.Grid().Cell(DataGrid::kHeaderRows + i, 4))) {
                 throw DataHarnessViolation("a computed cell does not read back");
             }
         }

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "app/core/DataNumberFormat.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -74,7 +74,7 @@ bool DataFileImporter::SkipHeaderLines(BoundedLineReader& reader, std::string& l
             StopReason(status, reader, result);
             return false;
         }
-        if (DataNumberFormat::BeginsWithNumber(line)) {
+        if (NumberText::beginsWithNumber(line)) {
             return true;
         }
     }

@@ -1,13 +1,13 @@
 #include "app/core/DataOutputWriter.h"
 
-#include "app/core/DataNumberFormat.h"
 #include "io/AtomicFileWriter.h"
 #include "io/EWrite.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
 std::string DataOutputWriter::FileText(const std::string& cell) {
-    std::string text = DataNumberFormat::WithoutGroups(cell);
+    std::string text = NumberText::withoutGroups(cell);
     for (char& c : text) {
         if (c == '.') {
             c = ',';

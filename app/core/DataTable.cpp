@@ -1,9 +1,9 @@
 #include "app/core/DataTable.h"
 
 #include "app/core/DataFileImporter.h"
-#include "app/core/DataNumberFormat.h"
 #include "app/core/DataOutputWriter.h"
 #include "app/core/DataTableComputer.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -41,7 +41,7 @@ DataImportResult DataTable::Import(std::istream& in) { return DataFileImporter(l
 DataComputeResult DataTable::Compute(DataTableEvaluator& evaluator, const ProgressCallback& progress) {
     DataComputeResult result = DataTableComputer(layout_, evaluator).Compute(grid_, progress);
     if (result.maxError) {
-        maxErrorText_ = DataNumberFormat::FormatGrouped(*result.maxError);
+        maxErrorText_ = NumberText::grouped(*result.maxError);
     }
     return result;
 }

@@ -5,7 +5,7 @@
 #include <exception>
 #include <vector>
 
-#include "app/core/DataNumberFormat.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -19,7 +19,7 @@ void Report(const ProgressCallback& progress, int done, int total) {
 
 std::optional<double> CellNumber(const DataGrid& grid, int row, int column, std::string& problem) {
     const std::string& text = grid.Cell(row, column);
-    const auto value = DataNumberFormat::ParseCell(text);
+    const auto value = NumberText::parseDecimal(text);
     if (!value) {
         problem = "'" + text + "' is not a valid floating point value";
     }
@@ -72,7 +72,7 @@ std::string DataTableComputer::ComputeRow(DataGrid& grid, int row, double* input
 std::string DataTableComputer::ReadInputs(const DataGrid& grid, int row, double* inputs) const {
     for (int k = 0; k < layout_.InputCount(); ++k) {
         const std::string& text = grid.Cell(row, layout_.InputColumn(k));
-        const auto value = DataNumberFormat::ParseCell(text);
+        const auto value = NumberText::parseDecimal(text);
         if (!value) {
             return layout_.Input(k).name + " '" + text + "' is not a number";
         }
@@ -83,7 +83,7 @@ std::string DataTableComputer::ReadInputs(const DataGrid& grid, int row, double*
 }
 
 void DataTableComputer::WriteResult(DataGrid& grid, int row, double value) const {
-    grid.SetCell(row, layout_.OutputColumn(0), DataNumberFormat::FormatResult(value));
+    grid.SetCell(row, layout_.OutputColumn(0), NumberText::dataResult(value));
     if (layout_.LingApprox()) {
         grid.SetCell(row, layout_.LingApproxColumn(), evaluator_.TypicalExpression(value));
     }

@@ -1,6 +1,6 @@
 #include "app/core/DataTableLayout.h"
 
-#include <cstdio>
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -36,10 +36,9 @@ std::string DataTableLayout::HeaderText(int row, int column) const {
 }
 
 std::string DataTableLayout::ContextText(double low, double high) {
-    // Wide enough for the largest double written with two decimals.
-    char buffer[640];
-    std::snprintf(buffer, sizeof buffer, "<%.2f, %.2f>", low, high);
-    return buffer;
+    std::string text(1, '<');
+    text.append(NumberText::fixed(low, 2)).append(", ").append(NumberText::fixed(high, 2)).push_back('>');
+    return text;
 }
 
 }  // namespace zorv

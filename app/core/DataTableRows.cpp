@@ -3,7 +3,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/core/DataNumberFormat.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -18,7 +18,7 @@ bool DataTableRows::readRow(int row, std::span<double> values) const {
     const int gridRow = row + DataGrid::kHeaderRows;
     if (!table_.Grid().IsDataRow(gridRow)) return false;
     for (std::size_t k = 0; k < values.size(); ++k) {
-        const auto value = DataNumberFormat::ParseCell(table_.Grid().Cell(gridRow, valueColumn(static_cast<int>(k))));
+        const auto value = NumberText::parseDecimal(table_.Grid().Cell(gridRow, valueColumn(static_cast<int>(k))));
         if (!value || !std::isfinite(*value)) return false;
         values[k] = *value;
     }

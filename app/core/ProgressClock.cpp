@@ -1,7 +1,6 @@
 #include "app/core/ProgressClock.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -10,11 +9,10 @@ double ProgressClock::elapsedSeconds() const {
 }
 
 std::string ProgressClock::elapsedText(double seconds) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.3g", seconds > 0.0 ? seconds : 0.0);
-    const double rounded = std::strtod(buffer, nullptr);
-    std::snprintf(buffer, sizeof buffer, " %.2fs", rounded);
-    return buffer;
+    const double rounded = NumberText::roundToSignificant(seconds > 0.0 ? seconds : 0.0, 3);
+    std::string text(1, ' ');
+    text.append(NumberText::fixed(rounded, 2)).push_back('s');
+    return text;
 }
 
 }  // namespace zorv

@@ -16,6 +16,13 @@ struct TermDialogMessage {
         return {std::move(text), std::move(caption), false};
     }
     static TermDialogMessage Warning(std::string text) { return {std::move(text), "Warning", true}; }
+    // A field that does not hold a number of its kind.
+    static TermDialogMessage NotAReal(const std::string& text) {
+        return Plain("'" + text + "' is not a valid floating point value");
+    }
+    static TermDialogMessage NotAnInteger(const std::string& text) {
+        return Plain("'" + text + "' is not a valid integer value");
+    }
 
     bool operator==(const TermDialogMessage&) const = default;
 };

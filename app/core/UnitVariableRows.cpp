@@ -1,17 +1,12 @@
 #include "app/core/UnitVariableRows.h"
 
-#include <cstdio>
-
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 namespace {
 
-std::string fixed2(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return buffer;
-}
+std::string fixed2(double value) { return NumberText::fixed(value, 2); }
 
 }  // namespace
 

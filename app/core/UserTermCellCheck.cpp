@@ -1,9 +1,9 @@
 #include "app/core/UserTermCellCheck.h"
 
-#include "app/core/TermNumberText.h"
 #include "app/core/TermStorableName.h"
 #include "app/core/UserTermTable.h"
 #include "fuzzy/expression/CFEParser.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -45,7 +45,7 @@ std::optional<std::pair<std::pair<int, int>, UserTermVerdict>> UserTermCellCheck
 
 UserTermVerdict UserTermCellCheck::CheckName(const UserTermTable& table, int row) {
     const std::string& name = table.row(row).name;
-    if (TermNumberText::Trimmed(name).empty()) return UserTermVerdict::Fail();
+    if (name.find_first_not_of(" 	") == std::string::npos) return UserTermVerdict::Fail();
     if (IsExpression(name) || table.nameTaken(name, row)) {
         return UserTermVerdict::Fail(TermDialogMessage::Captioned("Expression already exists", kWrongInput));
     }
@@ -59,7 +59,7 @@ UserTermVerdict UserTermCellCheck::CheckValue(const UserTermTable& table, int ro
     const auto value = table.value(row, slot);
     if (!value) {
         const std::string text = table.cellText(row, UserTermTable::ColumnOf(slot));
-        return UserTermVerdict::Fail(TermDialogMessage::Plain(TermNumberText::RealError(text)));
+        return UserTermVerdict::Fail(TermDialogMessage::NotAReal(text));
     }
     if (table.row(row).type == UserTermShape::kGaussian) return CheckGaussian(table, row, slot, *value);
     if (*value < table.low() || *value > table.high()) return Refuse("Value is out of variable range");

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/core/TermNumberText.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -26,11 +26,11 @@ std::vector<std::string> Fields(std::string_view line) {
 
 std::string CellText(const UserTermValue& value) {
     const auto number = value.number();
-    return number ? TermNumberText::Exact(*number) : value.text;
+    return number ? NumberText::field(*number) : value.text;
 }
 
 UserTermValue CellValue(const std::string& text) {
-    if (const auto number = TermNumberText::ParseReal(text)) return UserTermValue::Of(*number);
+    if (const auto number = NumberText::parseField(text)) return UserTermValue::Of(*number);
     return UserTermValue{text, std::nullopt};
 }
 

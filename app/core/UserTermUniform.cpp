@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "app/core/TermNumberText.h"
 #include "app/core/UserTermFactory.h"
 #include "app/core/UserTermTable.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -24,7 +24,7 @@ std::string NameOf(int count, int j) { return std::string("p").append(std::to_st
 
 UserTermUniformOutcome UserTermUniform::Plan(const UserTermTable& table, std::optional<std::string_view> answer) {
     if (!answer) return {};
-    const auto number = TermNumberText::ParseReal(*answer);
+    const auto number = NumberText::parseField(*answer);
     if (!number) return {};
     const double count = std::trunc(*number);
     if (table.low() < 0.0 && 0.0 < table.high() && std::fmod(count, 2.0) == 0.0) {

@@ -1,14 +1,14 @@
 #include "app/core/UserTermValue.h"
 
-#include "app/core/TermNumberText.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
-UserTermValue UserTermValue::Of(double value) { return {TermNumberText::ThreeDigits(value), value}; }
+UserTermValue UserTermValue::Of(double value) { return {NumberText::threeDigits(value), value}; }
 
 std::optional<double> UserTermValue::number() const {
-    if (exact && text == TermNumberText::ThreeDigits(*exact)) return exact;
-    return TermNumberText::ParseReal(text);
+    if (exact && text == NumberText::threeDigits(*exact)) return exact;
+    return NumberText::parseField(text);
 }
 
 }  // namespace zorv

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/core/TermNumberText.h"
 #include "app/core/TermStorableName.h"
 #include "app/core/VariableRuleTexts.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -25,8 +25,8 @@ bool Symmetric(double low, double high) { return std::fabs(std::trunc(low)) == s
 }  // namespace
 
 std::optional<std::string> VariableChecker::check(const CRuleBase& unit, int signedIndex) const {
-    const VariableFields fields{unit.VariableName(signedIndex), TermNumberText::Exact(unit.ContextLow(signedIndex)),
-                                TermNumberText::Exact(unit.ContextHigh(signedIndex)),
+    const VariableFields fields{unit.VariableName(signedIndex), NumberText::field(unit.ContextLow(signedIndex)),
+                                NumberText::field(unit.ContextHigh(signedIndex)),
                                 std::to_string(unit.Discretization(signedIndex))};
     const auto message = check(unit, EditSubject(unit, signedIndex), fields);
     if (!message) return std::nullopt;
@@ -47,8 +47,8 @@ VariableCheckSubject VariableChecker::EditSubject(const CRuleBase& unit, int sig
 }
 
 std::optional<TermDialogMessage> VariableChecker::CheckDiscretization(const std::string& text) {
-    const auto value = TermNumberText::ParseInteger(text);
-    if (!value) return TermDialogMessage::Plain(TermNumberText::IntegerError(text));
+    const auto value = NumberText::parseFieldInteger(text);
+    if (!value) return TermDialogMessage::NotAnInteger(text);
     if (*value < kMinDiscretization || *value > kMaxDiscretization) {
         return TermDialogMessage::Plain("Discretization is out of range");
     }
@@ -73,8 +73,8 @@ std::optional<TermDialogMessage> VariableChecker::CheckName(const CRuleBase& uni
 std::optional<TermDialogMessage> VariableChecker::CheckBounds(const CRuleBase& unit,
                                                               const VariableCheckSubject& subject,
                                                               const VariableFields& fields) {
-    const auto low = TermNumberText::ParseReal(fields.low);
-    const auto high = TermNumberText::ParseReal(fields.high);
+    const auto low = NumberText::parseField(fields.low);
+    const auto high = NumberText::parseField(fields.high);
     if (!low || !high) return TermDialogMessage::Warning("Something is wrong!");
     if (*high <= *low) return TermDialogMessage::Plain("Low bound is greater or equal to high bound!");
     if (*low >= 0.0 && !subject.linear && NegativeExpressions(unit, subject.expressionsOf)) {
@@ -85,9 +85,9 @@ std::optional<TermDialogMessage> VariableChecker::CheckBounds(const CRuleBase& u
 
 std::optional<TermDialogMessage> VariableChecker::CheckGrid(const VariableFields& fields) {
     if (auto message = CheckDiscretization(fields.discretization)) return message;
-    const int discretization = *TermNumberText::ParseInteger(fields.discretization);
-    const double low = *TermNumberText::ParseReal(fields.low);
-    const double high = *TermNumberText::ParseReal(fields.high);
+    const int discretization = *NumberText::parseFieldInteger(fields.discretization);
+    const double low = *NumberText::parseField(fields.low);
+    const double high = *NumberText::parseField(fields.high);
     if (Symmetric(low, high) && discretization % 2 == 0) {
         return TermDialogMessage::Plain("Discretization for symetrical variable must be odd value!");
     }

@@ -5,13 +5,13 @@
 
 #include "app/core/Bounder.h"
 #include "app/core/Recomputer.h"
-#include "app/core/TermNumberText.h"
 #include "app/core/VariableDiscretization.h"
 #include "app/core/VariableNumbers.h"
 #include "fuzzy/linear/CLinCSettings.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -61,12 +61,12 @@ bool VariableForm::linear() const { return hasSource() && unit_.Settings(index_)
 
 VariableFields VariableForm::initialFields() const {
     if (!hasSource()) {
-        return {"", TermNumberText::Exact(kNewLow), TermNumberText::Exact(kNewHigh),
+        return {"", NumberText::field(kNewLow), NumberText::field(kNewHigh),
                 std::to_string(CRuleBaseLimits::kDefaultDiscretization)};
     }
     const std::string& name = unit_.VariableName(index_);
-    return {addMode_ ? "Copy_" + name : name, TermNumberText::Exact(unit_.ContextLow(index_)),
-            TermNumberText::Exact(unit_.ContextHigh(index_)), std::to_string(unit_.Discretization(index_))};
+    return {addMode_ ? "Copy_" + name : name, NumberText::field(unit_.ContextLow(index_)),
+            NumberText::field(unit_.ContextHigh(index_)), std::to_string(unit_.Discretization(index_))};
 }
 
 std::vector<std::string> VariableForm::copyChoices() const {
@@ -104,8 +104,8 @@ std::optional<TermDialogMessage> VariableForm::check(const VariableFields& field
 // expressions..." has applied since, so those are the bounds the typed ones are compared with.
 std::optional<VariableRecomputeQuestion> VariableForm::recomputeQuestion(const VariableFields& fields) const {
     if (addMode_) return std::nullopt;
-    const auto low = TermNumberText::ParseReal(fields.low);
-    const auto high = TermNumberText::ParseReal(fields.high);
+    const auto low = NumberText::parseField(fields.low);
+    const auto high = NumberText::parseField(fields.high);
     if (!low || !high || (*low == initialLow_ && *high == initialHigh_)) return std::nullopt;
     const VariableNumbers numbers(unit_, index_);
     if (!linear() && !numbers.Any()) return std::nullopt;
@@ -125,8 +125,8 @@ void VariableForm::accept(const VariableFields& fields, VariableRecomputeAnswer 
 void VariableForm::acceptEdit(const VariableFields& fields, VariableRecomputeAnswer answer) {
     const auto question = recomputeQuestion(fields);
     const VariableNumbers numbers(unit_, index_);
-    const double low = *TermNumberText::ParseReal(fields.low);
-    const double high = *TermNumberText::ParseReal(fields.high);
+    const double low = *NumberText::parseField(fields.low);
+    const double high = *NumberText::parseField(fields.high);
     unit_.Variable(index_).SetName(fields.name);
     applyContext(low, high);
     if (question && answer == VariableRecomputeAnswer::yes) {
@@ -134,7 +134,7 @@ void VariableForm::acceptEdit(const VariableFields& fields, VariableRecomputeAns
     } else if (question && question->cut && answer == VariableRecomputeAnswer::no) {
         numbers.Rewrite(unit_, Bounder(low, high));
     }
-    if (!linear()) VariableDiscretization::Set(unit_, index_, *TermNumberText::ParseInteger(fields.discretization));
+    if (!linear()) VariableDiscretization::Set(unit_, index_, *NumberText::parseFieldInteger(fields.discretization));
     CompileTolerant(unit_);
     changed_ = true;
 }
@@ -157,8 +157,8 @@ void VariableForm::acceptAdd(const VariableFields& fields) {
 
 // A new vocabulary over the typed bounds holding copies of the source's user terms.
 CFuzzyVariable VariableForm::newVariable(const VariableFields& fields) const {
-    const double low = *TermNumberText::ParseReal(fields.low);
-    const double high = *TermNumberText::ParseReal(fields.high);
+    const double low = *NumberText::parseField(fields.low);
+    const double high = *NumberText::parseField(fields.high);
     auto settings = NewSettings(linear(), low, high);
     const auto* source = hasSource() ? dynamic_cast<const CBasicSettings*>(&unit_.Settings(index_)) : nullptr;
     if (auto* vocabulary = dynamic_cast<CBasicSettings*>(settings.get()); vocabulary && source) {
@@ -166,7 +166,7 @@ CFuzzyVariable VariableForm::newVariable(const VariableFields& fields) const {
     }
     int discretization = CRuleBaseLimits::kDefaultDiscretization;
     if (!linear()) {
-        discretization = *TermNumberText::ParseInteger(fields.discretization);
+        discretization = *NumberText::parseFieldInteger(fields.discretization);
     } else if (hasSource()) {
         discretization = unit_.Discretization(index_);
     }
@@ -175,8 +175,8 @@ CFuzzyVariable VariableForm::newVariable(const VariableFields& fields) const {
 
 VariableBoundsOutcome VariableForm::applyBounds(const VariableFields& fields) {
     if (addMode_ || !hasSource()) return {};
-    const auto low = TermNumberText::ParseReal(fields.low);
-    const auto high = TermNumberText::ParseReal(fields.high);
+    const auto low = NumberText::parseField(fields.low);
+    const auto high = NumberText::parseField(fields.high);
     if (!low || !high) return {};
     // A context without width would collapse the user terms for good.
     if (*high <= *low) return {false, TermDialogMessage::Plain("Low bound is greater or equal to high bound!")};
@@ -197,8 +197,8 @@ void VariableForm::applyContext(double low, double high) {
 }
 
 std::optional<TermDialogMessage> VariableForm::boundExit(const std::string& text) {
-    if (TermNumberText::ParseReal(text)) return std::nullopt;
-    return TermDialogMessage::Plain(TermNumberText::RealError(text));
+    if (NumberText::parseField(text)) return std::nullopt;
+    return TermDialogMessage::NotAReal(text);
 }
 
 std::optional<TermDialogMessage> VariableForm::discretizationExit(const std::string& text) {

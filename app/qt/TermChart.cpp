@@ -5,9 +5,9 @@
 #include <QPainterPath>
 
 #include "app/core/TermChartGeometry.h"
-#include "app/core/TermNumberText.h"
 #include "app/core/UserTermTable.h"
 #include "fuzzy/sets/CFuzzyParamSet.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kPointRadius = 4.0;
 
-QString NumberLabel(double value) { return QString::fromStdString(TermNumberText::ThreeDigits(value)); }
+QString NumberLabel(double value) { return QString::fromStdString(NumberText::threeDigits(value)); }
 
 }  // namespace
 

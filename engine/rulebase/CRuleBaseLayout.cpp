@@ -1,7 +1,7 @@
 #include "rulebase/CRuleBaseLayout.h"
 
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CTextScan.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -83,7 +83,7 @@ std::size_t CRuleBaseLayout::ReadBlock(std::size_t content, bool antecedent) {
     const CTextScan::Line first = CTextScan::LineAt(text_, content);
     Block block;
     block.marker = content;
-    block.number = CFileNumber::ScanInteger(text_.substr(content + marker.size(), first.end - content - marker.size()));
+    block.number = NumberText::scanInteger(text_.substr(content + marker.size(), first.end - content - marker.size()));
     block.bodyBegin = first.next;
     std::size_t pos = first.next;
     block.bodyEnd = text_.size();
@@ -93,7 +93,7 @@ std::size_t CRuleBaseLayout::ReadBlock(std::size_t content, bool antecedent) {
             const std::size_t numberAt = line.content + endMarker.size();
             block.bodyEnd = line.begin;
             block.closed = true;
-            block.closeNumber = CFileNumber::ScanInteger(text_.substr(numberAt, line.end - numberAt));
+            block.closeNumber = NumberText::scanInteger(text_.substr(numberAt, line.end - numberAt));
             pos = line.next;
             break;
         }

@@ -9,12 +9,12 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "io/TextInput.h"
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
 #include "rulebase/CRuleLinesReader.h"
 #include "rulebase/CTextScan.h"
 #include "rulebase/CVariableBlockReader.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -169,7 +169,7 @@ void CRuleBaseReader::ReadMethods(CRuleBase& unit) const {
 void CRuleBaseReader::CheckVariableCounts(const CRuleBase& unit) const {
     const auto check = [&](std::string_view key, int count) {
         const std::size_t at = Require(key);
-        if (CFileNumber::ScanInteger(text_.substr(at, LineEnd(at) - at)) != count) {
+        if (NumberText::scanInteger(text_.substr(at, LineEnd(at) - at)) != count) {
             CTextScan::Fail(text_, at, "bad value of " + std::string(key.substr(0, key.size() - 1)));
         }
     };
@@ -181,7 +181,7 @@ void CRuleBaseReader::CheckVariableCounts(const CRuleBase& unit) const {
 // NumberOfRules=0 stands for a unit without rules (an empty rules section).
 void CRuleBaseReader::ReadRules(CRuleBase& unit) const {
     const std::size_t countAt = Require("NumberOfRules=");
-    const long long declared = CFileNumber::ScanInteger(text_.substr(countAt, LineEnd(countAt) - countAt));
+    const long long declared = NumberText::scanInteger(text_.substr(countAt, LineEnd(countAt) - countAt));
     if (declared < 0) CTextScan::Fail(text_, countAt, "bad value of NumberOfRules");
     const auto& section = layout_.Rules();
     if (!section) CTextScan::Fail(text_, 0, "missing: RULES");

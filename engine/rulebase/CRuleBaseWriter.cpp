@@ -3,16 +3,16 @@
 #include <ostream>
 
 #include "fuzzy/sets/CFuzzyParamSet.h"
-#include "io/AtomicFileWriter.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "io/AtomicFileWriter.h"
+#include "io/EWrite.h"
 #include "rulebase/CAliasPlan.h"
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
 #include "rulebase/CRuleBaseSaveCheck.h"
-#include "io/EWrite.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -23,7 +23,7 @@ void Line(std::string& out, std::string_view text) {
     out += '\n';
 }
 
-std::string Number(double value) { return CFileNumber::Format(value); }
+std::string Number(double value) { return NumberText::file(value); }
 
 }  // namespace
 

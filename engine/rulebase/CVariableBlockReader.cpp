@@ -7,9 +7,9 @@
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "fuzzy/vocabulary/CTriangSettings.h"
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBaseLimits.h"
 #include "rulebase/CTextScan.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -30,7 +30,7 @@ bool StartsWithAt(std::string_view text, std::size_t pos, std::string_view word)
 bool ReadNumbers(std::string_view text, std::size_t pos, std::size_t end, double* out, int count) {
     for (int i = 0; i < count; ++i) {
         pos = CTextScan::SkipLineBlanks(text, pos, end);
-        const auto number = CFileNumber::Scan(text.substr(pos, end - pos));
+        const auto number = NumberText::scanFile(text.substr(pos, end - pos));
         if (!number || !std::isfinite(number->value)) return false;
         out[i] = number->value;
         pos += number->length;
@@ -149,7 +149,7 @@ std::pair<double, double> CVariableBlockReader::ReadContext() const {
     if (comma == std::string_view::npos) CTextScan::Fail(text_, at, "missing: , in context");
     const auto boundAt = [&](std::size_t from, std::size_t to) {
         const std::size_t pos = CTextScan::SkipLineBlanks(text_, from, to);
-        const auto number = CFileNumber::Scan(text_.substr(pos, to - pos));
+        const auto number = NumberText::scanFile(text_.substr(pos, to - pos));
         if (!number || CTextScan::SkipLineBlanks(text_, pos + number->length, to) != to) {
             CTextScan::Fail(text_, at, "bad context bounds");
         }
@@ -172,7 +172,7 @@ std::optional<int> CVariableBlockReader::ReadDiscretization(bool required) const
         if (required) CTextScan::Fail(text_, body_.begin, "missing: discretization");
         return std::nullopt;
     }
-    const long long value = CFileNumber::ScanInteger(text_.substr(*at, LineEndFrom(*at) - *at));
+    const long long value = NumberText::scanInteger(text_.substr(*at, LineEndFrom(*at) - *at));
     if (value <= 0) CTextScan::Fail(text_, *at, "bad value of discretization");
     if (value > CRuleBaseLimits::kMaxDiscretization) {
         CTextScan::Fail(text_, *at,

@@ -11,8 +11,8 @@
 
 #include "cli/ComputeCommand.h"
 #include "cli/ExitCode.h"
-#include "cli/NumberText.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
@@ -73,11 +73,11 @@ TEST_F(ComputeCommandTest, PrintsEveryRowAndTheLargestError) {
     const double v3 = unit->Evaluate(row3);
     const auto lines = linesOf(o.out);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], "12\t-20\t95\t" + shortestText(v1) + "\textremely big");
-    EXPECT_EQ(lines[1].substr(0, lines[1].rfind('\t')), "20.5\t-5\t40\t" + shortestText(v2));
-    EXPECT_EQ(lines[2].substr(0, lines[2].rfind('\t')), "5\t-30\t100\t" + shortestText(v3));
+    EXPECT_EQ(lines[0], "12\t-20\t95\t" + NumberText::shortest(v1) + "\textremely big");
+    EXPECT_EQ(lines[1].substr(0, lines[1].rfind('\t')), "20.5\t-5\t40\t" + NumberText::shortest(v2));
+    EXPECT_EQ(lines[2].substr(0, lines[2].rfind('\t')), "5\t-30\t100\t" + NumberText::shortest(v3));
     const double largest = std::max({std::fabs(95 - v1), std::fabs(40 - v2), std::fabs(100 - v3)});
-    EXPECT_EQ(lines[3], "Max. Error: " + shortestText(largest));
+    EXPECT_EQ(lines[3], "Max. Error: " + NumberText::shortest(largest));
 }
 
 TEST_F(ComputeCommandTest, WritesTheOutputFileThatImportsAgain) {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "cli/ArgumentScan.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExitCode.h"
-#include "cli/InputNumber.h"
-#include "cli/NumberText.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
@@ -50,9 +50,9 @@ TEST(EvalCommand, PrintsTheValueEvaluateGivesInItsShortestForm) {
     const Outcome o = eval({example("heater.rb"), "16.5", "-3"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_TRUE(o.err.empty());
-    EXPECT_EQ(o.out, shortestText(evaluate(example("heater.rb"), {16.5, -3})) + "\n");
+    EXPECT_EQ(o.out, NumberText::shortest(evaluate(example("heater.rb"), {16.5, -3})) + "\n");
     EXPECT_EQ(eval({example("heater.rb"), "16,5", "-3"}).out, o.out);
-    EXPECT_EQ(eval({example("fan.rb"), "60", "50"}).out, shortestText(evaluate(example("fan.rb"), {60, 50})) + "\n");
+    EXPECT_EQ(eval({example("fan.rb"), "60", "50"}).out, NumberText::shortest(evaluate(example("fan.rb"), {60, 50})) + "\n");
 }
 
 TEST(EvalCommand, FiredRulesFollowTheValueAsTheTestWindowListsThem) {
@@ -80,7 +80,7 @@ TEST(EvalCommand, ConclusionListsTheOutputSetOverTheOutputContext) {
     for (std::size_t i = 3; i < lines.size(); ++i) {
         const auto tab = lines[i].find('\t');
         ASSERT_NE(tab, std::string::npos);
-        const double mu = parseReal(lines[i].substr(tab + 1)).value();
+        const double mu = NumberText::parseReal(lines[i].substr(tab + 1)).value();
         EXPECT_GE(mu, 0.0);
         EXPECT_LE(mu, 1.0);
         peak = std::max(peak, mu);
@@ -102,7 +102,7 @@ TEST(EvalCommand, MethodOptionsOverrideTheFileByKeyOrShortName) {
     const std::string byShortName = eval({heater, "--infer", "LZadInfCrispMin", "--defuzz", "MOM", "18", "0"}).out;
     EXPECT_EQ(byKey, byShortName);
     EXPECT_NE(byKey, eval({heater, "18", "0"}).out);
-    EXPECT_EQ(byKey, shortestText([&] {
+    EXPECT_EQ(byKey, NumberText::shortest([&] {
                   unit->SetInferenceMethod(*FindInferenceMethod("Fuzzy_Approximation-functional"));
                   unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("MeanOfMaxima"));
                   return unit->Evaluate(inputs);
@@ -184,11 +184,11 @@ TEST(EvalCommand, NegativeNumbersAreInputsNotOptions) {
     EXPECT_FALSE(looksLikeOption("-,5"));
     EXPECT_FALSE(looksLikeOption("-"));
     EXPECT_FALSE(looksLikeOption("3"));
-    EXPECT_EQ(parseInputNumber("+1,5"), 1.5);
-    EXPECT_EQ(parseInputNumber("-2e-1"), -0.2);
-    EXPECT_FALSE(parseInputNumber("+-1"));
-    EXPECT_FALSE(parseInputNumber(""));
-    EXPECT_FALSE(parseInputNumber(std::string(500, '1')));
+    EXPECT_EQ(NumberText::parseDecimal("+1,5"), 1.5);
+    EXPECT_EQ(NumberText::parseDecimal("-2e-1"), -0.2);
+    EXPECT_FALSE(NumberText::parseDecimal("+-1"));
+    EXPECT_FALSE(NumberText::parseDecimal(""));
+    EXPECT_FALSE(NumberText::parseDecimal(std::string(500, '1')));
 }
 
 TEST(EvalCommand, BatchPrintsOneValuePerLineAndNothingElse) {
@@ -253,8 +253,8 @@ TEST(EvalCommand, BatchReadsAFileAcrossManyBufferRefills) {
     auto unit = CRuleBase::Load(example("fan.rb"));
     for (int i = 0; i < 60000; ++i) {
         const double inputs[] = {20.0 + i % 81, (i * 7) % 101 + 0.25};
-        rows += std::to_string(static_cast<int>(inputs[0])) + " " + shortestText(inputs[1]) + "\n";
-        expected += shortestText(unit->Evaluate(inputs)) + "\n";
+        rows += std::to_string(static_cast<int>(inputs[0])) + " " + NumberText::shortest(inputs[1]) + "\n";
+        expected += NumberText::shortest(unit->Evaluate(inputs)) + "\n";
     }
     std::ofstream(path, std::ios::binary) << rows;
     const Outcome o = eval({example("fan.rb"), "--batch", path.string()});

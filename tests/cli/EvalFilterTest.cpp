@@ -6,8 +6,8 @@
 #include "CliTestSupport.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExitCode.h"
-#include "cli/NumberText.h"
 #include "inference/filter/FTInferenceFilter.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
@@ -33,7 +33,7 @@ TEST(EvalFilter, TheValueIsTheFiltersInverseAtTheInputs) {
     const double inputs[] = {3.5, -0.25};
     const CommandResult run = runZorv({"eval", file, "3.5", "-0,25", "--filter"});
     ASSERT_EQ(run.status, kSuccess) << run.err;
-    EXPECT_EQ(run.out, shortestText(filter.Evaluate(inputs)) + "\n");
+    EXPECT_EQ(run.out, NumberText::shortest(filter.Evaluate(inputs)) + "\n");
     EXPECT_NE(run.out, runZorv({"eval", file, "3.5", "-0,25"}).out) << "the plain value differs";
 }
 

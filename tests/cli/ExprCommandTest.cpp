@@ -6,7 +6,7 @@
 
 #include "cli/ExitCode.h"
 #include "cli/ExprCommand.h"
-#include "cli/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
@@ -46,7 +46,7 @@ std::vector<GridPoint> gridOf(const std::string& report) {
         if (tab == std::string::npos) {
             continue;
         }
-        points.push_back({parseReal(line.substr(0, tab)).value(), parseReal(line.substr(tab + 1)).value()});
+        points.push_back({NumberText::parseReal(line.substr(0, tab)).value(), NumberText::parseReal(line.substr(tab + 1)).value()});
     }
     return points;
 }
@@ -67,7 +67,7 @@ TEST(ExprCommand, ReportsTextFormSpecificityAndTheGrid) {
 
 TEST(ExprCommand, GridRunsFromLowToHighInEqualSteps) {
     for (const auto& [low, high, n] : {std::tuple{0.0, 1.0, 301}, std::tuple{-3.0, 7.0, 7}, std::tuple{0.1, 0.3, 2}}) {
-        const Outcome o = expr({"--context", shortestText(low), shortestText(high), "--discretization",
+        const Outcome o = expr({"--context", NumberText::shortest(low), NumberText::shortest(high), "--discretization",
                                 std::to_string(n), "--vocabulary", "triang", "undef"});
         ASSERT_EQ(o.status, kSuccess) << o.err;
         const auto grid = gridOf(o.out);

@@ -5,7 +5,7 @@
 #include "../support/RuleBaseTextBuilder.h"
 #include "CliTestSupport.h"
 #include "cli/ExitCode.h"
-#include "cli/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
@@ -26,7 +26,7 @@ std::string unitText() {
 }
 
 double number(const std::string& text) {
-    const auto value = parseReal(text);
+    const auto value = NumberText::parseReal(text);
     EXPECT_TRUE(value) << "'" << text << "' is not a number";
     return value.value_or(0.0);
 }

@@ -1,8 +1,8 @@
 #include "ftransform/command/FTransformCommand.h"
 
-#include "ftransform/command/DataCellNumber.h"
 #include "ftransform/command/NodeCountSearch.h"
 #include "ftransform/partition/EFTransformSettings.h"
+#include "text/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,17 +112,17 @@ FTransformReconstruction FTransformCommand::reconstruct(const TFTransform& trans
             data.setReconstruction(row, {});
             ++result.rowsSkipped;
         } else {
-            const std::string text = DataCellNumber::format(transform.inverse(std::span(point).first(n)));
+            const std::string text = NumberText::dataCell(transform.inverse(std::span(point).first(n)));
             data.setReconstruction(row, text);
             ++result.rowsReconstructed;
-            if (const auto shown = DataCellNumber::read(text)) {
+            if (const auto shown = NumberText::parseDecimal(text)) {
                 result.maxError = std::max(result.maxError.value_or(0.0), std::fabs(raw[n] - *shown));
             }
         }
         reporter.advance(row + 1);
     }
     if (result.maxError) {
-        result.maxErrorText = DataCellNumber::format(*result.maxError);
+        result.maxErrorText = NumberText::dataCell(*result.maxError);
     }
     return result;
 }

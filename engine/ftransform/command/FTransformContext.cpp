@@ -1,6 +1,6 @@
 #include "ftransform/command/FTransformContext.h"
 
-#include "ftransform/partition/NumberText.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 

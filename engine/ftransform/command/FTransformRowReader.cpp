@@ -1,7 +1,7 @@
 #include "ftransform/command/FTransformRowReader.h"
 
 #include "ftransform/partition/EFTransformSettings.h"
-#include "ftransform/partition/NumberText.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 

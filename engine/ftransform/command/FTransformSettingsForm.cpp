@@ -1,7 +1,6 @@
 #include "ftransform/command/FTransformSettingsForm.h"
 
-#include "ftransform/command/DataCellNumber.h"
-#include "ftransform/partition/NumberText.h"
+#include "text/NumberText.h"
 
 #include <charconv>
 #include <stdexcept>
@@ -64,7 +63,7 @@ FTransformSettingsForm::Acceptance FTransformSettingsForm::accept(std::string_vi
     }
     maxErrorText_ = maxErrorText;
     if (optimize_) {
-        maxError_ = DataCellNumber::read(maxErrorText);
+        maxError_ = NumberText::parseDecimal(maxErrorText);
         if (!maxError_) {
             return {};
         }

@@ -1,6 +1,6 @@
 #include "ftransform/command/FTransformTextTable.h"
 
-#include "ftransform/command/DataCellNumber.h"
+#include "text/NumberText.h"
 
 #include <stdexcept>
 
@@ -20,7 +20,7 @@ bool FTransformTextTable::readRow(int row, std::span<double> values) const {
         return false;
     }
     for (std::size_t i = 0; i < count; ++i) {
-        const auto value = DataCellNumber::read(cells[i]);
+        const auto value = NumberText::parseDecimal(cells[i]);
         if (!value) {
             return false;
         }

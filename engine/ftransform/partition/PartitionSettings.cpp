@@ -1,6 +1,6 @@
 #include "ftransform/partition/PartitionSettings.h"
 
-#include "ftransform/partition/NumberText.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 #include "ftransform/transform/TFTVectorWriter.h"
 
 #include "ftransform/ndim/TOdometer.h"
-#include "ftransform/partition/NumberText.h"
 #include "ftransform/transform/TFTransform.h"
 #include "io/AtomicFileWriter.h"
 #include "io/EWrite.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 

@@ -1,9 +1,9 @@
 #include "ftransform/transform/TFTransform.h"
 
 #include "ftransform/partition/EFTransformSettings.h"
-#include "ftransform/partition/NumberText.h"
 #include "ftransform/transform/TFTVectorWriter.h"
 #include "ftransform/transform/TNeighbourhood.h"
+#include "text/NumberText.h"
 
 #include <cmath>
 #include <stdexcept>

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "fuzzy/expression/CSpacedText.h"
-#include "fuzzy/expression/NumberText.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -150,7 +150,7 @@ CFuzzyDiscreteSet CEvaluationRun::special() {
     if (startsWithWholeWord(rest, "about")) {
         std::size_t p = pos_ + 5;
         if (p < text_.size() && text_[p] == ' ') ++p;
-        const std::optional<CNumberText> number = readNumber(text_.substr(p));
+        const auto number = NumberText::readPrefix(text_.substr(p));
         if (!number || !(p + number->length == text_.size() || text_[p + number->length] == ' ')) {
             fail("atomic term expected", p);
         }

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "fuzzy/expression/NumberText.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -106,7 +106,7 @@ bool CFELexer::matchKeyword(CFEToken& token) const {
 
 bool CFELexer::matchNumber(CFEToken& token) const {
     const std::string_view rest = text_.substr(pos_);
-    const std::optional<CNumberText> number = readNumber(rest);
+    const auto number = NumberText::readPrefix(rest);
     if (!number || (number->length < rest.size() && isAsciiLetter(rest[number->length]))) return false;
     token.type = Type::kNumber;
     token.value = number->value;

@@ -1,8 +1,8 @@
 #include "fuzzy/expression/EFuzzyNumber.h"
 
 #include "fuzzy/expression/NumberOperations.h"
-#include "fuzzy/expression/NumberText.h"
 #include "fuzzy/vocabulary/CSettings.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -28,7 +28,7 @@ bool EFuzzyNumber::inRange(double low, double high) const { return low <= value_
 
 void EFuzzyNumber::printSelf(std::string& out) const {
     printPrefix(out);
-    out += formatNumber(value_);
+    out += NumberText::general(value_);
 }
 
 }  // namespace zorv

@@ -1,7 +1,7 @@
 #include "fuzzy/expression/ESingletonExpr.h"
 
-#include "fuzzy/expression/NumberText.h"
 #include "fuzzy/expression/NumberOperations.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -13,6 +13,6 @@ void ESingletonExpr::clamp(double low, double high) { value_ = clampedNumber(val
 
 bool ESingletonExpr::inRange(double low, double high) const { return low <= value_ && value_ <= high; }
 
-void ESingletonExpr::printSelf(std::string& out) const { out += formatNumber(value_); }
+void ESingletonExpr::printSelf(std::string& out) const { out += NumberText::general(value_); }
 
 }  // namespace zorv

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "fuzzy/expression/ESyntax.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -158,18 +159,13 @@ std::size_t CLinearFormReader::readIndex() {
 
 // An unsigned decimal real number; infinite, out-of-range or missing numbers are refused.
 double CLinearFormReader::readNumber() {
-    const char* begin = text_.data() + pos_;
-    const char* end = text_.data() + text_.size();
-    double value = 0.0;
-    if (begin == end || *begin == '-' || *begin == '+') {
+    const std::string_view rest = std::string_view(text_).substr(pos_);
+    const auto number = rest.starts_with('-') || rest.starts_with('+') ? std::nullopt : NumberText::readPrefix(rest);
+    if (!number) {
         fail("real number expected");
     }
-    const auto [next, ec] = std::from_chars(begin, end, value, std::chars_format::general);
-    if (ec != std::errc() || !std::isfinite(value)) {
-        fail("real number expected");
-    }
-    pos_ += static_cast<std::size_t>(next - begin);
-    return value;
+    pos_ += number->length;
+    return number->value;
 }
 
 void CLinearFormReader::store(std::size_t index, double value) const {

@@ -1,13 +1,12 @@
 #include "rulebase/analysis/ConsequentValue.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CFuzValue.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -18,22 +17,7 @@ constexpr double kDecimals = 1e6;
 
 // The number that makes up the rest of text after position start (blanks around it allowed).
 std::optional<double> numberIn(std::string_view text, std::size_t start) {
-    const std::size_t first = text.find_first_not_of(" \t", start);
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::size_t last = text.find_last_not_of(" \t");
-    std::size_t begin = first;
-    if (text[begin] == '+') {
-        ++begin;
-    }
-    double value = 0.0;
-    const char* end = text.data() + last + 1;
-    const auto [stop, error] = std::from_chars(text.data() + begin, end, value);
-    if (error != std::errc() || stop != end || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
+    return NumberText::parseField(text.substr(std::min(start, text.size())));
 }
 
 std::optional<double> aboutNumber(std::string_view text) {
@@ -52,13 +36,6 @@ bool hasStandardSet(const CLingTerm& term) {
     case CLingTerm::kZero: return hedge == CLingTerm::kNoHedge || hedge == CLingTerm::kRoughly;
     default: return false;
     }
-}
-
-std::string printFixed(double value) {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, 6);
-    return std::string(buffer.data(), result.ptr);
 }
 
 }  // namespace
@@ -125,12 +102,12 @@ std::optional<double> ConsequentValue::compiledSet(const CRuleBase& unit, int va
 }
 
 std::string ConsequentValue::printWithin(double value, double low, double high) {
-    std::string text = printFixed(value);
+    std::string text = NumberText::fixed(value, 6);
     const double printed = numberIn(text, 0).value_or(value);
     if (printed > high) {
-        text = printFixed(std::floor(high * kDecimals) / kDecimals);
+        text = NumberText::fixed(std::floor(high * kDecimals) / kDecimals, 6);
     } else if (printed < low) {
-        text = printFixed(std::ceil(low * kDecimals) / kDecimals);
+        text = NumberText::fixed(std::ceil(low * kDecimals) / kDecimals, 6);
     }
     return text;
 }

@@ -1,6 +1,6 @@
 #include "rulebase/learning/LearningTextRows.h"
 
-#include "ftransform/command/DataCellNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -8,7 +8,7 @@ bool LearningTextRows::readRow(int row, std::span<double> values) const {
     const std::vector<std::string>& cells = rows_[static_cast<std::size_t>(row)];
     if (cells.size() < values.size()) return false;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const auto value = DataCellNumber::read(cells[i]);
+        const auto value = NumberText::parseDecimal(cells[i]);
         if (!value) return false;
         values[i] = *value;
     }

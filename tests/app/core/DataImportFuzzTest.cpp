@@ -9,10 +9,10 @@
 #include <string>
 
 #include "app/core/DataFileImporter.h"
-#include "app/core/DataNumberFormat.h"
 #include "app/core/DataOutputWriter.h"
 #include "app/core/DataTable.h"
 #include "app/core/DataTableComputer.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 namespace {
@@ -101,7 +101,7 @@ void CheckImport(const std::string& text, std::size_t maxLineBytes) {
     const DataComputeResult computed = table.Compute(evaluator);
     ASSERT_LE(computed.RowsComputed(), grid.DataRowCount());
     for (int i = 0; i < computed.RowsComputed(); ++i) {
-        ASSERT_TRUE(DataNumberFormat::ParseCell(grid.Cell(DataGrid::kHeaderRows + i, 4)));
+        ASSERT_TRUE(NumberText::parseDecimal(grid.Cell(DataGrid::kHeaderRows + i, 4)));
     }
     std::ostringstream out;
     DataOutputWriter::Write(grid, out);

@@ -10,8 +10,8 @@
 #include "fuzzy/vocabulary/CTriangSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
-#include "rulebase/CFileNumber.h"
 #include "io/EWrite.h"
+#include "text/NumberText.h"
 
 namespace zorv::test {
 namespace {
@@ -245,8 +245,8 @@ TEST(FileNumber, WritesPercentGWhenItReadsBackAndExactDigitsOtherwise) {
         {0.1, "0.1"},      {1e-7, "1e-07"},  {1.0 / 3, "0.3333333333333333"}, {-2.5e-300, "-2.5e-300"},
         {123456, "123456"}, {0.304, "0.304"}};
     for (const auto& [value, text] : cases) {
-        EXPECT_EQ(CFileNumber::Format(value), text);
-        const auto back = CFileNumber::Scan(text);
+        EXPECT_EQ(NumberText::file(value), text);
+        const auto back = NumberText::scanFile(text);
         ASSERT_TRUE(back.has_value());
         EXPECT_EQ(back->value, value);
         EXPECT_EQ(back->length, text.size());
@@ -254,17 +254,17 @@ TEST(FileNumber, WritesPercentGWhenItReadsBackAndExactDigitsOtherwise) {
 }
 
 TEST(FileNumber, ScansLikeTheReaderNeeds) {
-    EXPECT_EQ(CFileNumber::Scan("+.5x")->value, 0.5);
-    EXPECT_EQ(CFileNumber::Scan("+.5x")->length, 3u);
-    EXPECT_TRUE(std::isinf(CFileNumber::Scan("1e999")->value));
-    EXPECT_EQ(CFileNumber::Scan("-1e999")->value, -INFINITY);
-    EXPECT_EQ(CFileNumber::Scan("1e-999")->value, 0.0);
-    EXPECT_FALSE(CFileNumber::Scan("abc").has_value());
-    EXPECT_FALSE(CFileNumber::Scan("+-1").has_value());
-    EXPECT_FALSE(CFileNumber::Scan("").has_value());
-    EXPECT_EQ(CFileNumber::ScanInteger("  -42x"), -42);
-    EXPECT_EQ(CFileNumber::ScanInteger("x"), 0);
-    EXPECT_EQ(CFileNumber::ScanInteger("99999999999999999999999"), std::numeric_limits<long long>::max());
+    EXPECT_EQ(NumberText::scanFile("+.5x")->value, 0.5);
+    EXPECT_EQ(NumberText::scanFile("+.5x")->length, 3u);
+    EXPECT_TRUE(std::isinf(NumberText::scanFile("1e999")->value));
+    EXPECT_EQ(NumberText::scanFile("-1e999")->value, -INFINITY);
+    EXPECT_EQ(NumberText::scanFile("1e-999")->value, 0.0);
+    EXPECT_FALSE(NumberText::scanFile("abc").has_value());
+    EXPECT_FALSE(NumberText::scanFile("+-1").has_value());
+    EXPECT_FALSE(NumberText::scanFile("").has_value());
+    EXPECT_EQ(NumberText::scanInteger("  -42x"), -42);
+    EXPECT_EQ(NumberText::scanInteger("x"), 0);
+    EXPECT_EQ(NumberText::scanInteger("99999999999999999999999"), std::numeric_limits<long long>::max());
 }
 
 }  // namespace
