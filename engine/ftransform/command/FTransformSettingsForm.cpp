@@ -1,9 +1,8 @@
 #include "ftransform/command/FTransformSettingsForm.h"
 
-#include "text/NumberText.h"
-
-#include <charconv>
 #include <stdexcept>
+
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -78,21 +77,7 @@ FTransformSettingsForm::Acceptance FTransformSettingsForm::accept(std::string_vi
 }
 
 std::optional<int> FTransformSettingsForm::parseNodeCount(std::string_view text) {
-    constexpr std::string_view blanks = " \t";
-    const auto first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    text = text.substr(first, text.find_last_not_of(blanks) - first + 1);
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-') {
-        text.remove_prefix(1);
-    }
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
+    return NumberText::parseFieldInteger(text);
 }
 
 }  // namespace zorv

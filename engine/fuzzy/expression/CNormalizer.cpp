@@ -1,14 +1,13 @@
 #include "fuzzy/expression/CNormalizer.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
-#include <cmath>
 #include <vector>
 
 #include "fuzzy/expression/ESyntax.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "fuzzy/vocabulary/CLingWords.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -172,19 +171,12 @@ private:
     // A real number inside the context, followed by a blank, ")" or the end; returns it as written.
     std::string_view number() {
         const std::size_t start = pos_;
-        std::size_t first = pos_;
-        if (peek() == '+') {
-            ++first;
-        }
-        double value = 0.0;
-        const char* end = text_.data() + text_.size();
-        const auto [next, ec] = std::from_chars(text_.data() + first, end, value, std::chars_format::general);
-        const auto length = static_cast<std::size_t>(next - text_.data()) - start;
-        const bool doubleSign = first > start && first < text_.size() && (text_[first] == '+' || text_[first] == '-');
-        if (first >= text_.size() || doubleSign || ec != std::errc() || !std::isfinite(value) ||
-            !atBoundary(start + length)) {
+        const auto number = NumberText::readPrefix(std::string_view(text_).substr(start));
+        if (!number || !atBoundary(start + number->length)) {
             fail("Number expected", start);
         }
+        const double value = number->value;
+        const std::size_t length = number->length;
         if (value < vocabulary_.low() || value > vocabulary_.high()) {
             fail("fuzzy number out of context", start);
         }

@@ -1,8 +1,6 @@
 #include "fuzzy/linear/CLinearFormReader.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 #include "fuzzy/expression/ESyntax.h"
 #include "text/NumberText.h"
