@@ -2,6 +2,7 @@
 
 #include "app/core/TermStorableName.h"
 #include "app/core/UserTermTable.h"
+#include "app/core/WorkbenchMessages.h"
 #include "fuzzy/expression/CFEParser.h"
 #include "text/NumberText.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr const char* kWrongInput = "Wrong input";
 
-UserTermVerdict Refuse(const char* text) { return UserTermVerdict::Fail(TermDialogMessage::Plain(text)); }
+UserTermVerdict Refuse(const char* text) { return UserTermVerdict::Fail(PromptMessage::plain(text)); }
 
 bool IsExpression(const std::string& name) {
     try {
@@ -47,10 +48,10 @@ UserTermVerdict UserTermCellCheck::CheckName(const UserTermTable& table, int row
     const std::string& name = table.row(row).name;
     if (name.find_first_not_of(" 	") == std::string::npos) return UserTermVerdict::Fail();
     if (IsExpression(name) || table.nameTaken(name, row)) {
-        return UserTermVerdict::Fail(TermDialogMessage::Captioned("Expression already exists", kWrongInput));
+        return UserTermVerdict::Fail(PromptMessage::captioned("Expression already exists", kWrongInput));
     }
     if (auto problem = TermStorableName::Problem(name, "expression")) {
-        return UserTermVerdict::Fail(TermDialogMessage::Captioned(*problem, kWrongInput));
+        return UserTermVerdict::Fail(PromptMessage::captioned(*problem, kWrongInput));
     }
     return UserTermVerdict::Pass();
 }
@@ -59,7 +60,7 @@ UserTermVerdict UserTermCellCheck::CheckValue(const UserTermTable& table, int ro
     const auto value = table.value(row, slot);
     if (!value) {
         const std::string text = table.cellText(row, UserTermTable::ColumnOf(slot));
-        return UserTermVerdict::Fail(TermDialogMessage::NotAReal(text));
+        return UserTermVerdict::Fail(WorkbenchMessages::notAReal(text));
     }
     if (table.row(row).type == UserTermShape::kGaussian) return CheckGaussian(table, row, slot, *value);
     if (*value < table.low() || *value > table.high()) return Refuse("Value is out of variable range");

@@ -3,7 +3,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/core/TermDialogMessage.h"
+#include "app/core/Prompter.h"
 
 namespace zorv {
 
@@ -12,10 +12,10 @@ class UserTermTable;
 // The result of checking one cell of the term grid. A failure may come without a message (an empty name).
 struct UserTermVerdict {
     bool ok = true;
-    std::optional<TermDialogMessage> message;
+    std::optional<PromptMessage> message;
 
     static UserTermVerdict Pass() { return {}; }
-    static UserTermVerdict Fail(std::optional<TermDialogMessage> message = std::nullopt) {
+    static UserTermVerdict Fail(std::optional<PromptMessage> message = std::nullopt) {
         return {false, std::move(message)};
     }
 };

@@ -63,15 +63,15 @@ int UserTermSession::add(std::string_view type) {
     return table_.rowCount() - 1;
 }
 
-std::optional<TermDialogMessage> UserTermSession::addUniform(std::optional<std::string_view> answer) {
+std::optional<PromptMessage> UserTermSession::addUniform(std::optional<std::string_view> answer) {
     UserTermUniformOutcome outcome = UserTermUniform::Plan(table_, answer);
     for (UserTermRow& row : outcome.rows) table_.appendRow(std::move(row));
     return outcome.message;
 }
 
-std::optional<TermDialogMessage> UserTermSession::remove(int row) {
+std::optional<PromptMessage> UserTermSession::remove(int row) {
     if (row < 0 || row >= table_.rowCount()) return std::nullopt;
-    if (table_.row(row).used) return TermDialogMessage::Captioned("Cannot delete expression used in description.", "Error");
+    if (table_.row(row).used) return PromptMessage::captioned("Cannot delete expression used in description.", "Error");
     table_.removeRow(row);
     return std::nullopt;
 }

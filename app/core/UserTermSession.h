@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/TermDialogMessage.h"
+#include "app/core/Prompter.h"
 #include "app/core/UserTermCellCheck.h"
 #include "app/core/UserTermTable.h"
 #include "app/core/UserTermUniform.h"
@@ -31,9 +31,9 @@ public:
     // "Add Quadratic" and the other add buttons: the new row comes last; its position.
     int add(std::string_view type);
     // "Add Uniform" with the answer of its query; the message when it refuses.
-    std::optional<TermDialogMessage> addUniform(std::optional<std::string_view> answer);
+    std::optional<PromptMessage> addUniform(std::optional<std::string_view> answer);
     // "Delete": the message when the row's term is used by rules.
-    std::optional<TermDialogMessage> remove(int row);
+    std::optional<PromptMessage> remove(int row);
 
     // Copies the rows onto the clipboard (rows out of range are skipped).
     void copy(const std::vector<int>& rows, TermClipboard& clipboard) const;

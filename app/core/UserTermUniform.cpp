@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kWrongInput = "Wrong input";
 
 UserTermUniformOutcome Refusal(const char* text) {
-    return {{}, TermDialogMessage::Captioned(text, kWrongInput)};
+    return {{}, PromptMessage::captioned(text, kWrongInput)};
 }
 
 std::string NameOf(int count, int j) { return std::string("p").append(std::to_string(count)).append("_").append(std::to_string(j)); }

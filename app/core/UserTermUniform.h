@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/TermDialogMessage.h"
+#include "app/core/Prompter.h"
 #include "app/core/UserTermRow.h"
 
 namespace zorv {
@@ -15,7 +15,7 @@ class UserTermTable;
 // context, the first and last being shoulders at its ends.
 struct UserTermUniformOutcome {
     std::vector<UserTermRow> rows;
-    std::optional<TermDialogMessage> message;  // why nothing is added; neither for a silent end
+    std::optional<PromptMessage> message;  // why nothing is added; neither for a silent end
 };
 
 class UserTermUniform {

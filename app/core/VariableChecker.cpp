@@ -5,6 +5,7 @@
 
 #include "app/core/TermStorableName.h"
 #include "app/core/VariableRuleTexts.h"
+#include "app/core/WorkbenchMessages.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
 
@@ -33,7 +34,7 @@ std::optional<std::string> VariableChecker::check(const CRuleBase& unit, int sig
     return message->text;
 }
 
-std::optional<TermDialogMessage> VariableChecker::check(const CRuleBase& unit, const VariableCheckSubject& subject,
+std::optional<PromptMessage> VariableChecker::check(const CRuleBase& unit, const VariableCheckSubject& subject,
                                                         const VariableFields& fields) const {
     if (auto message = CheckName(unit, subject, fields.name)) return message;
     if (auto message = CheckBounds(unit, subject, fields)) return message;
@@ -46,50 +47,50 @@ VariableCheckSubject VariableChecker::EditSubject(const CRuleBase& unit, int sig
                                 unit.Settings(signedIndex).isLinear() != 0};
 }
 
-std::optional<TermDialogMessage> VariableChecker::CheckDiscretization(const std::string& text) {
+std::optional<PromptMessage> VariableChecker::CheckDiscretization(const std::string& text) {
     const auto value = NumberText::parseFieldInteger(text);
-    if (!value) return TermDialogMessage::NotAnInteger(text);
+    if (!value) return WorkbenchMessages::notAnInteger(text);
     if (*value < kMinDiscretization || *value > kMaxDiscretization) {
-        return TermDialogMessage::Plain("Discretization is out of range");
+        return PromptMessage::plain("Discretization is out of range");
     }
     return std::nullopt;
 }
 
-std::optional<TermDialogMessage> VariableChecker::CheckName(const CRuleBase& unit,
+std::optional<PromptMessage> VariableChecker::CheckName(const CRuleBase& unit,
                                                             const VariableCheckSubject& subject,
                                                             const std::string& name) {
     if (subject.input) {
         for (int k = 0; k < unit.AntecedentCount(); ++k) {
             if (k != subject.nameSkip && unit.VariableName(k) == name) {
-                return TermDialogMessage::Plain("Variable name is already used!");
+                return PromptMessage::plain("Variable name is already used!");
             }
         }
     }
-    if (auto problem = TermStorableName::Problem(name, "variable")) return TermDialogMessage::Plain(*problem);
+    if (auto problem = TermStorableName::Problem(name, "variable")) return PromptMessage::plain(*problem);
     return std::nullopt;
 }
 
 // A "-" in a linear form is a subtraction, not a negative term, so linear vocabularies are not inspected.
-std::optional<TermDialogMessage> VariableChecker::CheckBounds(const CRuleBase& unit,
+std::optional<PromptMessage> VariableChecker::CheckBounds(const CRuleBase& unit,
                                                               const VariableCheckSubject& subject,
                                                               const VariableFields& fields) {
     const auto low = NumberText::parseField(fields.low);
     const auto high = NumberText::parseField(fields.high);
-    if (!low || !high) return TermDialogMessage::Warning("Something is wrong!");
-    if (*high <= *low) return TermDialogMessage::Plain("Low bound is greater or equal to high bound!");
+    if (!low || !high) return PromptMessage::warning("Something is wrong!");
+    if (*high <= *low) return PromptMessage::plain("Low bound is greater or equal to high bound!");
     if (*low >= 0.0 && !subject.linear && NegativeExpressions(unit, subject.expressionsOf)) {
-        return TermDialogMessage::Plain("Rulebase contains negative expressions for not symetrical bounds!");
+        return PromptMessage::plain("Rulebase contains negative expressions for not symetrical bounds!");
     }
     return std::nullopt;
 }
 
-std::optional<TermDialogMessage> VariableChecker::CheckGrid(const VariableFields& fields) {
+std::optional<PromptMessage> VariableChecker::CheckGrid(const VariableFields& fields) {
     if (auto message = CheckDiscretization(fields.discretization)) return message;
     const int discretization = *NumberText::parseFieldInteger(fields.discretization);
     const double low = *NumberText::parseField(fields.low);
     const double high = *NumberText::parseField(fields.high);
     if (Symmetric(low, high) && discretization % 2 == 0) {
-        return TermDialogMessage::Plain("Discretization for symetrical variable must be odd value!");
+        return PromptMessage::plain("Discretization for symetrical variable must be odd value!");
     }
     return std::nullopt;
 }

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/core/TermDialogMessage.h"
+#include "app/core/Prompter.h"
 #include "app/core/VariableFields.h"
 
 namespace zorv {
@@ -31,21 +31,21 @@ public:
     // message of the first failing check, none when all pass.
     std::optional<std::string> check(const CRuleBase& unit, int signedIndex) const;
     // The checks for typed fields.
-    std::optional<TermDialogMessage> check(const CRuleBase& unit, const VariableCheckSubject& subject,
+    std::optional<PromptMessage> check(const CRuleBase& unit, const VariableCheckSubject& subject,
                                            const VariableFields& fields) const;
 
     // The subject of the edit mode for variable signedIndex.
     static VariableCheckSubject EditSubject(const CRuleBase& unit, int signedIndex);
 
     // The check of the discretization field alone (out of range, or not an integer).
-    static std::optional<TermDialogMessage> CheckDiscretization(const std::string& text);
+    static std::optional<PromptMessage> CheckDiscretization(const std::string& text);
 
 private:
-    static std::optional<TermDialogMessage> CheckName(const CRuleBase& unit, const VariableCheckSubject& subject,
+    static std::optional<PromptMessage> CheckName(const CRuleBase& unit, const VariableCheckSubject& subject,
                                                       const std::string& name);
-    static std::optional<TermDialogMessage> CheckBounds(const CRuleBase& unit, const VariableCheckSubject& subject,
+    static std::optional<PromptMessage> CheckBounds(const CRuleBase& unit, const VariableCheckSubject& subject,
                                                         const VariableFields& fields);
-    static std::optional<TermDialogMessage> CheckGrid(const VariableFields& fields);
+    static std::optional<PromptMessage> CheckGrid(const VariableFields& fields);
 };
 
 }  // namespace zorv

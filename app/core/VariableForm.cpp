@@ -7,6 +7,7 @@
 #include "app/core/Recomputer.h"
 #include "app/core/VariableDiscretization.h"
 #include "app/core/VariableNumbers.h"
+#include "app/core/WorkbenchMessages.h"
 #include "fuzzy/linear/CLinCSettings.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CRuleBase.h"
@@ -96,7 +97,7 @@ VariableCheckSubject VariableForm::subject() const {
     return VariableCheckSubject{input_, addMode_ ? CRuleBase::kNoVariable : index_, index_, linear()};
 }
 
-std::optional<TermDialogMessage> VariableForm::check(const VariableFields& fields) const {
+std::optional<PromptMessage> VariableForm::check(const VariableFields& fields) const {
     return VariableChecker().check(unit_, subject(), fields);
 }
 
@@ -114,7 +115,7 @@ std::optional<VariableRecomputeQuestion> VariableForm::recomputeQuestion(const V
         std::string("Do you want to recompute values?") + (cut ? "Otherwise they will be cut" : ""), cut};
 }
 
-void VariableForm::accept(const VariableFields& fields, VariableRecomputeAnswer answer) {
+void VariableForm::accept(const VariableFields& fields, PromptAnswer answer) {
     if (addMode_) {
         acceptAdd(fields);
     } else {
@@ -122,16 +123,16 @@ void VariableForm::accept(const VariableFields& fields, VariableRecomputeAnswer 
     }
 }
 
-void VariableForm::acceptEdit(const VariableFields& fields, VariableRecomputeAnswer answer) {
+void VariableForm::acceptEdit(const VariableFields& fields, PromptAnswer answer) {
     const auto question = recomputeQuestion(fields);
     const VariableNumbers numbers(unit_, index_);
     const double low = *NumberText::parseField(fields.low);
     const double high = *NumberText::parseField(fields.high);
     unit_.Variable(index_).SetName(fields.name);
     applyContext(low, high);
-    if (question && answer == VariableRecomputeAnswer::yes) {
+    if (question && answer == PromptAnswer::yes) {
         numbers.Rewrite(unit_, Recomputer(low, high, initialLow_, initialHigh_));
-    } else if (question && question->cut && answer == VariableRecomputeAnswer::no) {
+    } else if (question && question->cut && answer == PromptAnswer::no) {
         numbers.Rewrite(unit_, Bounder(low, high));
     }
     if (!linear()) VariableDiscretization::Set(unit_, index_, *NumberText::parseFieldInteger(fields.discretization));
@@ -179,7 +180,7 @@ VariableBoundsOutcome VariableForm::applyBounds(const VariableFields& fields) {
     const auto high = NumberText::parseField(fields.high);
     if (!low || !high) return {};
     // A context without width would collapse the user terms for good.
-    if (*high <= *low) return {false, TermDialogMessage::Plain("Low bound is greater or equal to high bound!")};
+    if (*high <= *low) return {false, PromptMessage::plain("Low bound is greater or equal to high bound!")};
     applyContext(*low, *high);
     return {true, std::nullopt};
 }
@@ -196,12 +197,12 @@ void VariableForm::applyContext(double low, double high) {
     if (settings.low() != low || settings.high() != high) settings.setContext(low, high);
 }
 
-std::optional<TermDialogMessage> VariableForm::boundExit(const std::string& text) {
+std::optional<PromptMessage> VariableForm::boundExit(const std::string& text) {
     if (NumberText::parseField(text)) return std::nullopt;
-    return TermDialogMessage::NotAReal(text);
+    return WorkbenchMessages::notAReal(text);
 }
 
-std::optional<TermDialogMessage> VariableForm::discretizationExit(const std::string& text) {
+std::optional<PromptMessage> VariableForm::discretizationExit(const std::string& text) {
     return VariableChecker::CheckDiscretization(text);
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/TermDialogMessage.h"
+#include "app/core/Prompter.h"
 #include "app/core/VariableChecker.h"
 #include "app/core/VariableFields.h"
 #include "app/core/VariableRecompute.h"
@@ -17,7 +17,7 @@ class CFuzzyVariable;
 // What "Edit expressions..." did with the typed bounds.
 struct VariableBoundsOutcome {
     bool applied = false;
-    std::optional<TermDialogMessage> message;  // why bounds that are numbers were not applied
+    std::optional<PromptMessage> message;  // why bounds that are numbers were not applied
 };
 
 // The variable dialog without its widgets. Edit mode works on one variable; add mode builds a new variable
@@ -49,13 +49,13 @@ public:
     VariableFields chooseCopySource(int position);
 
     // The OK checks; the message of the first one that fails.
-    std::optional<TermDialogMessage> check(const VariableFields& fields) const;
+    std::optional<PromptMessage> check(const VariableFields& fields) const;
     // Edit mode: the recompute question for bounds that pass the checks, when one applies.
     std::optional<VariableRecomputeQuestion> recomputeQuestion(const VariableFields& fields) const;
     // Applies checked fields: edit mode renames the variable, rewrites the rule numbers as answered,
     // sets the bounds and the discretization; add mode appends the new variable. The answer is read only
     // when recomputeQuestion() asks one.
-    void accept(const VariableFields& fields, VariableRecomputeAnswer answer = VariableRecomputeAnswer::no);
+    void accept(const VariableFields& fields, PromptAnswer answer = PromptAnswer::no);
     // "Edit expressions...": applies the typed bounds to the variable and its user terms at once.
     VariableBoundsOutcome applyBounds(const VariableFields& fields);
     // The user terms were edited (their editor was confirmed).
@@ -66,15 +66,15 @@ public:
     bool changed() const { return changed_; }
 
     // Checks when a field is left.
-    static std::optional<TermDialogMessage> boundExit(const std::string& text);
-    static std::optional<TermDialogMessage> discretizationExit(const std::string& text);
+    static std::optional<PromptMessage> boundExit(const std::string& text);
+    static std::optional<PromptMessage> discretizationExit(const std::string& text);
 
 private:
     VariableForm(CRuleBase& unit, int index, bool addMode, bool input);
 
     VariableCheckSubject subject() const;
     bool hasSource() const;
-    void acceptEdit(const VariableFields& fields, VariableRecomputeAnswer answer);
+    void acceptEdit(const VariableFields& fields, PromptAnswer answer);
     void acceptAdd(const VariableFields& fields);
     CFuzzyVariable newVariable(const VariableFields& fields) const;
     void applyContext(double low, double high);

@@ -42,4 +42,12 @@ PromptMessage WorkbenchMessages::about() {
             "About Zorvix", PromptIcon::information};
 }
 
+PromptMessage WorkbenchMessages::notAReal(const std::string& text) {
+    return PromptMessage::plain("'" + text + "' is not a valid floating point value");
+}
+
+PromptMessage WorkbenchMessages::notAnInteger(const std::string& text) {
+    return PromptMessage::plain("'" + text + "' is not a valid integer value");
+}
+
 }  // namespace zorv

@@ -6,7 +6,7 @@
 
 namespace zorv {
 
-// The texts of the boxes that the main window and the rule base editor show.
+// The texts of the boxes that the main window, the rule base editor and the dialogs show.
 class WorkbenchMessages {
 public:
     static PromptMessage fileNotFound(const std::string& path);
@@ -19,6 +19,9 @@ public:
     static PromptMessage variableRequired();
     static PromptMessage confirmDeleteVariable(const std::string& name);
     static PromptMessage about();
+    // A field of a dialog that does not hold a number of its kind.
+    static PromptMessage notAReal(const std::string& text);
+    static PromptMessage notAnInteger(const std::string& text);
 };
 
 }  // namespace zorv

@@ -1,6 +1,7 @@
 #include "app/qt/MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace zorv {
@@ -18,6 +19,7 @@ QMessageBox::Icon iconOf(PromptIcon icon) {
 }
 
 void prepare(QMessageBox& box, const PromptMessage& message) {
+    if (message.icon == PromptIcon::warning) QApplication::beep();
     box.setIcon(iconOf(message.icon));
     box.setWindowTitle(message.caption.empty() ? QGuiApplication::applicationDisplayName()
                                                : QString::fromStdString(message.caption));
@@ -48,6 +50,16 @@ PromptAnswer MessageBoxPrompter::ask(const PromptMessage& question, PromptButton
     case QMessageBox::No: return PromptAnswer::no;
     default: return buttons == PromptButtons::yesNo ? PromptAnswer::no : PromptAnswer::cancel;
     }
+}
+
+std::optional<std::string> MessageBoxPrompter::askText(const std::string& caption, const std::string& label,
+                                                       const std::string& initial) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(caption),
+                              QString::fromStdString(label), QLineEdit::Normal, QString::fromStdString(initial), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
 }
 
 }  // namespace zorv

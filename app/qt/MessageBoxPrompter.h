@@ -4,11 +4,14 @@
 
 namespace zorv {
 
-// Shows messages and questions in modal message boxes over the active window.
+// Shows messages and questions in modal message boxes, and text queries in an input dialog, over the
+// active window.
 class MessageBoxPrompter final : public Prompter {
 public:
     void show(const PromptMessage& message) override;
     PromptAnswer ask(const PromptMessage& question, PromptButtons buttons) override;
+    std::optional<std::string> askText(const std::string& caption, const std::string& label,
+                                       const std::string& initial) override;
 };
 
 }  // namespace zorv

@@ -17,10 +17,9 @@
 #include "app/core/TermChartGeometry.h"
 #include "app/core/TermStandardList.h"
 #include "app/core/TermTypeChange.h"
+#include "app/qt/MessageBoxPrompter.h"
 #include "app/qt/TermChart.h"
 #include "app/qt/TermClipboardStore.h"
-#include "app/qt/TermDialogPrompter.h"
-#include "app/qt/TermMessageBoxes.h"
 #include "app/qt/UserTermsGrid.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 
@@ -61,7 +60,7 @@ QPushButton* Button(const QString& text, QWidget* parent) {
 }  // namespace
 
 UserTermsDialog::UserTermsDialog(CRuleBase& unit, int signedIndex, TermClipboard& clipboard,
-                                 TermDialogPrompter& prompter, QWidget* parent)
+                                 Prompter& prompter, QWidget* parent)
     : QDialog(parent),
       unit_(unit),
       clipboard_(clipboard),
@@ -81,7 +80,7 @@ UserTermsDialog::UserTermsDialog(CRuleBase& unit, int signedIndex, TermClipboard
 
 bool UserTermsDialog::edit(QWidget* parent, CRuleBase& unit, int signedIndex) {
     if (dynamic_cast<const CBasicSettings*>(&unit.Settings(signedIndex)) == nullptr) return false;
-    TermMessageBoxes boxes;
+    MessageBoxPrompter boxes;
     UserTermsDialog dialog(unit, signedIndex, TermClipboardStore::application(), boxes, parent);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -237,7 +236,7 @@ void UserTermsDialog::setCurrent(int row, int column) {
 
 bool UserTermsDialog::leaveCell(int row, int column) {
     const UserTermVerdict verdict = session_.check(row, column);
-    if (verdict.message) prompter_.show(this, *verdict.message);
+    if (verdict.message) prompter_.show(*verdict.message);
     return verdict.ok;
 }
 
@@ -273,11 +272,11 @@ void UserTermsDialog::addGaussian() { addShape(UserTermShape::kGaussian); }
 
 void UserTermsDialog::addUniform() {
     const auto answer =
-        prompter_.askText(this, UserTermUniform::kCaption, UserTermUniform::kPrompt, UserTermUniform::kDefault);
+        prompter_.askText(UserTermUniform::kCaption, UserTermUniform::kPrompt, UserTermUniform::kDefault);
     const int before = session_.table().rowCount();
     const auto message = session_.addUniform(answer ? std::optional<std::string_view>(*answer) : std::nullopt);
     if (message) {
-        prompter_.show(this, *message);
+        prompter_.show(*message);
         return;
     }
     refreshGrid();
@@ -293,7 +292,7 @@ void UserTermsDialog::changeType(std::string_view type) {
 
 void UserTermsDialog::deleteTerm() {
     if (const auto message = session_.remove(grid_->currentRow())) {
-        prompter_.show(this, *message);
+        prompter_.show(*message);
         return;
     }
     refreshGrid();
@@ -323,7 +322,7 @@ void UserTermsDialog::accept() {
     if (const auto failure = UserTermCellCheck::FirstFailure(session_.table())) {
         pages_->setCurrentIndex(0);
         setCurrent(failure->first.first, failure->first.second);
-        if (failure->second.message) prompter_.show(this, *failure->second.message);
+        if (failure->second.message) prompter_.show(*failure->second.message);
         return;
     }
     session_.commit(unit_);

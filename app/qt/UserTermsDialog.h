@@ -18,7 +18,7 @@ namespace zorv {
 class CRuleBase;
 class TermChart;
 class TermClipboard;
-class TermDialogPrompter;
+class Prompter;
 class UserTermsGrid;
 
 // "User expressions": the user terms of one variable in an editable grid with a chart ("User" page) and
@@ -28,7 +28,7 @@ class UserTermsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    UserTermsDialog(CRuleBase& unit, int signedIndex, TermClipboard& clipboard, TermDialogPrompter& prompter,
+    UserTermsDialog(CRuleBase& unit, int signedIndex, TermClipboard& clipboard, Prompter& prompter,
                     QWidget* parent = nullptr);
 
     // Opens the editor modally for the variable; true when it was confirmed (the unit changed).
@@ -75,7 +75,7 @@ private:
 
     CRuleBase& unit_;
     TermClipboard& clipboard_;
-    TermDialogPrompter& prompter_;
+    Prompter& prompter_;
     UserTermSession session_;
     UserTermTable standardTable_;
     bool syncing_ = false;

@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/core/VariableForm.h"
-#include "app/qt/TermMessageBoxes.h"
+#include "app/qt/MessageBoxPrompter.h"
 #include "app/qt/UserTermsDialog.h"
 
 namespace zorv {
@@ -33,9 +33,9 @@ std::string TextOf(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 }  // namespace
 
-VariableDialog::VariableDialog(QWidget* parent, TermDialogPrompter* prompter)
+VariableDialog::VariableDialog(QWidget* parent, Prompter* prompter)
     : QDialog(parent),
-      ownPrompter_(prompter == nullptr ? std::make_unique<TermMessageBoxes>() : nullptr),
+      ownPrompter_(prompter == nullptr ? std::make_unique<MessageBoxPrompter>() : nullptr),
       prompter_(prompter == nullptr ? ownPrompter_.get() : prompter),
       termsEditor_(&UserTermsDialog::edit) {
     buildForm();
@@ -138,14 +138,14 @@ void VariableDialog::chooseCopySource(int position) {
 bool VariableDialog::runChecks() {
     if (!form_) return false;
     const auto message = form_->check(fields());
-    if (message) prompter_->show(this, *message);
+    if (message) prompter_->show(*message);
     return !message;
 }
 
 void VariableDialog::editExpressions() {
     if (!form_ || form_->addMode() || form_->linear()) return;
     const VariableBoundsOutcome outcome = form_->applyBounds(fields());
-    if (outcome.message) prompter_->show(this, *outcome.message);
+    if (outcome.message) prompter_->show(*outcome.message);
     if (!outcome.applied) return;
     // The editor works on the rule base the form edits; the form knows which one.
     if (termsEditor_ && termsEditor_(this, form_->unit(), form_->variableIndex())) form_->noteTermsEdited();
@@ -155,7 +155,7 @@ bool VariableDialog::leaveDiscretization() {
     if (!discretizationShown()) return true;
     const auto message = VariableForm::discretizationExit(TextOf(discretization_));
     if (!message) return true;
-    prompter_->show(this, *message);
+    prompter_->show(*message);
     discretization_->setFocus();
     return false;
 }
@@ -163,7 +163,7 @@ bool VariableDialog::leaveDiscretization() {
 bool VariableDialog::leaveBound(QLineEdit* edit) {
     const auto message = VariableForm::boundExit(TextOf(edit));
     if (!message) return true;
-    prompter_->show(this, *message);
+    prompter_->show(*message);
     edit->setFocus();
     return false;
 }
@@ -181,10 +181,10 @@ bool VariableDialog::eventFilter(QObject* watched, QEvent* event) {
 void VariableDialog::accept() {
     if (!form_ || !runChecks()) return;
     const VariableFields typed = fields();
-    VariableRecomputeAnswer answer = VariableRecomputeAnswer::no;
+    PromptAnswer answer = PromptAnswer::no;
     if (const auto question = form_->recomputeQuestion(typed)) {
-        answer = prompter_->askRecompute(this, *question);
-        if (answer == VariableRecomputeAnswer::cancel) return;
+        answer = prompter_->ask(PromptMessage::warning(question->text), PromptButtons::yesNoCancel);
+        if (answer == PromptAnswer::cancel) return;
     }
     form_->accept(typed, answer);
     QDialog::accept();

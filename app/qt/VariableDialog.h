@@ -14,7 +14,7 @@ class QPushButton;
 namespace zorv {
 
 class CRuleBase;
-class TermDialogPrompter;
+class Prompter;
 class VariableForm;
 
 // "Add variable" / "Edit variable": a variable's name, context bounds and discretization, checked on OK;
@@ -28,7 +28,7 @@ public:
     using TermsEditor = std::function<bool(QWidget* parent, CRuleBase& unit, int signedIndex)>;
 
     // prompter null: the application's message boxes.
-    explicit VariableDialog(QWidget* parent = nullptr, TermDialogPrompter* prompter = nullptr);
+    explicit VariableDialog(QWidget* parent = nullptr, Prompter* prompter = nullptr);
     ~VariableDialog() override;
 
     // Edit mode for the variable (a signed index: input k is k, output k is ~k). The return value of every
@@ -75,8 +75,8 @@ private:
     void fillFromForm();
     void chooseCopySource(int position);
 
-    std::unique_ptr<TermDialogPrompter> ownPrompter_;
-    TermDialogPrompter* prompter_;
+    std::unique_ptr<Prompter> ownPrompter_;
+    Prompter* prompter_;
     std::unique_ptr<VariableForm> form_;
     TermsEditor termsEditor_;
 

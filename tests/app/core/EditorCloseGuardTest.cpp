@@ -4,31 +4,13 @@
 
 #include <vector>
 
-#include "app/core/Prompter.h"
+#include "tests/support/RecordingPrompter.h"
 
 namespace zorv {
 namespace {
 
-class ScriptedPrompter : public Prompter {
-public:
-    explicit ScriptedPrompter(PromptAnswer answer) : answer_(answer) {}
-    void show(const PromptMessage& message) override { shown.push_back(message); }
-    PromptAnswer ask(const PromptMessage& question, PromptButtons buttons) override {
-        asked.push_back(question);
-        lastButtons = buttons;
-        return answer_;
-    }
-
-    std::vector<PromptMessage> shown;
-    std::vector<PromptMessage> asked;
-    PromptButtons lastButtons = PromptButtons::yesNo;
-
-private:
-    PromptAnswer answer_;
-};
-
 TEST(EditorCloseGuard, UnmodifiedEditorClosesWithoutAQuestion) {
-    ScriptedPrompter prompter(PromptAnswer::cancel);
+    test::RecordingPrompter prompter(PromptAnswer::cancel);
     int saves = 0;
     EXPECT_TRUE(EditorCloseGuard::mayClose(false, "/data/a.rb", prompter, [&] {
         ++saves;
@@ -54,7 +36,7 @@ TEST(EditorCloseGuard, AnswersAndSaveOutcomes) {
         {PromptAnswer::cancel, SaveOutcome::saved, false, 0},
     };
     for (const Case& c : cases) {
-        ScriptedPrompter prompter(c.answer);
+        test::RecordingPrompter prompter(c.answer);
         int saves = 0;
         const bool closes = EditorCloseGuard::mayClose(true, "/data/heater.rb", prompter, [&] {
             ++saves;
@@ -65,7 +47,7 @@ TEST(EditorCloseGuard, AnswersAndSaveOutcomes) {
         ASSERT_EQ(prompter.asked.size(), 1u);
         EXPECT_EQ(prompter.asked[0],
                   (PromptMessage{"Do you want to save changes in heater.rb?", "Confirmation", PromptIcon::question}));
-        EXPECT_EQ(prompter.lastButtons, PromptButtons::yesNoCancel);
+        EXPECT_EQ(prompter.askedButtons.back(), PromptButtons::yesNoCancel);
     }
 }
 

@@ -76,7 +76,7 @@ TEST(VariableFormTest, LinearVocabulariesAlwaysAsk) {
 struct AnswerCase {
     const char* label;
     std::string high;
-    VariableRecomputeAnswer answer;
+    PromptAnswer answer;
     Texts expected;
 };
 
@@ -93,9 +93,9 @@ TEST_P(VariableFormAnswers, RewriteTheNumbersAsAnswered) {
 
 INSTANTIATE_TEST_SUITE_P(
     Answers, VariableFormAnswers,
-    ::testing::Values(AnswerCase{"yesRescales", "100", VariableRecomputeAnswer::yes, {"about 30", "about 80", "sm"}},
-                      AnswerCase{"noCuts", "5", VariableRecomputeAnswer::no, {"about 3", "about 5", "sm"}},
-                      AnswerCase{"noWithoutCutKeeps", "100", VariableRecomputeAnswer::no, {"about 3", "about 8", "sm"}}),
+    ::testing::Values(AnswerCase{"yesRescales", "100", PromptAnswer::yes, {"about 30", "about 80", "sm"}},
+                      AnswerCase{"noCuts", "5", PromptAnswer::no, {"about 3", "about 5", "sm"}},
+                      AnswerCase{"noWithoutCutKeeps", "100", PromptAnswer::no, {"about 3", "about 8", "sm"}}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // --- "Edit expressions..." and Cancel ---------------------------------------------------------------------
@@ -135,7 +135,7 @@ TEST(VariableFormTest, RecomputeAfterEditExpressionsStartsFromTheOpeningBounds) 
     const VariableFields fields{"speed", "0", "100", "301"};
     ASSERT_TRUE(form.applyBounds(fields).applied);
     ASSERT_TRUE(form.recomputeQuestion(fields));
-    form.accept(fields, VariableRecomputeAnswer::yes);
+    form.accept(fields, PromptAnswer::yes);
     EXPECT_EQ(VariableTestUnits::Texts(*unit, 0), Texts({"about 30"}));
 }
 

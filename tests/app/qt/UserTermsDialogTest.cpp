@@ -7,16 +7,16 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "TermDialogTestPrompter.h"
 #include "app/core/TermChartGeometry.h"
 #include "app/core/TermClipboard.h"
 #include "app/qt/TermChart.h"
 #include "app/qt/UserTermsDialog.h"
 #include "app/qt/UserTermsGrid.h"
+#include "tests/support/RecordingPrompter.h"
 
 namespace zorv {
 
-using test::TermDialogTestPrompter;
+using test::RecordingPrompter;
 using test::VariableTestUnits;
 using S = UserTermShape;
 
@@ -82,7 +82,7 @@ private slots:
 
 void UserTermsDialogTest::opensWithTheTermsAndTheirUsage() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("User expressions"));
@@ -105,13 +105,13 @@ void UserTermsDialogTest::opensWithTheTermsAndTheirUsage() {
 
 void UserTermsDialogTest::emptyGridShowsAPlaceholder() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 1, clipboard, prompter);
     QCOMPARE(dialog.grid()->rowCount(), 1);
     QCOMPARE(dialog.grid()->item(0, kName)->flags(), Qt::ItemFlags());
     dialog.deleteTerm();
-    QVERIFY(prompter.messages.empty());
+    QVERIFY(prompter.shown.empty());
 }
 
 void UserTermsDialogTest::leavingAWrongCellIsRefused_data() {
@@ -132,7 +132,7 @@ void UserTermsDialogTest::leavingAWrongCellIsRefused() {
     QFETCH(QString, text);
     QFETCH(QString, message);
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     Type(dialog.grid(), 0, column, text);
@@ -147,7 +147,7 @@ void UserTermsDialogTest::leavingAWrongCellIsRefused() {
 
 void UserTermsDialogTest::okChecksEveryRowAndCommits() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     dialog.addTriangular();
@@ -166,7 +166,7 @@ void UserTermsDialogTest::okChecksEveryRowAndCommits() {
 
 void UserTermsDialogTest::okRenamesTermsInTheRules() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     Type(dialog.grid(), 0, kName, QStringLiteral("crawl"));
@@ -179,7 +179,7 @@ void UserTermsDialogTest::okRenamesTermsInTheRules() {
 
 void UserTermsDialogTest::okCommitsAnOpenCellEditor() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     dialog.show();
@@ -197,7 +197,7 @@ void UserTermsDialogTest::okCommitsAnOpenCellEditor() {
 
 void UserTermsDialogTest::cancelChangesNothing() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     Type(dialog.grid(), 0, kName, QStringLiteral("crawl"));
@@ -209,7 +209,7 @@ void UserTermsDialogTest::cancelChangesNothing() {
 
 void UserTermsDialogTest::addButtonsAppendRows() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 1, clipboard, prompter);
     dialog.addQuadratic();
@@ -227,7 +227,7 @@ void UserTermsDialogTest::uniformAddsAPartition() {
     auto unit = std::make_unique<CRuleBase>(DescriptionType::linguistic);
     unit->AddAntecedent(CFuzzyVariable("u", std::make_shared<CLinguisticSettings>(0.0, 1.0), 301),
                         CRuleBase::kNoVariable);
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     prompter.textAnswers = {std::string("3")};
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
@@ -243,18 +243,18 @@ void UserTermsDialogTest::uniformAddsAPartition() {
 
     dialog.addUniform();  // cancelled: nothing happens
     QCOMPARE(dialog.grid()->rowCount(), 3);
-    QVERIFY(prompter.messages.empty());
+    QVERIFY(prompter.shown.empty());
 }
 
 void UserTermsDialogTest::uniformRefusesEvenCountsOnSymmetricContexts() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     prompter.textAnswers = {std::string("4"), std::string("201")};
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 1, clipboard, prompter);
     dialog.addUniform();
-    QCOMPARE(prompter.messages.back(),
-             TermDialogMessage::Captioned("Number of expressions for symetrical variable must be odd value",
+    QCOMPARE(prompter.shown.back(),
+             PromptMessage::captioned("Number of expressions for symetrical variable must be odd value",
                                           "Wrong input"));
     dialog.addUniform();
     QCOMPARE(prompter.lastText(), std::string("Number of expressions out of range"));
@@ -266,7 +266,7 @@ void UserTermsDialogTest::changeTypeRewritesTheRow() {
     unit->AddAntecedent(CFuzzyVariable("v", std::make_shared<CLinguisticSettings>(0.0, 8.0), 301),
                         CRuleBase::kNoVariable);
     VariableTestUnits::AddTriangle(*unit, 0, "t", 0.0, 4.0, 8.0);
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     dialog.grid()->setCurrentCell(0, kName);
@@ -288,13 +288,13 @@ void UserTermsDialogTest::changeTypeRewritesTheRow() {
 
 void UserTermsDialogTest::deleteRefusesUsedTerms() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     dialog.grid()->setCurrentCell(0, kName);
     dialog.deleteTerm();
-    QCOMPARE(prompter.messages.back(),
-             TermDialogMessage::Captioned("Cannot delete expression used in description.", "Error"));
+    QCOMPARE(prompter.shown.back(),
+             PromptMessage::captioned("Cannot delete expression used in description.", "Error"));
     dialog.grid()->setCurrentCell(1, kName);
     dialog.deleteTerm();
     QCOMPARE(dialog.grid()->rowCount(), 1);
@@ -303,7 +303,7 @@ void UserTermsDialogTest::deleteRefusesUsedTerms() {
 
 void UserTermsDialogTest::pasteNamesCopiesUniquely() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     Type(dialog.grid(), 1, kName, QStringLiteral("speed"));
@@ -327,7 +327,7 @@ void UserTermsDialogTest::pasteNamesCopiesUniquely() {
 
 void UserTermsDialogTest::tabMovesOverEditableCells() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     dialog.show();
@@ -351,7 +351,7 @@ void UserTermsDialogTest::tabMovesOverEditableCells() {
 
 void UserTermsDialogTest::chartDragMovesTheNearestParameter() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
     dialog.grid()->setCurrentCell(1, kName);  // fast: 6, 10, 10
@@ -370,7 +370,7 @@ void UserTermsDialogTest::chartDragMovesTheNearestParameter() {
 
 void UserTermsDialogTest::standardPageListsTheVocabulary() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 1, clipboard, prompter);  // load <-5, 5>, symmetric
     QTableWidget* grid = dialog.standardGrid();

@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "TermDialogTestPrompter.h"
 #include "app/qt/VariableDialog.h"
+#include "tests/support/RecordingPrompter.h"
 
 namespace zorv {
 
-using test::TermDialogTestPrompter;
+using test::RecordingPrompter;
 using test::VariableTestUnits;
 
 class VariableDialogTest : public QObject {
@@ -42,7 +42,7 @@ private slots:
 
 void VariableDialogTest::editModeShowsTheVariable() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 1);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Edit variable"));
@@ -57,7 +57,7 @@ void VariableDialogTest::editModeShowsTheVariable() {
 
 void VariableDialogTest::linearVariableHidesGridAndExpressions() {
     auto unit = VariableTestUnits::Singleton({{"sm", "2"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, ~0);
     QVERIFY(!dialog.discretizationEdit()->isVisibleTo(&dialog));
@@ -65,7 +65,7 @@ void VariableDialogTest::linearVariableHidesGridAndExpressions() {
     type(dialog, {"y", "0", "10", "not a number"});
     dialog.accept();
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QVERIFY(prompter.messages.empty());
+    QVERIFY(prompter.shown.empty());
 }
 
 void VariableDialogTest::okChecksKeepTheDialogOpen_data() {
@@ -94,7 +94,7 @@ void VariableDialogTest::okChecksKeepTheDialogOpen() {
     QFETCH(QStringList, fields);
     QFETCH(QString, message);
     auto unit = VariableTestUnits::Linguistic({{"sm", "-sm", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, variable);
     type(dialog, {fields[0].toStdString(), fields[1].toStdString(), fields[2].toStdString(), fields[3].toStdString()});
@@ -107,18 +107,18 @@ void VariableDialogTest::okChecksKeepTheDialogOpen() {
 
 void VariableDialogTest::notANumberIsAWarning() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 0);
     dialog.highEdit()->setText(QStringLiteral("ten"));
     dialog.accept();
-    QCOMPARE(prompter.messages.size(), std::size_t{1});
-    QCOMPARE(prompter.messages[0], TermDialogMessage::Warning("Something is wrong!"));
+    QCOMPARE(prompter.shown.size(), std::size_t{1});
+    QCOMPARE(prompter.shown[0], PromptMessage::warning("Something is wrong!"));
 }
 
 void VariableDialogTest::validFieldsAreApplied() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "-sm", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 1);
     type(dialog, {"torque", "-5.3", "5.7", "301"});
@@ -127,18 +127,18 @@ void VariableDialogTest::validFieldsAreApplied() {
     QVERIFY(dialog.unitChanged());
     QCOMPARE(unit->VariableName(1), std::string("torque"));
     QCOMPARE(unit->ContextLow(1), -5.3);
-    QVERIFY(prompter.questions.empty());
+    QVERIFY(prompter.askedTexts().empty());
 }
 
 void VariableDialogTest::recomputeYesRescalesTheRuleNumbers() {
     auto unit = VariableTestUnits::Linguistic({{"about 3", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
-    prompter.recomputeAnswers = {VariableRecomputeAnswer::yes};
+    RecordingPrompter prompter;
+    prompter.answers = {PromptAnswer::yes};
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 0);
     dialog.highEdit()->setText(QStringLiteral("100"));
     dialog.accept();
-    QCOMPARE(prompter.questions, std::vector<std::string>{"Do you want to recompute values?"});
+    QCOMPARE(prompter.askedTexts(), std::vector<std::string>{"Do you want to recompute values?"});
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(unit->Text(0, 0), std::string("about 30"));
     QCOMPARE(unit->ContextHigh(0), 100.0);
@@ -146,8 +146,8 @@ void VariableDialogTest::recomputeYesRescalesTheRuleNumbers() {
 
 void VariableDialogTest::recomputeCancelKeepsTheDialogOpen() {
     auto unit = VariableTestUnits::Linguistic({{"about 3", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
-    prompter.recomputeAnswers = {VariableRecomputeAnswer::cancel};
+    RecordingPrompter prompter;
+    prompter.answers = {PromptAnswer::cancel};
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 0);
     dialog.highEdit()->setText(QStringLiteral("100"));
@@ -160,13 +160,13 @@ void VariableDialogTest::recomputeCancelKeepsTheDialogOpen() {
 
 void VariableDialogTest::recomputeNoCutsNumbersOutsideTheContext() {
     auto unit = VariableTestUnits::Linguistic({{"about 3", "ze", "bi"}, {"about 8", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
-    prompter.recomputeAnswers = {VariableRecomputeAnswer::no};
+    RecordingPrompter prompter;
+    prompter.answers = {PromptAnswer::no};
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 0);
     dialog.highEdit()->setText(QStringLiteral("5"));
     dialog.accept();
-    QCOMPARE(prompter.questions,
+    QCOMPARE(prompter.askedTexts(),
              std::vector<std::string>{"Do you want to recompute values?Otherwise they will be cut"});
     QCOMPARE(unit->Text(0, 0), std::string("about 3"));
     QCOMPARE(unit->Text(0, 1), std::string("about 5"));
@@ -174,7 +174,7 @@ void VariableDialogTest::recomputeNoCutsNumbersOutsideTheContext() {
 
 void VariableDialogTest::editExpressionsAppliesBoundsAndCancelRestoresThem() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     double seenHigh = 0.0;
     dialog.setTermsEditor([&](QWidget*, CRuleBase& edited, int index) {
@@ -192,7 +192,7 @@ void VariableDialogTest::editExpressionsAppliesBoundsAndCancelRestoresThem() {
 
 void VariableDialogTest::termsEditedBeforeCancelStillCountAsAChange() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.setTermsEditor([](QWidget*, CRuleBase& edited, int index) {
         VariableTestUnits::AddTriangle(edited, index, "slow", 0.0, 0.0, 4.0);
@@ -207,7 +207,7 @@ void VariableDialogTest::termsEditedBeforeCancelStillCountAsAChange() {
 
 void VariableDialogTest::addModeCopiesFromTheChosenVariable() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareAdd(*unit, true, 1);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Add variable"));
@@ -224,7 +224,7 @@ void VariableDialogTest::addModeCopiesFromTheChosenVariable() {
 
 void VariableDialogTest::addModeAppendsTheVariable() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "-sm", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareAdd(*unit, true, 1);
     dialog.accept();
@@ -236,7 +236,7 @@ void VariableDialogTest::addModeAppendsTheVariable() {
 
 void VariableDialogTest::fieldExitsReportBadValues() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 0);
     dialog.discretizationEdit()->setText(QStringLiteral("5000"));
@@ -251,7 +251,7 @@ void VariableDialogTest::fieldExitsReportBadValues() {
 
 void VariableDialogTest::tabbingOutOfABadFieldReturnsTheFocus() {
     auto unit = VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     VariableDialog dialog(nullptr, &prompter);
     dialog.prepareEdit(*unit, 0);
     dialog.show();

@@ -8,8 +8,6 @@
 #include <optional>
 #include <vector>
 
-#include "app/core/Prompter.h"
-#include "rulebase/CRuleBase.h"
 #include "app/qt/FileNameProvider.h"
 #include "app/qt/NewRuleBaseChooser.h"
 #include "app/qt/SettingsStore.h"
@@ -17,28 +15,10 @@
 #include "app/qt/WorkbenchServices.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CFuzzyVariable.h"
+#include "rulebase/CRuleBase.h"
+#include "tests/support/RecordingPrompter.h"
 
 namespace zorv::test {
-
-// Records every box and answers questions from a queue (then with the fallback answer).
-class RecordingPrompter final : public Prompter {
-public:
-    void show(const PromptMessage& message) override { shown.push_back(message); }
-    PromptAnswer ask(const PromptMessage& question, PromptButtons buttons) override {
-        asked.push_back(question);
-        askedButtons.push_back(buttons);
-        if (answers.empty()) return fallback;
-        const PromptAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::vector<PromptMessage> shown;
-    std::vector<PromptMessage> asked;
-    std::vector<PromptButtons> askedButtons;
-    std::deque<PromptAnswer> answers;
-    PromptAnswer fallback = PromptAnswer::cancel;
-};
 
 // Answers the file dialogs from queues (cancel when empty) and remembers where they would have started.
 class ScriptedFileNames final : public FileNameProvider {
