@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "../support/RuleBaseTextBuilder.h"
-#include "CliTestSupport.h"
+#include "tests/support/RuleBaseTextBuilder.h"
+#include "tests/support/CliTestSupport.h"
 #include "cli/ExitCode.h"
 #include "rulebase/CRuleBase.h"
 
@@ -10,8 +10,8 @@ namespace {
 
 using test::fields;
 using test::fileText;
-using test::Folder;
-using test::lines;
+using test::ScratchFolder;
+using test::linesOf;
 using test::CommandResult;
 using test::runZorv;
 
@@ -31,10 +31,10 @@ std::string rulesText() {
 }
 
 TEST(AnalyseCommand, OneLinePerRuleWithItsCellsAndFourAnalysisFields) {
-    Folder folder;
+    ScratchFolder folder;
     const CommandResult run = runZorv({"analyse", folder.file("unit.rb", rulesText())});
     ASSERT_EQ(run.status, kSuccess) << run.err;
-    const auto output = lines(run.out);
+    const auto output = linesOf(run.out);
     ASSERT_EQ(output.size(), 7u);
     EXPECT_EQ(output[0], "rule\tx\ty\tGroup\tInconsistency\tRedundant suc\tRedundant ant");
     for (const std::string& line : output) EXPECT_EQ(fields(line).size(), 7u) << line;
@@ -47,7 +47,7 @@ TEST(AnalyseCommand, OneLinePerRuleWithItsCellsAndFourAnalysisFields) {
 }
 
 TEST(AnalyseCommand, ARuleBaseWithoutFindingsPrintsEmptyFields) {
-    Folder folder;
+    ScratchFolder folder;
     const auto text = ::zorv::test::RuleBaseTextBuilder().input({"x"}).output({"y"}).rule({"sm", "bi"}).text();
     const CommandResult run = runZorv({"analyse", folder.file("unit.rb", text)});
     EXPECT_EQ(run.out, "rule\tx\ty\tGroup\tInconsistency\tRedundant suc\tRedundant ant\n1\tsm\tbi\t\t\t\t\n");
@@ -62,7 +62,7 @@ struct CleanCase {
 class CleanCommandOperation : public ::testing::TestWithParam<CleanCase> {};
 
 TEST_P(CleanCommandOperation, ReportsAndWritesOnlyWithOutput) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string input = folder.file("unit.rb", rulesText());
     const std::string before = fileText(input);
 
@@ -87,20 +87,20 @@ INSTANTIATE_TEST_SUITE_P(
                                 4}));
 
 TEST(CleanCommand, DryRunSaysWhatWouldHappen) {
-    Folder folder;
+    ScratchFolder folder;
     const CommandResult run = runZorv({"clean", folder.file("unit.rb", rulesText()), "--delete-duplicit"});
     EXPECT_EQ(run.out, "Delete Duplicit: 1 of 6 rules would be removed, 5 would remain.\n");
 }
 
 TEST(CleanCommand, OutputMayBeTheInputFileItself) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string input = folder.file("unit.rb", rulesText());
     ASSERT_EQ(runZorv({"clean", input, "--delete-duplicit", "-o", input}).status, kSuccess);
     EXPECT_EQ(CRuleBase::Load(input)->RuleCount(), 5);
 }
 
 TEST(CleanCommand, AnUnwritableOutputIsAnIoError) {
-    Folder folder;
+    ScratchFolder folder;
     const CommandResult run = runZorv({"clean", folder.file("unit.rb", rulesText()), "--delete-duplicit", "-o",
                           folder.path("no/such/folder/out.rb")});
     EXPECT_EQ(run.status, kUsage);
@@ -116,7 +116,7 @@ struct UsageCase {
 class AnalyseCleanUsage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(AnalyseCleanUsage, IsRefused) {
-    Folder folder;
+    ScratchFolder folder;
     std::vector<std::string> args = GetParam().args;
     for (std::string& arg : args) {
         if (arg == "GOOD") arg = folder.file("good.rb", rulesText());

@@ -6,26 +6,17 @@
 
 #include "cli/CommandDispatcher.h"
 #include "cli/ExitCode.h"
+#include "tests/support/CliTestSupport.h"
 
 namespace zorv::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome zorv(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = CommandDispatcher().run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CommandResult;
+using test::runZorv;
 
 TEST(CommandDispatcher, HelpListsTheCommandsOnTheStandardOutput) {
     for (const auto& args : std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {"help"}}) {
-        const Outcome o = zorv(args);
+        const CommandResult o = runZorv(args);
         EXPECT_EQ(o.status, kSuccess);
         EXPECT_NE(o.out.find("Usage: zorv <command>"), std::string::npos);
         EXPECT_NE(o.out.find("  expr "), std::string::npos);
@@ -34,8 +25,8 @@ TEST(CommandDispatcher, HelpListsTheCommandsOnTheStandardOutput) {
 }
 
 TEST(CommandDispatcher, HelpOfOneCommandEqualsItsOwnHelp) {
-    const Outcome viaHelp = zorv({"help", "expr"});
-    const Outcome viaOption = zorv({"expr", "--help"});
+    const CommandResult viaHelp = runZorv({"help", "expr"});
+    const CommandResult viaOption = runZorv({"expr", "--help"});
     EXPECT_EQ(viaHelp.status, kSuccess);
     EXPECT_EQ(viaOption.status, kSuccess);
     EXPECT_EQ(viaHelp.out, viaOption.out);
@@ -43,7 +34,7 @@ TEST(CommandDispatcher, HelpOfOneCommandEqualsItsOwnHelp) {
 }
 
 TEST(CommandDispatcher, VersionNamesTheProject) {
-    const Outcome o = zorv({"--version"});
+    const CommandResult o = runZorv({"--version"});
     EXPECT_EQ(o.status, kSuccess);
     EXPECT_EQ(o.out, std::string("zorv ") + ZORV_VERSION + "\n");
 }
@@ -68,7 +59,7 @@ struct UsageCase {
 class DispatcherUsage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(DispatcherUsage, IsAUsageError) {
-    const Outcome o = zorv(GetParam().args);
+    const CommandResult o = runZorv(GetParam().args);
     EXPECT_EQ(o.status, kUsage);
     EXPECT_TRUE(o.out.empty());
     EXPECT_NE(o.err.find(GetParam().errPart), std::string::npos) << o.err;

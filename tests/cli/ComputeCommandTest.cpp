@@ -11,57 +11,33 @@
 
 #include "cli/ComputeCommand.h"
 #include "cli/ExitCode.h"
+#include "tests/support/CliTestSupport.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandResult;
+using test::example;
+using test::linesOf;
 
-Outcome compute(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = ComputeCommand().run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string example(const char* name) { return std::string(ZORV_SOURCE_DIR) + "/examples/" + name; }
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
+CommandResult compute(const std::vector<std::string>& args) {
+    return test::runCommand<ComputeCommand>(args);
 }
 
 class ComputeCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zorv-compute-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string write(const std::string& name, const std::string& text) const { return folder_.file(name, text); }
 
-    std::string write(const std::string& name, const std::string& text) const {
-        const auto path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
-    }
-
-    std::filesystem::path folder_;
+    test::ScratchFolder folder_;
 };
+
+
 
 TEST_F(ComputeCommandTest, PrintsEveryRowAndTheLargestError) {
     const std::string data = write("d.txt", "indoor outdoor power\n12 -20 95\n20,5 -5 40\n5 -30 100\n");
-    const Outcome o = compute({example("heater.rb"), data, "--ling-approx"});
+    const CommandResult o = compute({example("heater.rb"), data, "--ling-approx"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_EQ(o.err, data + ": 3 rows succesfully imported\n");
     const auto unit = CRuleBase::Load(example("heater.rb"));
@@ -82,7 +58,7 @@ TEST_F(ComputeCommandTest, PrintsEveryRowAndTheLargestError) {
 
 TEST_F(ComputeCommandTest, WritesTheOutputFileThatImportsAgain) {
     const std::string out = (folder_ / "fan.out").string();
-    const Outcome o = compute({example("fan.rb"), example("fan.txt"), "-o", out});
+    const CommandResult o = compute({example("fan.rb"), example("fan.txt"), "-o", out});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     std::ifstream in(out);
     const auto lines = linesOf(std::string(std::istreambuf_iterator<char>(in), {}));
@@ -91,14 +67,14 @@ TEST_F(ComputeCommandTest, WritesTheOutputFileThatImportsAgain) {
     EXPECT_EQ(lines[1], "<20,00, 100,00>\t<0,00, 100,00>\t<0,00, 5000,00>\t<0,00, 5000,00>\t");
     EXPECT_EQ(lines[2], "25\t5\t600\t600,000000\t");
 
-    const Outcome again = compute({example("fan.rb"), out});
+    const CommandResult again = compute({example("fan.rb"), out});
     ASSERT_EQ(again.status, kSuccess) << again.err;
     EXPECT_EQ(again.out, o.out);
 }
 
 TEST_F(ComputeCommandTest, StopsAtARowThatIsNotANumber) {
     const std::string data = write("d.txt", "12 -20 95\n\n20 -5 40\n");
-    const Outcome o = compute({example("heater.rb"), data});
+    const CommandResult o = compute({example("heater.rb"), data});
     EXPECT_EQ(o.status, kBadInput);
     EXPECT_EQ(linesOf(o.out).size(), 2u);  // one row and its Max. Error
     EXPECT_NE(o.err.find("row 2: indoor '' is not a number"), std::string::npos);
@@ -106,7 +82,7 @@ TEST_F(ComputeCommandTest, StopsAtARowThatIsNotANumber) {
 
 TEST_F(ComputeCommandTest, RowsWithoutExpectedValueAreComputedWithoutAnError) {
     const std::string data = write("d.txt", "12 -20\n20 -5\n");
-    const Outcome o = compute({example("heater.rb"), data});
+    const CommandResult o = compute({example("heater.rb"), data});
     EXPECT_EQ(o.status, kSuccess) << o.err;
     EXPECT_EQ(linesOf(o.out).size(), 2u);
     EXPECT_NE(o.err.find("no Max. Error"), std::string::npos);
@@ -114,7 +90,7 @@ TEST_F(ComputeCommandTest, RowsWithoutExpectedValueAreComputedWithoutAnError) {
 
 TEST_F(ComputeCommandTest, ReportsPartialImportsAndRefusesBadCommandLines) {
     const std::string data = write("long.txt", "12 -20 95\n" + std::string((1 << 20) + 10, '1') + "\n");
-    const Outcome partial = compute({example("heater.rb"), data});
+    const CommandResult partial = compute({example("heater.rb"), data});
     EXPECT_EQ(partial.status, kBadInput);
     EXPECT_EQ(linesOf(partial.out).size(), 2u);
     EXPECT_NE(partial.err.find("1 rows succesfully imported, remaining skipped!"), std::string::npos);
@@ -128,7 +104,7 @@ TEST_F(ComputeCommandTest, ReportsPartialImportsAndRefusesBadCommandLines) {
         {example("heater.rb"), example("heater.txt"), "--bogus"},
         {example("heater.rb"), (folder_ / "none.txt").string()},
         {(folder_ / "none.rb").string(), example("heater.txt")},
-        {example("heater.rb"), example("heater.txt"), "-o", folder_.string()},
+        {example("heater.rb"), example("heater.txt"), "-o", folder_.root().string()},
     };
     for (const auto& args : usage) {
         EXPECT_EQ(compute(args).status, kUsage) << (args.empty() ? "" : args.back());

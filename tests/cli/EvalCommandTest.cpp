@@ -11,35 +11,21 @@
 #include "cli/ArgumentScan.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExitCode.h"
+#include "tests/support/CliTestSupport.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandResult;
+using test::example;
+using test::linesOf;
 
-Outcome eval(const std::vector<std::string>& args, const std::string& input = "") {
+CommandResult eval(const std::vector<std::string>& args, const std::string& input = "") {
     std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = EvalCommand(in).run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string example(const char* name) { return std::string(ZORV_SOURCE_DIR) + "/examples/" + name; }
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
+    EvalCommand command(in);
+    return test::runCommand(command, args);
 }
 
 double evaluate(const std::string& file, std::vector<double> inputs) {
@@ -47,7 +33,7 @@ double evaluate(const std::string& file, std::vector<double> inputs) {
 }
 
 TEST(EvalCommand, PrintsTheValueEvaluateGivesInItsShortestForm) {
-    const Outcome o = eval({example("heater.rb"), "16.5", "-3"});
+    const CommandResult o = eval({example("heater.rb"), "16.5", "-3"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_TRUE(o.err.empty());
     EXPECT_EQ(o.out, NumberText::shortest(evaluate(example("heater.rb"), {16.5, -3})) + "\n");
@@ -56,20 +42,20 @@ TEST(EvalCommand, PrintsTheValueEvaluateGivesInItsShortestForm) {
 }
 
 TEST(EvalCommand, FiredRulesFollowTheValueAsTheTestWindowListsThem) {
-    const Outcome o = eval({example("heater.rb"), "12", "-20", "--fired"});
+    const CommandResult o = eval({example("heater.rb"), "12", "-20", "--fired"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     const auto lines = linesOf(o.out);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1], "Number of fired rules: 1");
     EXPECT_EQ(lines[2], "Rule 1: sm & sm --> ex bi");
 
-    const Outcome singleton = eval({example("fan.rb"), "60", "50", "--fired"});
+    const CommandResult singleton = eval({example("fan.rb"), "60", "50", "--fired"});
     EXPECT_EQ(linesOf(singleton.out)[1], "Number of fired rules: 2");
     EXPECT_EQ(linesOf(singleton.out)[2], "Rule 5: warm & me --> 2000");
 }
 
 TEST(EvalCommand, ConclusionListsTheOutputSetOverTheOutputContext) {
-    const Outcome o = eval({example("heater.rb"), "20", "-5", "--fired", "--conclusion"});
+    const CommandResult o = eval({example("heater.rb"), "20", "-5", "--fired", "--conclusion"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     const auto lines = linesOf(o.out);
     ASSERT_EQ(lines.size(), 1u + 2u + 301u);
@@ -87,7 +73,7 @@ TEST(EvalCommand, ConclusionListsTheOutputSetOverTheOutputContext) {
     }
     EXPECT_EQ(peak, 1.0);
 
-    const Outcome singleton = eval({example("fan.rb"), "60", "50", "--conclusion"});
+    const CommandResult singleton = eval({example("fan.rb"), "60", "50", "--conclusion"});
     EXPECT_EQ(singleton.status, kSuccess);
     EXPECT_EQ(linesOf(singleton.out).size(), 1u);
     EXPECT_NE(singleton.err.find("no output set"), std::string::npos);
@@ -108,20 +94,20 @@ TEST(EvalCommand, MethodOptionsOverrideTheFileByKeyOrShortName) {
                   return unit->Evaluate(inputs);
               }()) + "\n");
 
-    const Outcome wrongKind = eval({heater, "18", "0", "--infer", "Takagi-Sugeno Inference"});
+    const CommandResult wrongKind = eval({heater, "18", "0", "--infer", "Takagi-Sugeno Inference"});
     EXPECT_EQ(wrongKind.status, kBadInput);
     EXPECT_TRUE(wrongKind.out.empty());
     EXPECT_EQ(eval({example("fan.rb"), "1", "1", "--infer", "Logical_Deduction"}).status, kBadInput);
-    const Outcome unknown = eval({heater, "18", "0", "--defuzz", "mom"});
+    const CommandResult unknown = eval({heater, "18", "0", "--defuzz", "mom"});
     EXPECT_EQ(unknown.status, kUsage);
     EXPECT_NE(unknown.err.find("MeanOfMaxima (MOM)"), std::string::npos);
-    const Outcome noEffect = eval({example("fan.rb"), "60", "50", "--defuzz", "MOM"});
+    const CommandResult noEffect = eval({example("fan.rb"), "60", "50", "--defuzz", "MOM"});
     EXPECT_EQ(noEffect.status, kSuccess);
     EXPECT_NE(noEffect.err.find("no effect"), std::string::npos);
 }
 
 TEST(EvalCommand, InputsOutsideTheContextAreClampedWithANote) {
-    const Outcome o = eval({example("heater.rb"), "-100", "1e6"});
+    const CommandResult o = eval({example("heater.rb"), "-100", "1e6"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_EQ(o.out, eval({example("heater.rb"), "10", "15"}).out);
     EXPECT_EQ(o.err,
@@ -148,7 +134,7 @@ TEST(EvalCommand, RefusesBadCommandLines) {
         {"/no/such/file.rb", "1", "2"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        const Outcome o = eval(cases[i]);
+        const CommandResult o = eval(cases[i]);
         if (i == 8) {
             EXPECT_EQ(o.status, kSuccess) << o.err;
             continue;
@@ -170,7 +156,7 @@ TEST(EvalCommand, NamesTheFileItCannotOpen) {
         {{example("heater.rb"), "--batch", folder}, "error: cannot open " + folder + ": it is a directory\n"},
     };
     for (const auto& c : cases) {
-        const Outcome o = eval(c.args);
+        const CommandResult o = eval(c.args);
         EXPECT_EQ(o.status, kUsage);
         EXPECT_EQ(o.err, c.message);
     }
@@ -193,7 +179,7 @@ TEST(EvalCommand, NegativeNumbersAreInputsNotOptions) {
 
 TEST(EvalCommand, BatchPrintsOneValuePerLineAndNothingElse) {
     const std::string heater = example("heater.rb");
-    const Outcome o = eval({heater, "--batch", "-"}, "\xEF\xBB\xBF" "12 -20\n16,5\t-3\r\n  20   -5  \n-100 1e6");
+    const CommandResult o = eval({heater, "--batch", "-"}, "\xEF\xBB\xBF" "12 -20\n16,5\t-3\r\n  20   -5  \n-100 1e6");
     ASSERT_EQ(o.status, kSuccess) << o.err;
     const std::string expected = eval({heater, "12", "-20"}).out + eval({heater, "16.5", "-3"}).out +
                                  eval({heater, "20", "-5"}).out + eval({heater, "10", "15"}).out;
@@ -218,7 +204,7 @@ TEST(EvalCommand, BatchStopsAtTheFirstBadLineKeepingTheValuesBefore) {
         {"12 -20\n" + std::string(2 << 20, '7') + "\n", 1, "line 2: longer than 1048576 bytes"},
     };
     for (const auto& c : cases) {
-        const Outcome o = eval({heater, "--batch", "-"}, c.input);
+        const CommandResult o = eval({heater, "--batch", "-"}, c.input);
         EXPECT_EQ(o.status, kBadInput);
         EXPECT_EQ(linesOf(o.out).size(), c.valuesBefore);
         EXPECT_EQ(o.err, "error: -: " + c.message + "\n");
@@ -257,7 +243,7 @@ TEST(EvalCommand, BatchReadsAFileAcrossManyBufferRefills) {
         expected += NumberText::shortest(unit->Evaluate(inputs)) + "\n";
     }
     std::ofstream(path, std::ios::binary) << rows;
-    const Outcome o = eval({example("fan.rb"), "--batch", path.string()});
+    const CommandResult o = eval({example("fan.rb"), "--batch", path.string()});
     std::filesystem::remove(path);
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_EQ(o.out, expected);

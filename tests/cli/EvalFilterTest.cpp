@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "../support/RuleBaseTextBuilder.h"
-#include "CliTestSupport.h"
+#include "tests/support/RuleBaseTextBuilder.h"
+#include "tests/support/CliTestSupport.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExitCode.h"
 #include "inference/filter/FTInferenceFilter.h"
@@ -13,8 +13,8 @@ namespace zorv::cli {
 namespace {
 
 using test::CommandResult;
-using test::Folder;
-using test::lines;
+using test::ScratchFolder;
+using test::linesOf;
 using test::runZorv;
 using ::zorv::test::RuleBaseTextBuilder;
 
@@ -26,7 +26,7 @@ RuleBaseTextBuilder twoInputs() {
 }
 
 TEST(EvalFilter, TheValueIsTheFiltersInverseAtTheInputs) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string file = folder.file("unit.rb", twoInputs().text());
     auto unit = twoInputs().load();
     const FTInferenceFilter filter(*unit);
@@ -38,14 +38,14 @@ TEST(EvalFilter, TheValueIsTheFiltersInverseAtTheInputs) {
 }
 
 TEST(EvalFilter, BatchRowsGiveTheSameValuesAsSingleEvaluations) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string file = folder.file("unit.rb", twoInputs().text());
     std::istringstream rows("1 0.5\n9.5 -1\n0 0\n");
     std::ostringstream out;
     std::ostringstream err;
     EvalCommand command(rows);
     ASSERT_EQ(command.run({file, "--batch", "-", "--filter"}, out, err), kSuccess) << err.str();
-    const auto values = lines(out.str());
+    const auto values = linesOf(out.str());
     ASSERT_EQ(values.size(), 3u);
     EXPECT_EQ(values[0] + "\n", runZorv({"eval", file, "1", "0.5", "--filter"}).out);
     EXPECT_EQ(values[1] + "\n", runZorv({"eval", file, "9.5", "-1", "--filter"}).out);
@@ -53,17 +53,17 @@ TEST(EvalFilter, BatchRowsGiveTheSameValuesAsSingleEvaluations) {
 }
 
 TEST(EvalFilter, FiredRulesAreThoseOfThePlainInference) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string file = folder.file("unit.rb", twoInputs().text());
-    const auto filtered = lines(runZorv({"eval", file, "9", "-0.9", "--filter", "--fired"}).out);
-    const auto plain = lines(runZorv({"eval", file, "9", "-0.9", "--fired"}).out);
+    const auto filtered = linesOf(runZorv({"eval", file, "9", "-0.9", "--filter", "--fired"}).out);
+    const auto plain = linesOf(runZorv({"eval", file, "9", "-0.9", "--fired"}).out);
     ASSERT_GE(filtered.size(), 2u);
     EXPECT_EQ(std::vector<std::string>(filtered.begin() + 1, filtered.end()),
               std::vector<std::string>(plain.begin() + 1, plain.end()));
 }
 
 TEST(EvalFilter, ATooCostlyFilterIsRefused) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string file = folder.file("unit.rb", twoInputs().text());
     const CommandResult run = runZorv({"eval", file, "1", "0", "--filter", "--defuzz", "SmoothDeffuzLingExpr"});
     EXPECT_EQ(run.status, kBadInput);
@@ -72,7 +72,7 @@ TEST(EvalFilter, ATooCostlyFilterIsRefused) {
 }
 
 TEST(EvalFilter, AFileWithTheSwitchOnStillEvaluatesPlainWithoutTheOption) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string on = folder.file("on.rb", twoInputs().filter(true).text());
     const std::string off = folder.file("off.rb", twoInputs().text());
     EXPECT_EQ(runZorv({"eval", on, "2", "0.3"}).out, runZorv({"eval", off, "2", "0.3"}).out);

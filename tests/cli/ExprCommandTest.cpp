@@ -6,31 +6,17 @@
 
 #include "cli/ExitCode.h"
 #include "cli/ExprCommand.h"
+#include "tests/support/CliTestSupport.h"
 #include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using test::CommandResult;
+using test::linesOf;
 
-Outcome expr(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = ExprCommand().run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
+CommandResult expr(const std::vector<std::string>& args) {
+    return test::runCommand<ExprCommand>(args);
 }
 
 // The grid lines of a report: x and mu as read back from their texts.
@@ -52,7 +38,7 @@ std::vector<GridPoint> gridOf(const std::string& report) {
 }
 
 TEST(ExprCommand, ReportsTextFormSpecificityAndTheGrid) {
-    const Outcome o = expr({"very small or (medium and not big)"});
+    const CommandResult o = expr({"very small or (medium and not big)"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_TRUE(o.err.empty());
     const auto lines = linesOf(o.out);
@@ -67,7 +53,7 @@ TEST(ExprCommand, ReportsTextFormSpecificityAndTheGrid) {
 
 TEST(ExprCommand, GridRunsFromLowToHighInEqualSteps) {
     for (const auto& [low, high, n] : {std::tuple{0.0, 1.0, 301}, std::tuple{-3.0, 7.0, 7}, std::tuple{0.1, 0.3, 2}}) {
-        const Outcome o = expr({"--context", NumberText::shortest(low), NumberText::shortest(high), "--discretization",
+        const CommandResult o = expr({"--context", NumberText::shortest(low), NumberText::shortest(high), "--discretization",
                                 std::to_string(n), "--vocabulary", "triang", "undef"});
         ASSERT_EQ(o.status, kSuccess) << o.err;
         const auto grid = gridOf(o.out);
@@ -81,7 +67,7 @@ TEST(ExprCommand, GridRunsFromLowToHighInEqualSteps) {
 }
 
 TEST(ExprCommand, DegreesOfSmallOnAShortGrid) {
-    const Outcome o = expr({"--discretization", "21", "sm"});
+    const CommandResult o = expr({"--discretization", "21", "sm"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     const auto lines = linesOf(o.out);
     EXPECT_EQ(lines[0], "text: small");
@@ -106,7 +92,7 @@ struct FormCase {
 class ExprForms : public ::testing::TestWithParam<FormCase> {};
 
 TEST_P(ExprForms, NamesTheKindOfExpression) {
-    const Outcome o = expr(GetParam().args);
+    const CommandResult o = expr(GetParam().args);
     ASSERT_EQ(o.status, kSuccess) << o.err;
     const auto lines = linesOf(o.out);
     EXPECT_EQ(lines[0], std::string("text: ") + GetParam().text);
@@ -126,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "a or b", "compound", "30"}));
 
 TEST(ExprCommand, UserTermPeaksWhereItsShapeDoes) {
-    const Outcome o = expr({"--discretization", "11", "--user-term", "warm", "triang", "0.2", "0.5", "0.8", "warm"});
+    const CommandResult o = expr({"--discretization", "11", "--user-term", "warm", "triang", "0.2", "0.5", "0.8", "warm"});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     const auto grid = gridOf(o.out);
     ASSERT_EQ(grid.size(), 11u);
@@ -136,8 +122,8 @@ TEST(ExprCommand, UserTermPeaksWhereItsShapeDoes) {
 }
 
 TEST(ExprCommand, LingParamsReshapeSmall) {
-    const Outcome standard = expr({"--discretization", "11", "sm"});
-    const Outcome wider = expr({"--discretization", "11", "--lingparams", "0.1", "0.304", "0.4", "0.94", "sm"});
+    const CommandResult standard = expr({"--discretization", "11", "sm"});
+    const CommandResult wider = expr({"--discretization", "11", "--lingparams", "0.1", "0.304", "0.4", "0.94", "sm"});
     ASSERT_EQ(wider.status, kSuccess) << wider.err;
     EXPECT_EQ(gridOf(wider.out)[1].mu, 1.0);  // the kernel of small now reaches 0.1
     EXPECT_LT(gridOf(standard.out)[1].mu, 1.0);
@@ -159,7 +145,7 @@ struct FailCase {
 class ExprFailures : public ::testing::TestWithParam<FailCase> {};
 
 TEST_P(ExprFailures, PrintAnErrorAndNothingElse) {
-    const Outcome o = expr(GetParam().args);
+    const CommandResult o = expr(GetParam().args);
     EXPECT_EQ(o.status, GetParam().status) << o.err;
     EXPECT_TRUE(o.out.empty()) << o.out;
     EXPECT_EQ(o.err.rfind(std::string("error: ") + GetParam().err, 0), 0u) << o.err;
@@ -243,7 +229,7 @@ TEST(ExprCommand, UsageErrorsPointToTheHelp) {
 }
 
 TEST(ExprCommand, HelpWinsAndDocumentsTheExitStatus) {
-    const Outcome o = expr({"--context", "5", "--help"});
+    const CommandResult o = expr({"--context", "5", "--help"});
     EXPECT_EQ(o.status, kSuccess);
     EXPECT_NE(o.out.find("Exit status"), std::string::npos);
     EXPECT_NE(o.out.find("coefficients:"), std::string::npos);

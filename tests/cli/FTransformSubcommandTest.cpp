@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "../support/RuleBaseTextBuilder.h"
-#include "CliTestSupport.h"
+#include "tests/support/RuleBaseTextBuilder.h"
+#include "tests/support/CliTestSupport.h"
 #include "cli/ExitCode.h"
 #include "text/NumberText.h"
 
@@ -13,8 +13,8 @@ namespace {
 using test::CommandResult;
 using test::fields;
 using test::fileText;
-using test::Folder;
-using test::lines;
+using test::ScratchFolder;
+using test::linesOf;
 using test::runZorv;
 
 std::string unitText() {
@@ -34,11 +34,11 @@ double number(const std::string& text) {
 // Two triangular nodes on <0, 10>: the rows (0, 0), (5, 5) and (10, 10) give the components
 // F0 = 2.5 / 1.5 and F1 = 12.5 / 1.5, so the reconstruction is 5/3, 5 and 25/3.
 TEST(FTransformSubcommand, PrintsEveryRowsReconstructionAndTheLargestError) {
-    Folder folder;
+    ScratchFolder folder;
     const CommandResult run = runZorv({"ftransform", folder.file("unit.rb", unitText()),
                                        folder.file("d.txt", "x y\n0 0\n5 5\n10 10\n"), "--nodes", "2"});
     ASSERT_EQ(run.status, kSuccess) << run.err;
-    const auto output = lines(run.out);
+    const auto output = linesOf(run.out);
     ASSERT_EQ(output.size(), 4u);
     const double expected[][3] = {{0, 0, 5.0 / 3}, {5, 5, 5}, {10, 10, 25.0 / 3}};
     for (std::size_t r = 0; r < 3; ++r) {
@@ -51,15 +51,15 @@ TEST(FTransformSubcommand, PrintsEveryRowsReconstructionAndTheLargestError) {
 }
 
 TEST(FTransformSubcommand, AnUnreadableRowGetsNoReconstruction) {
-    Folder folder;
+    ScratchFolder folder;
     const CommandResult run =
         runZorv({"ftransform", folder.file("unit.rb", unitText()), folder.file("d.txt", "1 1\n2 abc\n3 3\n")});
     ASSERT_EQ(run.status, kSuccess) << run.err;
-    EXPECT_EQ(lines(run.out)[1], "2\tabc\t");
+    EXPECT_EQ(linesOf(run.out)[1], "2\tabc\t");
 }
 
 TEST(FTransformSubcommand, WritesTheFTVectorFileOnRequest) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string ftv = folder.path("out.ftv");
     const CommandResult run =
         runZorv({"ftransform", folder.file("unit.rb", unitText()), folder.file("d.txt", "1 1\n9 9\n"), "--nodes", "3",
@@ -69,14 +69,14 @@ TEST(FTransformSubcommand, WritesTheFTVectorFileOnRequest) {
 }
 
 TEST(FTransformSubcommand, OptimizeReportsTheNodeCountFound) {
-    Folder folder;
+    ScratchFolder folder;
     std::string data;
     for (int i = 0; i <= 20; ++i) data += std::to_string(i * 0.5) + " " + std::to_string(i * 0.5) + "\n";
     const CommandResult run =
         runZorv({"ftransform", folder.file("unit.rb", unitText()), folder.file("d.txt", data), "--optimize", "1"});
     ASSERT_EQ(run.status, kSuccess) << run.err;
     EXPECT_NE(run.err.find("Nodes: "), std::string::npos) << run.err;
-    const auto output = lines(run.out);
+    const auto output = linesOf(run.out);
     EXPECT_LT(number(output.back().substr(12)), 1.0);
 }
 
@@ -88,7 +88,7 @@ struct UsageCase {
 class FTransformUsage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(FTransformUsage, IsAUsageError) {
-    Folder folder;
+    ScratchFolder folder;
     std::vector<std::string> args{"ftransform", folder.file("unit.rb", unitText()), folder.file("d.txt", "1 1\n")};
     args.insert(args.end(), GetParam().options.begin(), GetParam().options.end());
     const CommandResult run = runZorv(args);
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, FTransformUsage,
                                            UsageCase{{"--ftv"}, "missing value"}));
 
 TEST(DataCommands, AnEmptyDataFileHasNoDataRows) {
-    Folder folder;
+    ScratchFolder folder;
     for (const char* command : {"compute", "ftransform"}) {
         const std::string data = folder.file("d.txt", "only a header\n");
         const CommandResult run = runZorv({command, folder.file("unit.rb", unitText()), data});
@@ -117,7 +117,7 @@ TEST(DataCommands, AnEmptyDataFileHasNoDataRows) {
 }
 
 TEST(FTransformSubcommand, AnUnwritableFTVectorFileIsAnIoError) {
-    Folder folder;
+    ScratchFolder folder;
     const CommandResult run = runZorv({"ftransform", folder.file("unit.rb", unitText()), folder.file("d.txt", "1 1\n"),
                                        "--ftv", folder.path("no/such/out.ftv")});
     EXPECT_EQ(run.status, kUsage);

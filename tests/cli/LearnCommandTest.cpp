@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "../support/RuleBaseTextBuilder.h"
-#include "CliTestSupport.h"
+#include "tests/support/RuleBaseTextBuilder.h"
+#include "tests/support/CliTestSupport.h"
 #include "cli/ExitCode.h"
 #include "rulebase/CRuleBase.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 using test::CommandResult;
 using test::fileText;
-using test::Folder;
+using test::ScratchFolder;
 using test::runZorv;
 using ::zorv::test::RuleBaseTextBuilder;
 using ::zorv::test::userTerm;
@@ -31,7 +31,7 @@ std::string approxText() {
 constexpr const char* kData = "Samples of x and y\nx y\n0 10\n5 2\n9,5 4.5\n";
 
 TEST(LearnCommand, ApproxWritesTheRulesFileBesideTheDataAndReportsTheCount) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string unit = folder.file("unit.rb", approxText());
     const std::string before = fileText(unit);
     const CommandResult run = runZorv({"learn", unit, folder.file("samples.txt", kData), "--approx"});
@@ -42,7 +42,7 @@ TEST(LearnCommand, ApproxWritesTheRulesFileBesideTheDataAndReportsTheCount) {
 }
 
 TEST(LearnCommand, OutputGetsTheLearnedRuleBase) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string output = folder.path("learned.rb");
     const CommandResult run = runZorv(
         {"learn", folder.file("unit.rb", approxText()), folder.file("samples.txt", kData), "--approx", "-o", output});
@@ -54,7 +54,7 @@ TEST(LearnCommand, OutputGetsTheLearnedRuleBase) {
 }
 
 TEST(LearnCommand, PentatomyLeavesOutRulesNamingReplacedTermsWithANote) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string output = folder.path("learned.rb");
     const CommandResult run = runZorv({"learn", folder.file("unit.rb", approxText()), folder.file("samples.txt", kData),
                                        "--pentatomy", "-o", output});
@@ -67,7 +67,7 @@ TEST(LearnCommand, PentatomyLeavesOutRulesNamingReplacedTermsWithANote) {
 }
 
 TEST(LearnCommand, ARefusedRunWritesNothing) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string unit =
         folder.file("unit.rb", RuleBaseTextBuilder().input({"speed"}).output({"y"}).rule({"sm", "bi"}).text());
     const CommandResult run =
@@ -80,7 +80,7 @@ TEST(LearnCommand, ARefusedRunWritesNothing) {
 }
 
 TEST(LearnCommand, AnEmptyDataFileStillWritesTheCarriedOverRules) {
-    Folder folder;
+    ScratchFolder folder;
     const CommandResult run = runZorv(
         {"learn", folder.file("unit.rb", approxText()), folder.file("samples.txt", "no numbers\n"), "--approx"});
     EXPECT_EQ(run.status, kSuccess) << run.err;
@@ -90,7 +90,7 @@ TEST(LearnCommand, AnEmptyDataFileStillWritesTheCarriedOverRules) {
 
 // The .rules file and -o never replace an input; -o may name the input rule base to learn in place.
 TEST(LearnCommand, NeverWritesOverItsInputs) {
-    Folder folder;
+    ScratchFolder folder;
     const std::string rules = folder.file("samples.rules", kData);
     const std::string base = folder.file("base.rules", approxText());
     const std::string data = folder.file("base.txt", kData);
@@ -121,7 +121,7 @@ struct UsageCase {
 class LearnUsage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(LearnUsage, IsRefused) {
-    Folder folder;
+    ScratchFolder folder;
     std::vector<std::string> args = GetParam().args;
     for (std::string& arg : args) {
         if (arg == "UNIT") arg = folder.file("unit.rb", approxText());

@@ -10,47 +10,25 @@
 #include "cli/CheckCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/NewCommand.h"
+#include "tests/support/CliTestSupport.h"
 
 namespace zorv::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-template <typename Command>
-Outcome runCommand(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = Command().run(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::string example(const char* name) { return std::string(ZORV_SOURCE_DIR) + "/examples/" + name; }
+using test::CommandResult;
+using test::example;
+using test::runCommand;
 
 class RuleBaseCommands : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zorv-rb-commands-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    std::string write(const std::string& name, const std::string& text) const { return folder_.file(name, text); }
 
-    std::string write(const std::string& name, const std::string& text) const {
-        const auto path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
-    }
-
-    std::filesystem::path folder_;
+    test::ScratchFolder folder_;
 };
 
 TEST_F(RuleBaseCommands, NewWritesARuleBaseThatChecksBackWithTheDefaults) {
     const std::string linguistic = (folder_ / "l.rb").string();
-    Outcome o = runCommand<NewCommand>({"-o", linguistic});
+    CommandResult o = runCommand<NewCommand>({"-o", linguistic});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     o = runCommand<CheckCommand>({linguistic});
     ASSERT_EQ(o.status, kSuccess) << o.err;
@@ -89,7 +67,7 @@ TEST_F(RuleBaseCommands, NewRefusesBadArgumentsAndKeepsExistingFiles) {
         {{"-o", (folder_ / "no" / "such" / "folder.rb").string()}, kUsage},
     };
     for (const auto& c : cases) {
-        const Outcome o = runCommand<NewCommand>(c.args);
+        const CommandResult o = runCommand<NewCommand>(c.args);
         EXPECT_EQ(o.status, c.status) << (c.args.empty() ? "" : c.args[0]);
         EXPECT_NE(o.err.find("error: "), std::string::npos);
     }
@@ -131,7 +109,7 @@ RULES
 #"+bi" "ze" | "bi"
 END_RULES
 )");
-    const Outcome o = runCommand<CheckCommand>({file});
+    const CommandResult o = runCommand<CheckCommand>({file});
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_NE(o.out.find("inference: Fuzzy Approximation (CNF)\ndefuzzification: Mean Of Maxima (MOM)\n"),
               std::string::npos);
@@ -149,13 +127,13 @@ TEST_F(RuleBaseCommands, CheckReportsSyntaxErrorsWithTheFirstLineOfTheirContext)
 InfMethod=Logical_Deduction
 END_RULES
 )");
-    const Outcome o = runCommand<CheckCommand>({file});
+    const CommandResult o = runCommand<CheckCommand>({file});
     EXPECT_EQ(o.status, kBadInput);
     EXPECT_TRUE(o.out.empty());
     EXPECT_EQ(o.err, file + ": Syntax error: unknown type of description \nfuzzy logic\n");
 
     const std::string notRuleBase = write("junk.rb", std::string("\x01\x02 no rules here\n", 18));
-    const Outcome junk = runCommand<CheckCommand>({notRuleBase});
+    const CommandResult junk = runCommand<CheckCommand>({notRuleBase});
     EXPECT_EQ(junk.status, kBadInput);
     EXPECT_EQ(junk.err.rfind(notRuleBase + ": Syntax error: bad file type", 0), 0u);
 }
@@ -164,7 +142,7 @@ TEST_F(RuleBaseCommands, CheckWarnsOfACorrectedRuleCount) {
     std::ifstream in(example("heater.rb"));
     std::string text(std::istreambuf_iterator<char>(in), {});
     text.replace(text.find("NumberOfRules=10"), 16, "NumberOfRules=12");
-    const Outcome o = runCommand<CheckCommand>({write("count.rb", text)});
+    const CommandResult o = runCommand<CheckCommand>({write("count.rb", text)});
     EXPECT_EQ(o.status, kSuccess);
     EXPECT_NE(o.err.find("NumberOfRules=12"), std::string::npos);
     EXPECT_NE(o.out.find("rules: 10 (1 disabled)"), std::string::npos);
@@ -177,13 +155,13 @@ TEST_F(RuleBaseCommands, CheckRefusesMissingFilesAndBadCommandLines) {
     };
     const Case cases[] = {
         {{(folder_ / "missing.rb").string()}, kUsage},
-        {{folder_.string()}, kUsage},
+        {{folder_.root().string()}, kUsage},
         {{}, kUsage},
         {{"--verbose", example("heater.rb")}, kUsage},
         {{example("heater.rb"), example("fan.rb")}, kUsage},
     };
     for (const auto& c : cases) {
-        const Outcome o = runCommand<CheckCommand>(c.args);
+        const CommandResult o = runCommand<CheckCommand>(c.args);
         EXPECT_EQ(o.status, c.status);
         EXPECT_EQ(o.err.rfind("error: ", 0), 0u) << o.err;
         EXPECT_TRUE(o.out.empty());

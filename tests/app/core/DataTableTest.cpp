@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/core/DataOutputWriter.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zorv {
 namespace {
@@ -213,22 +214,9 @@ TEST(DataTableTest, TableWithoutOutputVariableComputesNothing) {
 
 class DataTableFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("zorv-data-table-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
+    static std::string ReadAll(const std::filesystem::path& path) { return test::fileText(path); }
 
-    static std::string ReadAll(const std::filesystem::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    std::filesystem::path folder_;
+    test::ScratchFolder folder_;
 };
 
 TEST_F(DataTableFileTest, SavedOutputUsesCommaMarksTabsAndDropsDigitGroups) {
@@ -247,7 +235,7 @@ TEST_F(DataTableFileTest, SavedOutputUsesCommaMarksTabsAndDropsDigitGroups) {
               "<-20,00, 40,00>\t<0,00, 100,00>\t<0,00, 1000,00>\t<0,00, 1000,00>\t\n"
               "10\t20\t30\t30,000000\t\n"
               "20,5\t980\t1000\t120,000000\t\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.root()), std::filesystem::directory_iterator()), 2);
 }
 
 TEST_F(DataTableFileTest, SavedOutputImportsBackToTheSameInputsAndExpectedValues) {
@@ -278,7 +266,7 @@ TEST_F(DataTableFileTest, FailedSaveLeavesTheTargetAndNoTemporaryFile) {
     EXPECT_NE(intoFolder->find("directory"), std::string::npos);
     EXPECT_TRUE(table.SaveOutput(folder_ / "missing" / "x.out"));
     EXPECT_EQ(ReadAll(target), "old");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), std::filesystem::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.root()), std::filesystem::directory_iterator()), 2);
     ASSERT_FALSE(table.SaveOutput(target));
     EXPECT_NE(ReadAll(target), "old");
 }

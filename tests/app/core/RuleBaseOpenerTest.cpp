@@ -8,6 +8,7 @@
 #include "app/core/RuleBaseSaver.h"
 #include "rulebase/CFuzzyVariable.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zorv {
 namespace {
@@ -16,22 +17,9 @@ namespace fs = std::filesystem;
 
 class RuleBaseFiles : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("zorv-open-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    std::string write(const std::string& name, const std::string& text) const { return dir.file(name, text); }
 
-    std::string write(const std::string& name, const std::string& text) const {
-        const fs::path path = dir / name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path.string();
-    }
-
-    fs::path dir;
+    test::ScratchFolder dir;
 };
 
 TEST_F(RuleBaseFiles, MissingPathsAreNotFound) {
@@ -62,7 +50,7 @@ TEST_F(RuleBaseFiles, BrokenFilesGiveTheReadersMessage) {
 }
 
 TEST_F(RuleBaseFiles, ADirectoryIsRefusedAsBroken) {
-    const OpenedRuleBase opened = RuleBaseOpener::open(dir.string());
+    const OpenedRuleBase opened = RuleBaseOpener::open(dir.root().string());
     EXPECT_EQ(opened.status, OpenedRuleBase::Status::broken);
     EXPECT_EQ(opened.failure->caption, "Syntax error");
 }
@@ -87,9 +75,9 @@ TEST_F(RuleBaseFiles, UnwritableTargetGivesCannotWriteAndKeepsTheOldFile) {
     EXPECT_EQ(*failure, (PromptMessage{"Cannot write to rulebase file", "Write Error", PromptIcon::warning}));
 
     const std::string existing = write("old.rb", "old content");
-    fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(dir.root(), fs::perms::owner_read | fs::perms::owner_exec);
     const bool refused = RuleBaseSaver::write(*unit, existing).has_value();
-    fs::permissions(dir, fs::perms::owner_all);
+    fs::permissions(dir.root(), fs::perms::owner_all);
     if (refused) {
         std::ifstream in(existing);
         std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

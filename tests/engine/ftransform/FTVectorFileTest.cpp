@@ -1,6 +1,7 @@
 #include "ftransform/transform/TFTVectorWriter.h"
 #include "ftransform/transform/TFTransform.h"
 #include "io/EWrite.h"
+#include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -41,36 +42,17 @@ const std::string kExampleFile =
     "2\t2.500000000000000000\n"
     "\n";
 
-std::string contentOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 class FTVectorFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        directory_ = fs::temp_directory_path() /
-                     ("zorv-ftv-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-    }
-    void TearDown() override { fs::remove_all(directory_); }
-
-    // The names in the folder: a finished write leaves no temporary file behind.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(directory_)) names.push_back(entry.path().filename());
-        return names;
-    }
-
-    fs::path directory_;
+    test::ScratchFolder directory_;
 };
 
 TEST_F(FTVectorFile, ExampleIsWrittenByteForByte) {
     const fs::path path = directory_ / "example.ftv";
     exampleTransform().writeFTVector(path);
-    EXPECT_EQ(contentOf(path), kExampleFile);
-    EXPECT_EQ(entries(), std::vector<std::string>{"example.ftv"});
+    EXPECT_EQ(test::fileText(path), kExampleFile);
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{"example.ftv"});
 }
 
 TEST_F(FTVectorFile, OnlyValidCellsAreListedWithTheirIndicesFirstAxisFirst) {
@@ -102,7 +84,7 @@ TEST_F(FTVectorFile, RewritingReplacesThePreviousFile) {
     const fs::path path = directory_ / "data.ftv";
     std::ofstream(path) << "an older and much longer content that must disappear entirely\n";
     exampleTransform().writeFTVector(path);
-    EXPECT_EQ(contentOf(path), kExampleFile);
+    EXPECT_EQ(test::fileText(path), kExampleFile);
 }
 
 TEST_F(FTVectorFile, FailureLeavesThePreviousFileIntact) {
@@ -110,8 +92,8 @@ TEST_F(FTVectorFile, FailureLeavesThePreviousFileIntact) {
     std::ofstream(path) << "previous";
     fs::permissions(path, fs::perms::owner_read);  // refused, even for the superuser
     EXPECT_THROW(exampleTransform().writeFTVector(path), EWrite);
-    EXPECT_EQ(contentOf(path), "previous");
-    EXPECT_EQ(entries(), std::vector<std::string>{"kept.ftv"});
+    EXPECT_EQ(test::fileText(path), "previous");
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{"kept.ftv"});
 }
 
 TEST_F(FTVectorFile, FailureToOpenThrowsAndCreatesNothing) {
@@ -126,7 +108,7 @@ TEST_F(FTVectorFile, TargetThatIsAFolderIsNotReplacedAndLeavesNoTemporary) {
     fs::create_directories(path / "inside");
     EXPECT_THROW(exampleTransform().writeFTVector(path), EWrite);
     EXPECT_TRUE(fs::is_directory(path / "inside"));
-    EXPECT_EQ(entries(), std::vector<std::string>{"folder.ftv"});
+    EXPECT_EQ(directory_.entries(), std::vector<std::string>{"folder.ftv"});
 }
 
 TEST(FTVectorDefaultPath, TakesTheDataFileNameWithTheFtvExtension) {

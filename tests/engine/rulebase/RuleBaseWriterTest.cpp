@@ -11,6 +11,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "io/EWrite.h"
+#include "tests/support/ScratchFolder.h"
 #include "text/NumberText.h"
 
 namespace zorv::test {
@@ -195,21 +196,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 class SaveToFile : public testing::Test {
 protected:
-    void SetUp() override {
-        directory_ = fs::temp_directory_path() /
-                     ("zorv-rb-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(directory_);
-        fs::create_directories(directory_);
-    }
-    void TearDown() override { fs::remove_all(directory_); }
+    static std::string Read(const fs::path& path) { return fileText(path); }
+    std::size_t Entries() const { return directory_.entries().size(); }
 
-    static std::string Read(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    std::size_t Entries() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(directory_), {})); }
-
-    fs::path directory_;
+    ScratchFolder directory_;
 };
 
 TEST_F(SaveToFile, ReplacesTheFileWithTheWholeText) {
@@ -235,7 +225,7 @@ TEST_F(SaveToFile, KeepsThePreviousFileWhenTheUnitIsRefused) {
 TEST_F(SaveToFile, ReportsATargetThatCannotBeWritten) {
     const auto unit = CRuleBase::Create(DescriptionType::linguistic);
     EXPECT_THROW(unit->SaveToFile((directory_ / "missing" / "unit.rb").string()), EWrite);
-    EXPECT_THROW(unit->SaveToFile(directory_.string()), EWrite);
+    EXPECT_THROW(unit->SaveToFile(directory_.root().string()), EWrite);
     EXPECT_EQ(Entries(), 0u);
 }
 

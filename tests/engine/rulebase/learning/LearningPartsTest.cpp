@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "LearningTestSupport.h"
+#include "tests/support/ScratchFolder.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/learning/LearningNumberRows.h"
 #include "rulebase/learning/LearningTextRows.h"

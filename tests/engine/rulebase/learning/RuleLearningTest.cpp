@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "../../../support/RuleBaseTextBuilder.h"
-#include "LearningTestSupport.h"
+#include "tests/support/ScratchFolder.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "rulebase/learning/LearningNumberRows.h"
 #include "rulebase/learning/LearningTextRows.h"
