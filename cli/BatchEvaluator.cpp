@@ -34,7 +34,10 @@ std::string shown(std::string_view token) {
 }  // namespace
 
 BatchEvaluator::BatchEvaluator(CRuleBase& unit, bool filtered)
-    : unit_(unit), filtered_(filtered), inputs_(static_cast<std::size_t>(unit.AntecedentCount())), output_(kChunkBytes + NumberText::kMaxShortest) {
+    : unit_(unit),
+      filtered_(filtered),
+      inputs_(static_cast<std::size_t>(unit.AntecedentCount())),
+      output_(kChunkBytes + NumberText::kMaxShortest) {
     for (int k = 0; k < unit.AntecedentCount(); ++k) {
         low_.push_back(unit.ContextLow(k));
         high_.push_back(unit.ContextHigh(k));

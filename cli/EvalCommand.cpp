@@ -171,8 +171,8 @@ int EvalCommand::runSingle(const EvalArguments& arguments, CRuleBase& unit, std:
                            std::ostream& err) const {
     const std::vector<double> inputs = readInputs(arguments, unit, err);
     std::ostringstream report;
-    report << NumberText::shortest(arguments.filter ? unit.EvaluateFiltered(inputs.data()) : unit.Evaluate(inputs.data()))
-           << '\n';
+    const double value = arguments.filter ? unit.EvaluateFiltered(inputs.data()) : unit.Evaluate(inputs.data());
+    report << NumberText::shortest(value) << '\n';
     if (arguments.filter) {
         unit.Evaluate(inputs.data());  // the fired rules of the plain inference at the inputs
     }

@@ -94,4 +94,31 @@ private:
     std::vector<RuleRow> rules_;
 };
 
+// A linguistic rule base (Logical Deduction, Simple DEE) with the variables and the rules, each a row of texts:
+// inputs, then outputs; disabled[r] marks rule r disabled.
+inline std::unique_ptr<CRuleBase> ruleBase(const std::vector<VariableText>& inputs,
+                                           const std::vector<VariableText>& outputs,
+                                           const std::vector<std::vector<std::string>>& rules,
+                                           const std::vector<bool>& disabled = {}) {
+    RuleBaseTextBuilder builder;
+    builder.infer("Logical_Deduction").defuzz("SimpDefuzzLingExpression");
+    for (const VariableText& v : inputs) builder.input(v);
+    for (const VariableText& v : outputs) builder.output(v);
+    for (std::size_t r = 0; r < rules.size(); ++r) builder.rule(rules[r], !(r < disabled.size() && disabled[r]));
+    return builder.load();
+}
+
+// One input x and one output y, both over <0, 1>.
+inline std::unique_ptr<CRuleBase> simpleRuleBase(const std::vector<std::vector<std::string>>& rules,
+                                                 const std::vector<bool>& disabled = {}) {
+    return ruleBase({{"x"}}, {{"y"}}, rules, disabled);
+}
+
+// The rules' texts, a row per rule.
+inline std::vector<std::vector<std::string>> textsOf(const CRuleBase& unit) {
+    std::vector<std::vector<std::string>> rows;
+    for (const RuleRow& row : unit.Rules()) rows.push_back(row.texts);
+    return rows;
+}
+
 }  // namespace zorv::test

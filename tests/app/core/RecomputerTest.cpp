@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "VariableTestUnits.h"
 #include "app/core/Bounder.h"
 #include "app/core/VariableNumbers.h"
 #include "fuzzy/expression/ExpressionText.h"
+#include "tests/support/TestUnits.h"
 
 namespace zorv {
 namespace {

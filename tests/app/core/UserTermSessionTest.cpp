@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "VariableTestUnits.h"
 #include "app/core/TermClipboard.h"
+#include "tests/support/TestUnits.h"
 
 namespace zorv {
 namespace {

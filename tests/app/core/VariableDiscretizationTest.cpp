@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "VariableTestUnits.h"
 #include "rulebase/CFuzValue.h"
+#include "tests/support/TestUnits.h"
 
 namespace zorv {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "VariableTestUnits.h"
+#include "tests/support/TestUnits.h"
 
 namespace zorv {
 namespace {

@@ -1,5 +1,5 @@
 // The engine comes before Qt, whose "slots" macro would otherwise rewrite its members.
-#include "tests/app/core/VariableTestUnits.h"
+#include "tests/support/TestUnits.h"
 
 #include <QLineEdit>
 #include <QMenu>

@@ -9,12 +9,18 @@
 #include <vector>
 
 #include "LiteralInference.h"
-#include "TestUnits.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "tests/support/TestUnits.h"
 
 namespace zorv::testing {
+
+using test::MakeSimpleUnit;
+using test::MakeUnit;
+using test::Rule;
+using test::VariableLayout;
+using test::Vocabulary;
 
 namespace {
 

@@ -5,13 +5,19 @@
 #include <vector>
 
 #include "LiteralInference.h"
-#include "TestUnits.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
 #include "rulebase/CFuzValue.h"
+#include "tests/support/TestUnits.h"
 
 namespace zorv::testing {
+
+using test::MakeSimpleUnit;
+using test::MakeUnit;
+using test::Rule;
+using test::VariableLayout;
+using test::Vocabulary;
 
 namespace {
 

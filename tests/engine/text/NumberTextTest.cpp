@@ -202,13 +202,14 @@ TEST_P(CellFormatTest, ThreeSignificantDigitsSixDecimals) {
     EXPECT_LE(std::fabs(*back - GetParam().value), 0.005 * std::fabs(GetParam().value) + 5e-7);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, CellFormatTest,
-                         ::testing::Values(CellFormatCase{3.14159, "3.140000"}, CellFormatCase{1234.5678, "1230.000000"},
-                                           CellFormatCase{0.0012345, "0.001230"}, CellFormatCase{-2.5, "-2.500000"},
-                                           CellFormatCase{0.0, "0.000000"}, CellFormatCase{-0.0, "0.000000"},
-                                           CellFormatCase{-1e-9, "0.000000"}, CellFormatCase{0.99951, "1.000000"},
-                                           CellFormatCase{999999.0, "1000000.000000"}, CellFormatCase{4.5, "4.500000"},
-                                           CellFormatCase{0.16999999999999993, "0.170000"}));
+INSTANTIATE_TEST_SUITE_P(
+    Values, CellFormatTest,
+    ::testing::Values(
+        CellFormatCase{3.14159, "3.140000"}, CellFormatCase{1234.5678, "1230.000000"},
+        CellFormatCase{0.0012345, "0.001230"}, CellFormatCase{-2.5, "-2.500000"}, CellFormatCase{0.0, "0.000000"},
+        CellFormatCase{-0.0, "0.000000"}, CellFormatCase{-1e-9, "0.000000"}, CellFormatCase{0.99951, "1.000000"},
+        CellFormatCase{999999.0, "1000000.000000"}, CellFormatCase{4.5, "4.500000"},
+        CellFormatCase{0.16999999999999993, "0.170000"}));
 
 TEST(ShortestText, WritesTheShortestRoundTripText) {
     EXPECT_EQ(NumberText::shortest(0.1), "0.1");

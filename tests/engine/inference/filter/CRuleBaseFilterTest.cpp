@@ -3,10 +3,10 @@
 #include <memory>
 #include <sstream>
 
-#include "../../../support/RuleBaseTextBuilder.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "inference/ERefused.h"
 #include "inference/filter/FTInferenceFilter.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 
 namespace zorv {
 namespace {

@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "../../../support/RuleBaseTextBuilder.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
 #include "inference/filter/FTInferenceFilter.h"
 #include "inference/filter/FilterRebuildCheck.h"
 #include "inference/filter/FilterSampleGrid.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 
 namespace zorv {
 namespace {

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <string>
 
-#include "RuleBaseText.h"
 #include "fuzzy/expression/ESyntax.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/analysis/ConsequentValue.h"
@@ -13,6 +12,7 @@
 #include "rulebase/analysis/MergeInconsistent.h"
 #include "rulebase/analysis/RuleAnalysis.h"
 #include "rulebase/analysis/RulesInfo.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 
 namespace zorv {
 namespace {

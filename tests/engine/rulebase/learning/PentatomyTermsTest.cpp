@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "../../../support/RuleBaseTextBuilder.h"
 #include "fuzzy/sets/CFuzzyQuadraticSet.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "rulebase/learning/PentatomyTerms.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 
 namespace zorv {
 namespace {

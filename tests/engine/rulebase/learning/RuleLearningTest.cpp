@@ -3,12 +3,12 @@
 #include <cmath>
 #include <limits>
 
-#include "../../../support/RuleBaseTextBuilder.h"
-#include "tests/support/ScratchFolder.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "rulebase/learning/LearningNumberRows.h"
 #include "rulebase/learning/LearningTextRows.h"
 #include "rulebase/learning/RuleLearning.h"
+#include "tests/support/RuleBaseTextBuilder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zorv {
 namespace {
