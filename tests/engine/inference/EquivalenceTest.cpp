@@ -14,13 +14,7 @@
 #include "inference/InferenceMethodTable.h"
 #include "tests/support/TestUnits.h"
 
-namespace zorv::testing {
-
-using test::MakeSimpleUnit;
-using test::MakeUnit;
-using test::Rule;
-using test::VariableLayout;
-using test::Vocabulary;
+namespace zorv::test {
 
 namespace {
 
@@ -223,4 +217,4 @@ TEST(Equivalence, SmoothDefuzzificationMatchesTheLiteralNeighbourhood) {
     }
 }
 
-}  // namespace zorv::testing
+}  // namespace zorv::test

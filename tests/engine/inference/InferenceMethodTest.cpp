@@ -11,13 +11,7 @@
 #include "rulebase/CFuzValue.h"
 #include "tests/support/TestUnits.h"
 
-namespace zorv::testing {
-
-using test::MakeSimpleUnit;
-using test::MakeUnit;
-using test::Rule;
-using test::VariableLayout;
-using test::Vocabulary;
+namespace zorv::test {
 
 namespace {
 
@@ -303,4 +297,4 @@ TEST(SmoothDefuzzification, AveragesSimpleDeeAroundTheInputs) {
     EXPECT_NEAR(unit->Evaluate(&x), 0.5, 0.05);
 }
 
-}  // namespace zorv::testing
+}  // namespace zorv::test
