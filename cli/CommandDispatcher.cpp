@@ -2,6 +2,7 @@
 
 #include "cli/CommandList.h"
 #include "cli/ExitCode.h"
+#include "zorv/Version.h"
 
 namespace zorv::cli {
 

@@ -80,7 +80,8 @@ void WriteSpecial(const fs::path& path, const fs::path& target, const std::funct
 // mode 0666 is narrowed by the umask, as for any new file.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
     const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string stem = "." + target.filename().string().substr(0, kMaxNameStem) + ".";
+    std::string stem(1, '.');
+    stem.append(target.filename().string().substr(0, kMaxNameStem)).push_back('.');
     std::random_device seed;
     std::mt19937_64 random(seed());
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";

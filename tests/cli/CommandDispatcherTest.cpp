@@ -7,6 +7,7 @@
 #include "cli/CommandDispatcher.h"
 #include "cli/ExitCode.h"
 #include "tests/support/CliTestSupport.h"
+#include "zorv/Version.h"
 
 namespace zorv::cli {
 namespace {
