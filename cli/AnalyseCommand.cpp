@@ -41,8 +41,7 @@ Example:
 
 }  // namespace
 
-std::string_view AnalyseCommand::summary() const { return kSummary; }
-std::string_view AnalyseCommand::help() const { return kHelp; }
+AnalyseCommand::AnalyseCommand() : Command("analyse", kSummary, kHelp) {}
 
 
 int AnalyseCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

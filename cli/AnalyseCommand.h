@@ -15,9 +15,7 @@ namespace zorv::cli {
 // the rules grid's analysis columns.
 class AnalyseCommand : public Command {
 public:
-    std::string_view name() const override { return "analyse"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    AnalyseCommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

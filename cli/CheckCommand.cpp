@@ -43,8 +43,7 @@ Example:
 
 }  // namespace
 
-std::string_view CheckCommand::summary() const { return kSummary; }
-std::string_view CheckCommand::help() const { return kHelp; }
+CheckCommand::CheckCommand() : Command("check", kSummary, kHelp) {}
 
 int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const std::vector<std::string> files = scanOperands(args);

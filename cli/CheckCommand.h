@@ -8,9 +8,7 @@ namespace zorv::cli {
 // stops it.
 class CheckCommand : public Command {
 public:
-    std::string_view name() const override { return "check"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    CheckCommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

@@ -73,12 +73,7 @@ std::string mergeReport(const RuleGroups& groups, int before, int after, bool wr
 
 }  // namespace
 
-std::string_view CleanCommand::summary() const {
-    return kSummary;
-}
-std::string_view CleanCommand::help() const {
-    return kHelp;
-}
+CleanCommand::CleanCommand() : Command("clean", kSummary, kHelp) {}
 
 void CleanCommand::setOperation(Arguments& arguments, Operation operation) {
     if (arguments.operation && *arguments.operation != operation) {

@@ -18,9 +18,7 @@ class CleanCommand : public Command {
 public:
     enum class Operation { deleteDuplicit, deleteRedundant, mergeInconsistent };
 
-    std::string_view name() const override { return "clean"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    CleanCommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

@@ -15,11 +15,11 @@ class Command {
 public:
     virtual ~Command() = default;
 
-    virtual std::string_view name() const = 0;
+    std::string_view name() const { return name_; }
     // One line for the overview of "zorv --help".
-    virtual std::string_view summary() const = 0;
+    std::string_view summary() const { return summary_; }
     // The full text of "zorv <name> --help".
-    virtual std::string_view help() const = 0;
+    std::string_view help() const { return help_; }
 
     // args are the arguments after the subcommand's name; the result is the exit status (ExitCode.h).
     int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
@@ -28,11 +28,19 @@ public:
     static bool asksForHelp(const std::vector<std::string>& args);
 
 protected:
+    // The texts live as long as the program (string constants).
+    Command(std::string_view name, std::string_view summary, std::string_view help)
+        : name_(name), summary_(summary), help_(help) {}
+
     // The command's own work; errors are thrown (CliError, ESyntax, EWrite, ...), not printed.
     virtual int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) = 0;
 
 private:
     int report(std::ostream& err, int code, const std::string& message, bool pointsToHelp) const;
+
+    std::string_view name_;
+    std::string_view summary_;
+    std::string_view help_;
 };
 
 // A failed write to the output stream: the message printed for it (exit status kUsage).

@@ -65,8 +65,7 @@ std::string cellText(const std::string& cell) {
 
 }  // namespace
 
-std::string_view ComputeCommand::summary() const { return kSummary; }
-std::string_view ComputeCommand::help() const { return kHelp; }
+ComputeCommand::ComputeCommand() : Command("compute", kSummary, kHelp) {}
 
 ComputeCommand::Arguments ComputeCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;

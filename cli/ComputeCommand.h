@@ -17,9 +17,7 @@ namespace zorv::cli {
 // and the largest error, and optionally writing the output file.
 class ComputeCommand : public Command {
 public:
-    std::string_view name() const override { return "compute"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    ComputeCommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

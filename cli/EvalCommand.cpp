@@ -99,8 +99,7 @@ std::string contextText(double low, double high) {
 
 }  // namespace
 
-std::string_view EvalCommand::summary() const { return kSummary; }
-std::string_view EvalCommand::help() const { return kHelp; }
+EvalCommand::EvalCommand(std::istream& in) : Command("eval", kSummary, kHelp), in_(in) {}
 
 int EvalCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const EvalArguments arguments = EvalArguments::parse(args);

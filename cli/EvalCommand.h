@@ -18,11 +18,7 @@ namespace zorv::cli {
 class EvalCommand : public Command {
 public:
     // in: the standard input, read by "--batch -".
-    explicit EvalCommand(std::istream& in = std::cin) : in_(in) {}
-
-    std::string_view name() const override { return "eval"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    explicit EvalCommand(std::istream& in = std::cin);
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

@@ -86,8 +86,7 @@ std::string formOf(const CLingTerm& d) {
 
 }  // namespace
 
-std::string_view ExprCommand::summary() const { return kSummary; }
-std::string_view ExprCommand::help() const { return kHelp; }
+ExprCommand::ExprCommand() : Command("expr", kSummary, kHelp) {}
 
 int ExprCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& /*err*/) {
     const ExprOptions options = ExprOptionsParser().parse(args);

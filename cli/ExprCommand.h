@@ -10,9 +10,7 @@ namespace zorv::cli {
 // a linear form).
 class ExprCommand : public Command {
 public:
-    std::string_view name() const override { return "expr"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    ExprCommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

@@ -86,12 +86,7 @@ FTransformContext outputContext(const CRuleBase& unit) {
 
 }  // namespace
 
-std::string_view FTransformSubcommand::summary() const {
-    return kSummary;
-}
-std::string_view FTransformSubcommand::help() const {
-    return kHelp;
-}
+FTransformSubcommand::FTransformSubcommand() : Command("ftransform", kSummary, kHelp) {}
 
 std::vector<int> FTransformSubcommand::parseNodes(const std::string& text) {
     std::vector<int> nodes;

@@ -20,9 +20,7 @@ namespace zorv::cli {
 // every row's reconstruction and the largest error, and writes the FT-Vector file on request.
 class FTransformSubcommand : public Command {
 public:
-    std::string_view name() const override { return "ftransform"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    FTransformSubcommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

@@ -69,8 +69,7 @@ constexpr std::size_t kDroppedShown = 20;
 
 }  // namespace
 
-std::string_view LearnCommand::summary() const { return kSummary; }
-std::string_view LearnCommand::help() const { return kHelp; }
+LearnCommand::LearnCommand() : Command("learn", kSummary, kHelp) {}
 
 void LearnCommand::setMode(Arguments& arguments, LearningMode mode) {
     if (arguments.mode && *arguments.mode != mode) throw CliError::usage("give only one of --approx and --pentatomy");

@@ -20,9 +20,7 @@ namespace zorv::cli {
 // commands do it: writes the ".rules" file beside the data file and, with -o, the learned rule base.
 class LearnCommand : public Command {
 public:
-    std::string_view name() const override { return "learn"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    LearnCommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;

@@ -80,8 +80,7 @@ NewArguments parseArguments(const std::vector<std::string>& args) {
 
 }  // namespace
 
-std::string_view NewCommand::summary() const { return kSummary; }
-std::string_view NewCommand::help() const { return kHelp; }
+NewCommand::NewCommand() : Command("new", kSummary, kHelp) {}
 
 int NewCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& /*err*/) {
     const NewArguments arguments = parseArguments(args);

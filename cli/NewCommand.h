@@ -7,9 +7,7 @@ namespace zorv::cli {
 // "zorv new": writes a new rule base with the defaults of the "new rule base" command.
 class NewCommand : public Command {
 public:
-    std::string_view name() const override { return "new"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    NewCommand();
 
 protected:
     int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
