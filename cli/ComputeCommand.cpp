@@ -46,9 +46,9 @@ Options:
 
 Exit status:
   0  every row was computed
-  1  the rule base file is wrong, or a row holds an input that is not a number (the rows
-     before it are printed, "error: ..." names the row), or the file held a line too long
-     to read (the rows before it are computed)
+  1  the rule base file is wrong, the data file holds no data rows, a row holds an input
+     that is not a number (the rows before it are printed, "error: ..." names the row), or
+     the file held a line too long to read (the rows before it are computed)
   2  the command line cannot be understood, the output file is one of the input files,
      or a file cannot be opened or written
 

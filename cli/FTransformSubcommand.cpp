@@ -58,8 +58,9 @@ Options:
 
 Exit status:
   0  fitted
-  1  the rule base file is wrong or unfit (no input or output variable, an empty context), or the
-     data file held a line too long to read (the rows before it are used)
+  1  the rule base file is wrong or unfit (no input or output variable, an empty context), the
+     data file holds no data rows, or it held a line too long to read (the rows before it are
+     used)
   2  the command line cannot be understood, the output file is one of the input files,
      or a file cannot be opened or written
 
