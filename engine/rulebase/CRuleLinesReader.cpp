@@ -57,13 +57,16 @@ std::size_t CRuleLinesReader::SkipComments(std::size_t pos) const {
 bool CRuleLinesReader::AtEnd(std::size_t pos) const { return text_.substr(pos).starts_with(kEndRules); }
 
 // The text between the next double quote and the following one, searched from the expression's second
-// character on (so an expression is never empty); pos moves past the closing quote.
+// character on (so an expression is never empty); pos moves past the closing quote. An expression ends on
+// the line it begins on: one that runs over a line break (a closing quote missing) could not be saved again.
 std::string_view CRuleLinesReader::Expression(std::size_t& pos) const {
     const std::string_view section = text_.substr(0, end_);
     const std::size_t open = section.find('"', pos);
     if (open == std::string_view::npos || open + 2 > end_) CTextScan::Fail(text_, pos, std::string(kError));
     const std::size_t close = section.find('"', open + 2);
-    if (close == std::string_view::npos) CTextScan::Fail(text_, open, std::string(kError));
+    if (close == std::string_view::npos || CTextScan::LineEnd(text_, open, close) != close) {
+        CTextScan::Fail(text_, open, std::string(kError));
+    }
     pos = close + 1;
     return text_.substr(open + 1, close - open - 1);
 }

@@ -120,14 +120,17 @@ CFuzzyVariable CVariableBlockReader::Read(const Context& context) const {
     return variable;
 }
 
-// The name runs from the first non-blank after "name=" to the first comma or control character.
+// The name runs from the first non-blank after "name=" to the first comma or control character, blanks at
+// its end left out (as an alias names it); an empty name is missing.
 std::string CVariableBlockReader::ReadName() const {
     const std::size_t at = Require("name=", "name");
     const std::size_t end = LineEndFrom(at);
     std::size_t pos = CTextScan::SkipLineBlanks(text_, at, end);
     const std::size_t begin = pos;
     while (pos < end && text_[pos] != ',' && !CTextScan::IsControl(text_[pos])) ++pos;
-    return std::string(text_.substr(begin, pos - begin));
+    const std::string_view name = CTextScan::Trim(text_.substr(begin, pos - begin));
+    if (name.empty()) CTextScan::Fail(text_, at, "missing: name");
+    return std::string(name);
 }
 
 CVariableBlockReader::Kind CVariableBlockReader::ReadKind(std::size_t value) const {

@@ -27,6 +27,13 @@ std::string WithLineBreaks(const std::string& text, std::string_view lineBreak) 
     return out;
 }
 
+// Blanks after a variable's name are no part of it, as they are none of an alias naming it.
+TEST(Reader, BlanksAfterANameAreLeftOut) {
+    const auto unit = LoadText(Replace(kBaseFile, " name=x\n", " name=x  \n"));
+    EXPECT_EQ(unit->VariableName(0), "x");
+    EXPECT_EQ(SaveText(*unit), SaveText(*LoadText(kBaseFile)));
+}
+
 TEST(Reader, BuildsTheUnitOfTheFile) {
     const auto unit = LoadText(kBaseFile);
     EXPECT_EQ(unit->Name(), "test.rb");
