@@ -6,9 +6,7 @@
 #include "cli/CliError.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/SyntaxErrorText.h"
-#include "ftransform/partition/EFTransformSettings.h"
 #include "fuzzy/expression/ESyntax.h"
-#include "inference/ERefused.h"
 #include "io/EWrite.h"
 
 namespace zorv::cli {
@@ -34,12 +32,8 @@ int Command::run(const std::vector<std::string>& args, std::ostream& out, std::o
             status = report(err, kBadInput, syntaxErrorText(error), false);
         } catch (const EWrite& error) {
             status = report(err, kUsage, error.what(), false);
-        } catch (const ERefused& error) {
-            status = report(err, kBadInput, error.what(), false);
-        } catch (const EFTransformSettings& error) {
-            status = report(err, kBadInput, error.message(), false);
         } catch (const std::exception& error) {
-            // The engine refused the input in a way no command foresaw: reported, not aborted.
+            // The engine refused the input (ERefused, EFTransformSettings, or a way no command foresaw).
             status = report(err, kBadInput, error.what(), false);
         }
     }

@@ -13,7 +13,6 @@
 #include "cli/TerminalProgress.h"
 #include "fuzzy/sets/CFuzzyDiscreteSet.h"
 #include "inference/DefuzzificationMethodTable.h"
-#include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
