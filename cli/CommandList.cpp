@@ -9,6 +9,8 @@
 #include "cli/FTransformSubcommand.h"
 #include "cli/LearnCommand.h"
 #include "cli/NewCommand.h"
+#include "cli/ProjectionCommand.h"
+#include "cli/SurfaceCommand.h"
 
 namespace zorv::cli {
 
@@ -23,6 +25,8 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(std::make_unique<CleanCommand>());
     commands.push_back(std::make_unique<LearnCommand>());
     commands.push_back(std::make_unique<FTransformSubcommand>());
+    commands.push_back(std::make_unique<SurfaceCommand>());
+    commands.push_back(std::make_unique<ProjectionCommand>());
     return commands;
 }
 
