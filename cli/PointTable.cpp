@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "app/core/BatchRunner.h"
+#include "app/core/EvaluatorSources.h"
 #include "cli/CliError.h"
 #include "cli/NumberText.h"
 #include "cli/TerminalProgress.h"
@@ -14,7 +15,7 @@ PointBatch PointTable::compute(CRuleBase& unit, PointBatch points, UnitResponse 
     BatchRun run(std::move(points));
     {
         TerminalProgress progress(err, label);
-        BatchRunner::Run(run, UnitEvaluatorSource(unit, response), progress.callback());
+        BatchRunner::Run(run, *EvaluatorSources::For(unit, response), progress.callback());
     }
     if (const auto failure = run.Failure()) throw CliError::badValue(*failure);
     return run.Batch();
