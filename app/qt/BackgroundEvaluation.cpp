@@ -34,6 +34,7 @@ void BackgroundEvaluation::start(PointBatch points, std::shared_ptr<const Evalua
     if (workers > 1) {
         for (int w = 0; w < workers; ++w) {
             std::shared_ptr<PointEvaluator> evaluator = source_->NewEvaluator();
+            // The worker keeps the run and the source alive until it returns, even when superseded.
             workers_.push_back(QtConcurrent::run([run = run_, source = source_, evaluator] { run->Work(*evaluator); }));
         }
         timer_.start(kPollMilliseconds);

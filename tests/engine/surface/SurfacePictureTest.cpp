@@ -53,6 +53,8 @@ TEST(Projection, InitialViewTurnsTheTipsAsDrawnAndZPointsStraightUp) {
     EXPECT_EQ(projection.Project(Vector3d::Origin()), (ScreenPoint{200, 150}));
     EXPECT_EQ(projection.Project(Vector3d::ZTip()), (ScreenPoint{200, 150 - 185}));  // floor(150 - 184.2)
     ExpectNear(projection.Unproject({250, 100}), {1, 0, 1}, 0);
+    // Far-off and undefined coordinates stay within what a pixel position can hold.
+    EXPECT_EQ(projection.ProjectTurned({1e300, 0, std::nan("")}), (ScreenPoint{1'000'000, 0}));
 }
 
 TEST(Graphics3d, PaintsEveryQuadrilateralOnceFromTheFarCorner) {
