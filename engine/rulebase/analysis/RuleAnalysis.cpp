@@ -4,6 +4,7 @@
 #include <optional>
 #include <unordered_map>
 
+#include "rulebase/analysis/CoverFinder.h"
 #include "rulebase/analysis/RuleTableReader.h"
 
 namespace zorv {
@@ -19,15 +20,18 @@ struct AntecedentClass {
 };
 
 // The first `listed` rules of the given classes together, how many rules they hold and the last of them.
+// The classes come in the order of their first rules, so the first `listed` classes hold the first rules.
 RuleListExcerpt excerptOf(const std::vector<int>& classes, const std::vector<AntecedentClass>& all,
                           std::size_t listed) {
     RuleListExcerpt excerpt;
-    for (const int c : classes) {
-        const RuleGroup& rules = all[c].rules;
+    for (std::size_t i = 0; i < classes.size(); ++i) {
+        const RuleGroup& rules = all[classes[i]].rules;
         excerpt.count += static_cast<int>(rules.size());
         excerpt.last = std::max(excerpt.last, rules.back());
-        excerpt.first.insert(excerpt.first.end(), rules.begin(),
-                             rules.begin() + static_cast<std::ptrdiff_t>(std::min(listed, rules.size())));
+        if (i < listed) {
+            excerpt.first.insert(excerpt.first.end(), rules.begin(),
+                                 rules.begin() + static_cast<std::ptrdiff_t>(std::min(listed, rules.size())));
+        }
     }
     std::sort(excerpt.first.begin(), excerpt.first.end());
     excerpt.first.resize(std::min(listed, excerpt.first.size()));
@@ -177,10 +181,11 @@ std::vector<bool> RuleAnalysis::redundantRules() const {
         for (const int c : members) {
             antecedentKeys.push_back(classes[c].antecedents);
         }
-        forEachCover(antecedentKeys, [&](int covered, int coverer) {
+        CoverFinder::forEachCovered(keys_, antecedentKeys, [&](int covered, const std::vector<int>& coverers) {
             Class& narrower = classes[members[covered]];
             narrower.covered = true;
-            narrower.coveredByEnabled = narrower.coveredByEnabled || classes[members[coverer]].anyEnabled;
+            narrower.coveredByEnabled = std::any_of(coverers.begin(), coverers.end(),
+                                                    [&](int coverer) { return classes[members[coverer]].anyEnabled; });
         });
     }
     std::vector<bool> redundant(static_cast<std::size_t>(ruleCount()));
@@ -189,30 +194,6 @@ std::vector<bool> RuleAnalysis::redundantRules() const {
         redundant[rule] = c.coveredByEnabled || (c.covered && !table_.enabled(rule));
     }
     return redundant;
-}
-
-void RuleAnalysis::forEachCover(const std::vector<int>& antecedentKeys,
-                                const std::function<void(int, int)>& cover) const {
-    std::unordered_map<int, std::vector<int>> byShape;
-    for (std::size_t i = 0; i < antecedentKeys.size(); ++i) {
-        if (const int shape = keys_.shape(antecedentKeys[i]); shape >= 0) {
-            byShape[shape].push_back(static_cast<int>(i));
-        }
-    }
-    for (const auto& [shape, indices] : byShape) {
-        for (std::size_t x = 0; x < indices.size(); ++x) {
-            for (std::size_t y = x + 1; y < indices.size(); ++y) {
-                const int a = indices[x];
-                const int b = indices[y];
-                const int order = keys_.compareAntecedentKeys(antecedentKeys[a], antecedentKeys[b]);
-                if (order == AnalysisCell::kFirstNarrower) {
-                    cover(a, b);
-                } else if (order == AnalysisCell::kSecondNarrower) {
-                    cover(b, a);
-                }
-            }
-        }
-    }
 }
 
 RuleGroups RuleAnalysis::splitByConsequentAtom(const RuleGroup& members) const {
@@ -292,18 +273,14 @@ void RuleAnalysis::coverWithin(const RuleGroup& group, std::size_t listed, std::
         classes[found->second].rules.push_back(member);
         classOfMember.push_back(found->second);
     }
-    std::vector<std::vector<int>> coverers(classes.size());
-    forEachCover(antecedentKeys, [&coverers](int covered, int coverer) { coverers[covered].push_back(coverer); });
     std::vector<std::optional<RuleListExcerpt>> excerpts(classes.size());
+    CoverFinder::forEachCovered(keys_, antecedentKeys, [&](int covered, const std::vector<int>& coverers) {
+        excerpts[covered] = excerptOf(coverers, classes, listed);
+    });
     for (std::size_t i = 0; i < group.size(); ++i) {
-        const int c = classOfMember[i];
-        if (coverers[c].empty()) {
-            continue;
+        if (const std::optional<RuleListExcerpt>& excerpt = excerpts[classOfMember[i]]) {
+            result.push_back(Covered{group[i], *excerpt});
         }
-        if (!excerpts[c]) {
-            excerpts[c] = excerptOf(coverers[c], classes, listed);
-        }
-        result.push_back(Covered{group[i], *excerpts[c]});
     }
 }
 

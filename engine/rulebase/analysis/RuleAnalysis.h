@@ -65,8 +65,6 @@ private:
     RuleGroups anchoredGroups(const std::function<BucketKey(int)>& bucketOf,
                               const std::function<bool(int, int)>& joins) const;
     RuleGroups pairwiseGroups(RuleRelation kind) const;
-    // Calls cover(i, j) for every pair of the distinct antecedent keys given where keys[j] covers keys[i].
-    void forEachCover(const std::vector<int>& antecedentKeys, const std::function<void(int, int)>& cover) const;
     void coverWithin(const RuleGroup& group, std::size_t listed, std::vector<Covered>& result) const;
     void moveMostSpecificToFront(RuleGroup& group) const;
     RuleGroups splitByConsequentAtom(const RuleGroup& members) const;

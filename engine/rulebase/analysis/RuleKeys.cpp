@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
+#include <tuple>
 #include <unordered_map>
 
 namespace zorv {
@@ -37,8 +39,6 @@ private:
     std::unordered_map<std::vector<int>, int, TupleHash> keys_;
     int next_ = 0;
 };
-
-constexpr int kAtomSigns = 3;  // -1, 0, +1
 
 }  // namespace
 
@@ -82,7 +82,7 @@ private:
             CellClass added;
             const int rank = CLingTerm::hedgeWidthRank(term.hedge);
             if (cell.graded() && rank >= 0) {
-                added.chain = term.atom * kAtomSigns + term.sign + 1;
+                added.chain = chains_.try_emplace({term.atom, term.sign, term.userIndex}, static_cast<int>(chains_.size())).first->second;
                 added.rank = rank;
             }
             classes.push_back(added);
@@ -92,6 +92,7 @@ private:
 
     std::unordered_map<std::string, Cell> texts_;
     std::unordered_map<std::string, int> classKeys_;
+    std::map<std::tuple<int, int, int>, int> chains_;  // atom, sign and user index of graded cells
 };
 
 RuleKeys::RuleKeys(const RuleTable& table) : antecedentCount_(table.antecedentCount()) {
@@ -151,6 +152,11 @@ bool RuleKeys::antecedentsEqual(int a, int b) const {
 
 bool RuleKeys::succedentsEqual(int a, int b) const {
     return succedentKeys_[a] == succedentKeys_[b] && succedentsParsed_[a];
+}
+
+int RuleKeys::chainRank(int antecedentKey, int k) const {
+    const CellClass& cell = classes_[k][antecedentClasses(antecedentKey)[k]];
+    return cell.chain >= 0 ? cell.rank : -1;
 }
 
 const int* RuleKeys::antecedentClasses(int key) const {

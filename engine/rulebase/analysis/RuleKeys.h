@@ -34,6 +34,11 @@ public:
     int shape(int antecedentKey) const { return shapes_[antecedentKey]; }
     // compareAntecedents on keys: 0 equal, 1 a narrower, 2 b narrower, 100 incomparable.
     int compareAntecedentKeys(int a, int b) const;
+    // For a key whose antecedents parse: the width rank (0 .. 8) of its cell of input k when that cell lies on
+    // a chain, else -1. Two keys of one shape differ only in these ranks, and one covers the other when
+    // its ranks are all at least as high.
+    int chainRank(int antecedentKey, int k) const;
+    int antecedentCount() const { return antecedentCount_; }
 
 private:
     struct CellClass {

@@ -118,7 +118,7 @@ TEST(GroupingEquivalenceTest, KeyedAnalysesEqualThePairwiseOnes) {
         return words[std::uniform_int_distribution<std::size_t>(0, few - 1)(random)];
     };
     for (int base = 0; base < 400; ++base) {
-        const int ants = base % 3;
+        const int ants = base % 4;
         const int sucs = 1 + base % 2;
         // A few words per base, so that equal and comparable cells are frequent.
         const std::size_t inWords = 2 + base % 5;
