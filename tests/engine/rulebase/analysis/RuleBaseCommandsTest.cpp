@@ -192,6 +192,16 @@ TEST(MergeInconsistentTest, NumbersUserTermsAndCopiesOfTheFirstMember) {
     EXPECT_EQ(textsOf(*unit), (Texts{{"sm", "about 0.500000"}, {"bi", "sm"}}));
 }
 
+TEST(MergeInconsistentTest, AnEnabledCopyOfTheFirstMemberKeepsTheMergedRuleEnabled) {
+    // The group (0, 1) is disabled; rule 2, the enabled copy of rule 0, is absorbed and must not take the
+    // only enabled word on small out of inference.
+    const auto unit = simpleRuleBase({{"sm", "bi"}, {"sm", "sm"}, {"sm", "bi"}, {"me", "sm"}}, {true, true});
+    EXPECT_TRUE(mergeInconsistent(*unit));
+    EXPECT_EQ(textsOf(*unit), (Texts{{"sm", "about 0.463296"}, {"me", "sm"}}));
+    EXPECT_TRUE(unit->Enabled(0));
+    EXPECT_TRUE(unit->Enabled(1));
+}
+
 TEST(MergeInconsistentTest, FurtherOutputsKeepAgreeingTexts) {
     const auto unit = ruleBase({{"x"}}, {{"y"}, {"z"}}, {{"sm", "sm", "me"}, {"sm", "bi", "me"}, {"bi", "bi", "sm"},
                                                          {"bi", "bi", "bi"}});
