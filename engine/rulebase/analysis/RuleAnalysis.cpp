@@ -13,19 +13,14 @@ namespace {
 
 constexpr int kFirstOutput = -1;
 
-// One class of equal antecedents among some rules: its key and its rules in ascending order.
-struct AntecedentClass {
-    int key;
-    RuleGroup rules;
-};
-
-// The first `listed` rules of the given classes together, how many rules they hold and the last of them.
-// The classes come in the order of their first rules, so the first `listed` classes hold the first rules.
-RuleListExcerpt excerptOf(const std::vector<int>& classes, const std::vector<AntecedentClass>& all,
+// The first `listed` rules of the given classes of rules together, how many rules they hold and the last
+// of them. The classes come in the order of their first rules, so the first `listed` classes hold the
+// first rules.
+RuleListExcerpt excerptOf(const std::vector<int>& classes, const std::vector<RuleGroup>& rulesOf,
                           std::size_t listed) {
     RuleListExcerpt excerpt;
     for (std::size_t i = 0; i < classes.size(); ++i) {
-        const RuleGroup& rules = all[classes[i]].rules;
+        const RuleGroup& rules = rulesOf[classes[i]];
         excerpt.count += static_cast<int>(rules.size());
         excerpt.last = std::max(excerpt.last, rules.back());
         if (i < listed) {
@@ -259,7 +254,7 @@ std::vector<RuleAnalysis::Covered> RuleAnalysis::antecedentCoverage(std::size_t 
 // The members of a group (ascending) with equal antecedents share their coverers, which are worked out once
 // per class of equal antecedents.
 void RuleAnalysis::coverWithin(const RuleGroup& group, std::size_t listed, std::vector<Covered>& result) const {
-    std::vector<AntecedentClass> classes;
+    std::vector<RuleGroup> classes;  // the members with equal antecedents, in order of their first member
     std::vector<int> antecedentKeys;
     std::vector<int> classOfMember;
     std::unordered_map<int, int> classIndex;
@@ -267,10 +262,10 @@ void RuleAnalysis::coverWithin(const RuleGroup& group, std::size_t listed, std::
         const int key = keys_.antecedentKey(member);
         const auto [found, added] = classIndex.try_emplace(key, static_cast<int>(classes.size()));
         if (added) {
-            classes.push_back(AntecedentClass{key, {}});
+            classes.emplace_back();
             antecedentKeys.push_back(key);
         }
-        classes[found->second].rules.push_back(member);
+        classes[found->second].push_back(member);
         classOfMember.push_back(found->second);
     }
     std::vector<std::optional<RuleListExcerpt>> excerpts(classes.size());

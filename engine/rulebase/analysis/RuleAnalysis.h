@@ -18,8 +18,7 @@ class CRuleBase;
 // (every cell described once), so it never changes the rule base and stays valid until the rules change.
 // Cells that do not parse never make two rules equal or comparable.
 // Equal rules are found through the keys of RuleKeys, so that the groupings cost time in proportion to the
-// number of rules, and the comparisons of antecedents only run between distinct antecedents that can be
-// comparable at all.
+// number of rules; covering antecedents are found among the distinct ones only (CoverFinder).
 class RuleAnalysis {
 public:
     // A rule covered in its antecedents by other rules with the same conclusion.
