@@ -64,6 +64,8 @@ public:
             }
             const std::string content(TextLines::Trim(WithoutComments(line.text, inComment)));
             if (content.empty()) continue;
+            // Rules may stand one a line without a closing ";".
+            if (block_ == Block::RuleBlock && StartsStatement(content)) flushRule();
             if (pending_.empty() && blockKeyword(content, line.number)) continue;
             if (pending_.empty()) pendingLine_ = line.number;
             pending_ += " " + content;
@@ -74,6 +76,7 @@ public:
                 pendingLine_ = line.number;
             }
         }
+        flushRule();
         if (!TextLines::Trim(pending_).empty()) problems_.add(pendingLine_, "\";\" expected at the end of the statement");
         const RuleTextParser parser(system_.inputs, system_.outputs);
         for (const auto& [ruleText, number] : rules_)
@@ -85,6 +88,18 @@ public:
     }
 
 private:
+    static bool StartsStatement(const std::string& content) {
+        const std::string lower = TextLines::Lower(content.substr(0, 8));
+        return lower.rfind("rule", 0) == 0 || lower.rfind("end_", 0) == 0;
+    }
+
+    // A pending rule statement ends where the next statement or block keyword begins.
+    void flushRule() {
+        if (block_ != Block::RuleBlock || TextLines::Lower(TextLines::Trim(pending_).substr(0, 4)) != "rule") return;
+        statement(std::string(TextLines::Trim(pending_)), pendingLine_);
+        pending_.clear();
+    }
+
     bool blockKeyword(const std::string& content, int line) {
         const std::vector<std::string> words = TextLines::Words(content);
         const std::string keyword = TextLines::Lower(words.front());
@@ -192,13 +207,12 @@ private:
             const std::vector<std::string> words = TextLines::Words(value);
             std::string rest;
             for (std::size_t i = 1; i < words.size(); ++i) rest += words[i] + " ";
-            const auto params = TextLines::Numbers(rest);
-            if (words.empty() || !params) {
-                problems_.add(line, "term \"" + term.name + "\": a shape and finite numbers expected");
+            if (words.empty()) {
+                problems_.add(line, "term \"" + term.name + "\": a shape expected");
                 return;
             }
             term.shape = words[0];
-            term.params = *params;
+            term.params = TextLines::Numbers(rest).value_or(std::vector<double>{});
         }
         if (pendingShape_) {
             term.originShape = pendingShape_->shape;

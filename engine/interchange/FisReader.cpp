@@ -187,12 +187,7 @@ private:
         std::string inner(value.substr(open + 1, close - open - 1));
         for (char& c : inner)
             if (c == ',') c = ' ';
-        const auto params = TextLines::Numbers(inner);
-        if (!params) {
-            problems_.add(line, "term \"" + term.name + "\": its parameters are not all finite numbers");
-            return;
-        }
-        term.params = *params;
+        term.params = TextLines::Numbers(inner).value_or(std::vector<double>{});
         TranslateShape(Unquoted(value.substr(colon + 1, comma - colon - 1)), term.params, term.shape);
         if (pendingShape_) {
             term.originShape = pendingShape_->shape;
@@ -230,7 +225,7 @@ private:
         const std::size_t nIn = system_.inputs.size();
         const std::size_t nOut = system_.outputs.size();
         if (!values || values->size() != nIn + nOut + 2) {
-            problems_.add(line, "a rule row of " + std::to_string(nIn + nOut + 2) +
+            problems_.add(line, std::string("a rule row of ") + std::to_string(nIn + nOut + 2) +
                                     " numbers expected (input terms, output terms, weight, connection)");
             return;
         }

@@ -128,12 +128,8 @@ private:
         ForeignTerm term{words[0], words[1], {}, line, {}, {}};
         std::string parameters;
         for (std::size_t i = 2; i < words.size(); ++i) parameters += words[i] + " ";
-        const auto numbers = TextLines::Numbers(parameters);
-        if (!numbers) {
-            problems_.add(line, "term \"" + term.name + "\": its parameters are not all finite numbers");
-            return;
-        }
-        term.params = *numbers;
+        // Parameters that are not numbers (a Function's formula) leave the list empty: the shape is refused later.
+        term.params = TextLines::Numbers(parameters).value_or(std::vector<double>{});
         if (pendingShape_) {
             term.originShape = pendingShape_->shape;
             term.originParams = pendingShape_->params;

@@ -33,15 +33,26 @@ bool Clashes(const std::vector<std::string>& names, std::size_t i) {
     if (Reserved(name)) return true;
     for (std::size_t j = 0; j < names.size(); ++j) {
         if (j == i) continue;
-        if ((j < i && names[j] == name) || Shadows(name, names[j]) || Shadows(names[j], name)) return true;
+        if ((j < i && names[j] == name) || Shadows(name, names[j])) return true;
     }
     return false;
 }
 
-// Appends the smallest number that makes names[i] clash with nothing.
+bool Taken(const std::vector<std::string>& names, std::size_t i) {
+    for (std::size_t j = 0; j < names.size(); ++j)
+        if (j != i && names[j] == names[i]) return true;
+    return false;
+}
+
+// Appends the smallest number that makes names[i] clash with nothing. Of two names where one is read in place
+// of the other, the shorter one is renamed; a number keeps it from being read in place of anything.
 void MakeDistinct(std::vector<std::string>& names, std::size_t i) {
+    if (!Clashes(names, i)) return;
     const std::string base = names[i];
-    for (int k = 2; Clashes(names, i); ++k) names[i] = base + std::to_string(k);
+    int k = 2;
+    do {
+        names[i] = base + std::to_string(k++);
+    } while (Reserved(names[i]) || Taken(names, i));
 }
 
 }  // namespace

@@ -118,6 +118,10 @@ std::optional<double> ForeignShape::Height(const ForeignTerm& term) {
 
 std::optional<UserShape> ForeignShape::Exact(const ForeignTerm& term, std::string& reason) {
     const std::vector<double>& p = term.params;
+    if (!ParameterCount(term.shape)) {
+        reason = "it has no counterpart among the user term shapes (triangle, trapezoid, Gaussian)";
+        return std::nullopt;
+    }
     if (!Height(term)) {
         reason = "wrong number of parameters for " + term.shape;
         return std::nullopt;

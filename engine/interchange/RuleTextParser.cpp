@@ -180,6 +180,8 @@ private:
         const std::string& name = tokens_[pos_++];
         ForeignProposition p;
         p.variable = FindForeignName(NamesOf(variables), name);
+        if (p.variable < 0 && &variables == &parser_.inputs_ && FindForeignName(NamesOf(parser_.outputs_), name) >= 0)
+            return fail("\"" + name + "\" is an output: rules that read outputs (chained systems) have no counterpart");
         if (p.variable < 0) return fail("unknown " + noun + " variable \"" + name + "\"");
         if (!takeKeyword("is")) return fail("\"is\" expected after \"" + name + "\"");
         std::vector<std::string> words;

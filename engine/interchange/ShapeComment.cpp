@@ -14,7 +14,7 @@ constexpr std::string_view kKey = "shape:";
 std::string ShapeComment::Format(const std::string& shape, const std::vector<double>& params,
                                  std::string_view marker) {
     std::string text = std::string(marker) + " " + std::string(kKey) + " " + shape;
-    for (const double p : params) text += " " + CFileNumber::Format(p);
+    for (const double p : params) text.append(" ").append(CFileNumber::Format(p));
     return text;
 }
 
