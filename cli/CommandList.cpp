@@ -7,6 +7,7 @@
 #include "cli/EvalCommand.h"
 #include "cli/ExprCommand.h"
 #include "cli/FTransformSubcommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/ImportCommand.h"
 #include "cli/LearnCommand.h"
 #include "cli/NewCommand.h"
@@ -25,6 +26,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(std::make_unique<LearnCommand>());
     commands.push_back(std::make_unique<FTransformSubcommand>());
     commands.push_back(std::make_unique<ImportCommand>());
+    commands.push_back(std::make_unique<ExportCommand>());
     return commands;
 }
 

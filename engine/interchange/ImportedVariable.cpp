@@ -22,14 +22,13 @@ std::string TermLabel(const ForeignVariable& v, const ForeignTerm& t) {
     return "term \"" + t.name + "\" of \"" + v.name + "\" (" + t.shape + ")";
 }
 
-// A point list written by our exporter from a shape: the shape when sampling it gives the listed points.
+// A point list written by our exporter from a user term: the user term (its shape stated beside the list) when
+// sampling it gives the listed points.
 std::optional<UserShape> Origin(const ForeignTerm& t, double low, double high) {
-    if (t.shape != "Discrete" || t.originShape.empty() || t.params.size() % 2 != 0) return std::nullopt;
-    const ForeignTerm origin{t.name, t.originShape, t.originParams, t.line, {}, {}};
-    std::string reason;
-    const auto shape = ForeignShape::Exact(origin, reason);
-    if (!shape) return std::nullopt;
-    const auto set = createParamSet(shape->type, shape->params.data(), low, high);
+    if (t.shape != "Discrete" || t.params.size() % 2 != 0) return std::nullopt;
+    if (paramCountOf(t.originShape) != static_cast<int>(t.originParams.size())) return std::nullopt;
+    const UserShape shape{t.originShape, t.originParams};
+    const auto set = createParamSet(shape.type, shape.params.data(), low, high);
     if (!set) return std::nullopt;
     for (std::size_t i = 0; i + 1 < t.params.size(); i += 2) {
         if (!(std::fabs(set->membership(t.params[i]) - t.params[i + 1]) <= 1e-12)) return std::nullopt;
@@ -75,7 +74,7 @@ ImportedVariable ImportedVariable::Of(const ForeignVariable& v, const std::strin
         if (!out.shapes.back()) continue;
         const auto points = ForeignShape::Breakpoints(*out.shapes.back());
         breakpoints.insert(breakpoints.end(), points.begin(), points.end());
-        curved = curved || out.shapes.back()->type == "gaussian";
+        curved = curved || out.shapes.back()->type == "gaussian" || out.shapes.back()->type == "quadratic";
     }
     const GridChooser::Choice grid = GridChooser::Choose(
         v.low, v.high, breakpoints, curved ? GridChooser::kSmoothIntervals : GridChooser::kMinIntervals);
