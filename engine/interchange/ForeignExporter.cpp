@@ -80,7 +80,10 @@ private:
         if (IsFree(text) && allOnes && index_ >= 0) return {-1, false};
         if (const auto it = userTerms_.find(text); it != userTerms_.end() && Same(it->second, samples, false))
             return {it->second, false};
+        // The peer tools apply hedges in conclusions differently (to the activated term, if at all): a negated
+        // conclusion is written as a term of its own.
         for (const char* negation : {"not ", "no "}) {
+            if (index_ < 0) break;
             const std::string prefix = negation;
             if (text.rfind(prefix, 0) != 0) continue;
             const auto it = userTerms_.find(text.substr(prefix.size()));
@@ -206,6 +209,17 @@ private:
         return sugenoTerms_[cell] = static_cast<int>(out.terms.size()) - 1;
     }
 
+    // FIS rules name at least one input: an unconditional rule names this term of the first input, 1 everywhere
+    // (stated as "undef", which the importer reads back as the free condition).
+    int anyTerm() {
+        ForeignVariable& first = system_.inputs[0];
+        if (anyTerm_ < 0) {
+            first.terms.push_back({"any", "Discrete", {first.low, 1.0, first.high, 1.0}, 0, "undef", {}});
+            anyTerm_ = static_cast<int>(first.terms.size()) - 1;
+        }
+        return anyTerm_;
+    }
+
     void addRule(int r, std::vector<VariableTerms>& terms) {
         ForeignRule rule;
         ForeignExpression conjunction;
@@ -216,6 +230,11 @@ private:
             if (use.term < 0) continue;
             ForeignExpression e;
             e.proposition = {k, use.term, use.negated, {}, false};
+            conjunction.operands.push_back(e);
+        }
+        if (conjunction.operands.empty() && format_ == InterchangeFormat::Fis) {
+            ForeignExpression e;
+            e.proposition = {0, anyTerm(), false, {}, false};
             conjunction.operands.push_back(e);
         }
         if (conjunction.operands.size() == 1) rule.antecedent = conjunction.operands[0];
@@ -237,6 +256,7 @@ private:
     std::vector<std::string> inputNames_;
     std::string outputName_;
     std::map<int, int> sugenoTerms_;
+    int anyTerm_ = -1;
 };
 
 }  // namespace

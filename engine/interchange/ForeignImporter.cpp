@@ -132,6 +132,7 @@ private:
     CFuzzyVariable variableOf(const ImportedVariable& v, bool negated) const {
         const auto settings = SettingsFor(v, negated);
         for (std::size_t i = 0; i < v.termNames.size(); ++i) {
+            if (v.free[i]) continue;
             const UserShape& s = *v.shapes[i];
             settings->addUserTerm(v.termNames[i], "", createParamSet(s.type, s.params.data(), v.low, v.high));
         }

@@ -36,6 +36,14 @@ std::optional<UserShape> Origin(const ForeignTerm& t, double low, double high) {
     return shape;
 }
 
+// The term our FIS export adds for rules without condition: stated as "undef", 1 at every point.
+bool IsFree(const ForeignTerm& t) {
+    if (t.shape != "Discrete" || t.originShape != "undef" || t.params.size() % 2 != 0) return false;
+    for (std::size_t i = 1; i < t.params.size(); i += 2)
+        if (t.params[i] != 1.0) return false;
+    return true;
+}
+
 std::optional<UserShape> MapTerm(const ForeignVariable& v, const ForeignTerm& t, ImportIssues& issues) {
     if (const auto origin = Origin(t, v.low, v.high)) return origin;
     const auto height = ForeignShape::Height(t);
@@ -69,7 +77,14 @@ ImportedVariable ImportedVariable::Of(const ForeignVariable& v, const std::strin
         issues.Note(v.line, "term \"" + r.from + "\" of \"" + v.name + "\" is named \"" + r.to + "\"");
     std::vector<double> breakpoints;
     bool curved = false;
-    for (const ForeignTerm& t : v.terms) {
+    for (std::size_t i = 0; i < v.terms.size(); ++i) {
+        const ForeignTerm& t = v.terms[i];
+        out.free.push_back(IsFree(t));
+        if (out.free.back()) {
+            out.termNames[i] = "undef";
+            out.shapes.emplace_back();
+            continue;
+        }
         out.shapes.push_back(MapTerm(v, t, issues));
         if (!out.shapes.back()) continue;
         const auto points = ForeignShape::Breakpoints(*out.shapes.back());

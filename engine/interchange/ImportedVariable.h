@@ -18,9 +18,9 @@ struct ImportedVariable {
     double low = 0.0;
     double high = 1.0;
     std::vector<std::string> termNames;          // one per foreign term, as the cells name them
-    std::vector<std::optional<UserShape>> shapes; // one per foreign term; none when it was refused
+    std::vector<std::optional<UserShape>> shapes; // one per foreign term; none when it was refused or is free
+    std::vector<bool> free;                       // per term: 1 everywhere, stated as "undef" (no user term)
     int discretization = 301;
-    bool plainNegation = true;  // false: "not" would be restricted to half a symmetric context
 
     // Maps the terms of v (shapes, names) and chooses the grid; problems and notes go to issues.
     static ImportedVariable Of(const ForeignVariable& v, const std::string& name, ImportIssues& issues);
