@@ -14,6 +14,7 @@
 #include "interchange/MethodImport.h"
 #include "interchange/RuleImport.h"
 #include "interchange/ShapeApproximation.h"
+#include "interchange/TextLines.h"
 #include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
 
@@ -90,10 +91,7 @@ private:
         const std::size_t nIn = system_.inputs.size();
         if (t.shape == "Constant" && t.params.size() == 1) return CFileNumber::Format(t.params[0]);
         if (t.shape == "Linear") {
-            if (t.params.size() == nIn + 1) {
-                linear_ = true;
-                return LinearText::Format(t.params);
-            }
+            if (t.params.size() == nIn + 1) return LinearText::Format(t.params);
             issues_.Refuse(t.line, "linear term \"" + t.name + "\" has " + std::to_string(t.params.size()) +
                                        std::string(" coefficients; ") + std::to_string(nIn + 1) + " expected");
             return "0";
@@ -123,6 +121,13 @@ private:
         return std::make_shared<CLinguisticSettings>(v.low, v.high);
     }
 
+    // Whether some rule concludes a linear form rather than a constant.
+    static bool UsesLinear(const std::vector<RuleRow>& rows) {
+        for (const RuleRow& row : rows)
+            if (!TextLines::Number(row.texts.back())) return true;
+        return false;
+    }
+
     static bool Negates(const std::vector<RuleRow>& rows, std::size_t column) {
         for (const RuleRow& row : rows)
             if (row.texts[column].find("not ") != std::string::npos) return true;
@@ -140,9 +145,9 @@ private:
     }
 
     std::unique_ptr<CRuleBase> build(const std::vector<RuleRow>& rows, const MethodImport::Methods& methods) {
-        const DescriptionType type = !sugeno() ? DescriptionType::linguistic
-                                     : linear_ ? DescriptionType::takagi_sugeno
-                                               : DescriptionType::singleton;
+        const DescriptionType type = !sugeno()        ? DescriptionType::linguistic
+                                     : UsesLinear(rows) ? DescriptionType::takagi_sugeno
+                                                        : DescriptionType::singleton;
         auto unit = std::make_unique<CRuleBase>(type);
         for (std::size_t k = 0; k < inputs_.size(); ++k)
             unit->AddAntecedent(variableOf(inputs_[k], Negates(rows, k)), CRuleBase::kNoVariable);
@@ -181,7 +186,6 @@ private:
     std::string outputName_;
     std::vector<ImportedVariable> inputs_;
     ImportedVariable output_;
-    bool linear_ = false;
 };
 
 }  // namespace

@@ -116,10 +116,10 @@ void RuleImport::AddRows(const ForeignRule& rule, const std::string& consequent,
 std::vector<RuleRow> RuleImport::Rows() const {
     std::vector<RuleRow> rows;
     for (const ForeignRule& rule : system_.rules) {
-        if (rule.weight != 1.0 &&
-            !issues_.Replace(rule.line, std::string("rule weight ") + CFileNumber::Format(rule.weight) + " has no counterpart",
-                             "weight 1"))
-            continue;
+        // A refused weight still lets the rest of the rule be examined, so that every problem is reported.
+        if (rule.weight != 1.0)
+            issues_.Replace(rule.line, std::string("rule weight ") + CFileNumber::Format(rule.weight) + " has no counterpart",
+                            "weight 1");
         const auto consequent = ConsequentText(rule);
         if (!consequent) continue;
         AddRows(rule, *consequent, rows);
