@@ -204,11 +204,11 @@ private:
         p.negated = index < 0;
         const double magnitude = std::fabs(index);
         const double whole = std::floor(magnitude + 1e-9);
-        p.term = static_cast<int>(whole) - 1;
-        if (p.term >= static_cast<int>(v.terms.size())) {
-            problems_.add(line, "variable \"" + v.name + "\" has no term " + std::to_string(p.term + 1));
+        if (whole > static_cast<double>(v.terms.size())) {
+            problems_.add(line, "variable \"" + v.name + "\" has no term " + std::string(TextLines::Trim(std::to_string(index))));
             return std::nullopt;
         }
+        p.term = static_cast<int>(whole) - 1;
         const double fraction = magnitude - whole;
         if (fraction > 1e-9) {
             const long code = std::lround(fraction * 100);

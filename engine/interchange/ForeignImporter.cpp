@@ -22,6 +22,9 @@ namespace zorv {
 
 namespace {
 
+constexpr std::size_t kMaxVariables = 1000;  // as many as a rule base file holds
+constexpr std::size_t kMaxTerms = 1000;      // per variable
+
 class ImportRun {
 public:
     ImportRun(const ForeignSystem& system, const std::string& file, ImportOptions options)
@@ -57,6 +60,12 @@ private:
             for (const ForeignVariable& v : *list)
                 if (!(v.low < v.high) || !std::isfinite(v.high - v.low))
                     issues_.Refuse(v.line, "the range of \"" + v.name + "\" is not an interval from a lower to a higher bound");
+        if (system_.inputs.size() + system_.outputs.size() > kMaxVariables)
+            issues_.Refuse(0, "more than " + std::to_string(kMaxVariables) + " variables");
+        for (const auto* list : {&system_.inputs, &system_.outputs})
+            for (const ForeignVariable& v : *list)
+                if (v.terms.size() > kMaxTerms)
+                    issues_.Refuse(v.line, "\"" + v.name + "\" has more than " + std::to_string(kMaxTerms) + " terms");
         if (system_.outputs.size() > 1)
             issues_.Replace(system_.outputs[1].line,
                             std::to_string(system_.outputs.size()) + " outputs: only the first output is evaluated",

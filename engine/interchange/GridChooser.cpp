@@ -1,5 +1,6 @@
 #include "interchange/GridChooser.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zorv {
@@ -21,7 +22,11 @@ GridChooser::Choice GridChooser::Choose(double low, double high, const std::vect
         if (!(p > low && p < high)) continue;  // the ends are grid points; outside points do not bend the samples
         ratios.push_back((p - low) / (high - low));
     }
-    for (int m = minIntervals; m <= kMaxIntervals; ++m) {
+    std::sort(ratios.begin(), ratios.end());
+    ratios.erase(std::unique(ratios.begin(), ratios.end()), ratios.end());
+    // Beyond a few thousand breakpoints no small grid holds them all: the search is not worth its time.
+    const int last = ratios.size() > kMaxBreakpoints ? minIntervals - 1 : kMaxIntervals;
+    for (int m = minIntervals; m <= last; ++m) {
         bool all = true;
         for (const double r : ratios) {
             if (!OnGrid(r, m)) {

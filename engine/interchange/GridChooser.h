@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace zorv {
@@ -14,6 +15,7 @@ public:
     static constexpr int kSmoothIntervals = 1000;  // for curved terms, whose interpolation error falls with h^2
     static constexpr int kMaxIntervals = 6000;
     static constexpr int kFallbackIntervals = 1000;
+    static constexpr std::size_t kMaxBreakpoints = 2000;
 
     struct Choice {
         int points = kMinIntervals + 1;

@@ -1,6 +1,8 @@
 // Import of the three formats onto rule base documents, refusals and replacements, round trips and export
 // refusals.
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "../../support/RuleBaseTextBuilder.h"
@@ -10,6 +12,7 @@
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignImport.h"
 #include "interchange/ForeignNames.h"
+#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv {
@@ -222,7 +225,8 @@ std::vector<std::string> UserTermsOf(const CRuleBase& unit, int signedIndex) {
     for (int i = vocabulary.standardTermCount(); i < static_cast<int>(vocabulary.terms().size()); ++i) {
         const auto& term = vocabulary.terms()[static_cast<std::size_t>(i)];
         std::string text = term.shortName + " " + std::string(term.element->typeName());
-        for (const double p : dynamic_cast<const CFuzzyParamSet&>(*term.element).params()) text += " " + std::to_string(p);
+        for (const double p : dynamic_cast<const CFuzzyParamSet&>(*term.element).params())
+            text.append(" ").append(CFileNumber::Format(p));
         out.push_back(text);
     }
     return out;
@@ -255,6 +259,33 @@ TEST(Export, RefusesMethodsWithoutCounterpartNamingThem) {
     } catch (const EInterchange& e) {
         EXPECT_NE(std::string(e.what()).find("\"Perception-based Logical Deduction\" cannot be expressed in fll"),
                   std::string::npos);
+    }
+}
+
+// Damaged files: characters deleted, replaced or repeated. Each import ends with a rule base or EInterchange.
+TEST(Import, DamagedFilesAreRefusedCleanly) {
+    std::mt19937 random(5);
+    const auto pick = [&random](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+    for (const auto& [sample, format] : {std::pair{kFll, InterchangeFormat::Fll}, std::pair{kFis, InterchangeFormat::Fis},
+                                         std::pair{kFcl, InterchangeFormat::Fcl}}) {
+        for (int i = 0; i < 400; ++i) {
+            std::string text = sample;
+            for (std::size_t edits = 1 + pick(6); edits > 0; --edits) {
+                const std::size_t at = pick(text.size());
+                switch (pick(4)) {
+                    case 0: text.erase(at, 1 + pick(12)); break;
+                    case 1: text[at] = "()[]:;,=.-e 9\n\"'"[pick(16)]; break;
+                    case 2: text.insert(at, std::to_string(random())); break;
+                    default: text.insert(at, text.substr(pick(text.size()), pick(40))); break;
+                }
+            }
+            for (const bool approximate : {false, true}) {
+                try {
+                    Import(text, format, approximate);
+                } catch (const EInterchange&) {
+                }
+            }
+        }
     }
 }
 
