@@ -5,6 +5,7 @@
 
 #include "interchange/FclReader.h"
 #include "interchange/FisReader.h"
+#include "interchange/EInterchange.h"
 #include "interchange/FllReader.h"
 
 namespace zorv {
@@ -19,8 +20,17 @@ ImportOutcome ForeignImport::FromText(std::string_view text, InterchangeFormat f
         case InterchangeFormat::Fll: system = FllReader::Read(text, problems); break;
         case InterchangeFormat::C: throw EInterchangeFile(name + ": C source cannot be imported");
     }
-    problems.throwIfAny();
-    return ForeignImporter::Import(system, name, options);
+    if (problems.empty()) return ForeignImporter::Import(system, name, options);
+    // The parts that were read are examined too, so that every problem is reported at once; the importer's
+    // complaint about missing rules only repeats that some could not be read.
+    std::vector<std::string> messages = problems.messages();
+    try {
+        ForeignImporter::Import(system, name, options);
+    } catch (const EInterchange& more) {
+        for (const std::string& message : more.messages())
+            if (message.find(": no rule") == std::string::npos) messages.push_back(message);
+    }
+    throw EInterchange(messages);
 }
 
 ImportOutcome ForeignImport::FromFile(const std::string& path, ImportOptions options) {

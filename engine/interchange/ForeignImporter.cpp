@@ -33,6 +33,7 @@ public:
     ImportOutcome run() {
         checkShape();
         issues_.problems().throwIfAny();
+        checkOutputs();
         const MethodImport::Methods methods = MethodImport::Choose(system_, type_, issues_);
         nameVariables();
         for (std::size_t k = 0; k < system_.inputs.size(); ++k)
@@ -66,6 +67,10 @@ private:
             for (const ForeignVariable& v : *list)
                 if (v.terms.size() > kMaxTerms)
                     issues_.Refuse(v.line, "\"" + v.name + "\" has more than " + std::to_string(kMaxTerms) + " terms");
+    }
+
+    // Several outputs do not stop the examination: the rest is checked against the first one.
+    void checkOutputs() {
         if (system_.outputs.size() > 1)
             issues_.Replace(system_.outputs[1].line,
                             std::to_string(system_.outputs.size()) + " outputs: only the first output is evaluated",
