@@ -50,10 +50,6 @@ private:
     bool sugeno() const { return type_ == ForeignSystem::Type::Sugeno; }
 
     void checkShape() {
-        type_ = system_.type;
-        if (type_ == ForeignSystem::Type::Other &&
-            issues_.Replace(system_.typeLine, "type \"" + system_.typeName + "\" has no counterpart", "Mamdani"))
-            type_ = ForeignSystem::Type::Mamdani;
         if (system_.inputs.empty()) issues_.Refuse(0, "no input variable");
         if (system_.outputs.empty()) issues_.Refuse(0, "no output variable");
         if (system_.rules.empty()) issues_.Refuse(0, "no rule");
@@ -69,8 +65,14 @@ private:
                     issues_.Refuse(v.line, "\"" + v.name + "\" has more than " + std::to_string(kMaxTerms) + " terms");
     }
 
-    // Several outputs do not stop the examination: the rest is checked against the first one.
+    // Another type or several outputs do not stop the examination: the rest is checked as Mamdani, against the
+    // first output.
     void checkOutputs() {
+        type_ = system_.type;
+        if (type_ == ForeignSystem::Type::Other) {
+            issues_.Replace(system_.typeLine, "type \"" + system_.typeName + "\" has no counterpart", "Mamdani");
+            type_ = ForeignSystem::Type::Mamdani;
+        }
         if (system_.outputs.size() > 1)
             issues_.Replace(system_.outputs[1].line,
                             std::to_string(system_.outputs.size()) + " outputs: only the first output is evaluated",
