@@ -126,6 +126,11 @@ TEST_F(Peer, ShippedExamplesImportAndAgreeOrAreRefusedItemByItem) {
             // The peer's own files: Centroid 200 in FLL, 100 where the format has no resolution.
             const double tolerance = sugeno ? 1e-9 : CentroidTolerance(ext == ".fll" ? 200 : 100, unit.Discretization(-1));
             EXPECT_LE(WorstShare(unit, rows, peer), tolerance) << path;
+            // And back: our export of the imported system, evaluated by the peer.
+            const fs::path back = dir_ / "back.fll";
+            ForeignExport::WriteText(unit, InterchangeFormat::Fll, back.string());
+            const double exported = sugeno ? 1e-9 : CentroidTolerance(unit.Discretization(-1) - 1, unit.Discretization(-1));
+            EXPECT_LE(WorstShare(unit, rows, PeerEvaluate(back, "fll", rows)), exported) << path << " exported";
             imported.insert(fs::relative(entry.path(), kExamples).replace_extension().string());
         } catch (const EInterchange& refused) {
             ASSERT_FALSE(refused.messages().empty()) << path;
