@@ -35,7 +35,9 @@ class Peer : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!PeerPresent()) GTEST_SKIP() << "the fuzzylite tool is not installed";
-        dir_ = fs::temp_directory_path() / "zorv-peer-test";
+        // Each test its own folder: ctest runs the tests of this file side by side.
+        dir_ = fs::temp_directory_path() /
+               (std::string("zorv-peer-").append(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
     }
