@@ -31,7 +31,10 @@ RuleBlock: r
 class Transfer : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = (std::filesystem::temp_directory_path() / "zorv-transfer-test.fll").string();
+        // Each test its own file: ctest runs them side by side.
+        path_ = (std::filesystem::temp_directory_path() /
+                 (std::string("zorv-transfer-").append(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".fll"))
+                    .string();
         std::ofstream(path_) << kWeighted;
     }
     void TearDown() override { std::filesystem::remove(path_); }
