@@ -1,6 +1,7 @@
 #include "app/qt/MainActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QKeySequence>
 
@@ -8,9 +9,9 @@ namespace zorv {
 namespace {
 
 QAction* make(QObject* owner, const char* text, const char* tip = nullptr, const QKeySequence& keys = {}) {
-    auto* action = new QAction(QString::fromLatin1(text), owner);
+    auto* action = new QAction(QCoreApplication::translate("MainActions", text), owner);
     if (tip) {
-        action->setStatusTip(QString::fromLatin1(tip));
+        action->setStatusTip(QCoreApplication::translate("MainActions", tip));
     }
     if (!keys.isEmpty()) {
         action->setShortcut(keys);
@@ -39,6 +40,12 @@ MainActions MainActions::create(QObject* owner) {
     a.close = make(owner, "&Close", "Close current file");
     a.save = withIcon(make(owner, "&Save", "Save current file", QKeySequence(Qt::CTRL | Qt::Key_S)), "document-save");
     a.saveAs = make(owner, "Save &As...", "Save current file with different name");
+    a.importFile = withIcon(make(owner, QT_TRANSLATE_NOOP("MainActions", "&Import..."),
+                                 QT_TRANSLATE_NOOP("MainActions", "Open a FIS, FCL or FLL file of another fuzzy tool as a new rule base")),
+                            "document-import");
+    a.exportFile = withIcon(make(owner, QT_TRANSLATE_NOOP("MainActions", "&Export..."),
+                                 QT_TRANSLATE_NOOP("MainActions", "Write the current rule base as FLL, FIS, FCL or stand-alone C")),
+                            "document-export");
     a.exit = make(owner, "E&xit", "Exit application");
 
     a.undo = make(owner, "Undo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_U));

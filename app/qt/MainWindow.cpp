@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "app/core/HeapUsage.h"
+#include "app/core/InterchangeTransfer.h"
 #include "app/core/Prompter.h"
 #include "app/core/RuleBaseOpener.h"
 #include "app/core/WordTables.h"
@@ -75,6 +76,8 @@ void MainWindow::createMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->menuAction()->setStatusTip(QStringLiteral("File related commands"));
     file->addActions({a.newFile, a.open, a.close, a.save, a.saveAs});
+    file->addSeparator();
+    file->addActions({a.importFile, a.exportFile});
     reopen_ = file->addMenu(QStringLiteral("Reopen"));
     file->addSeparator();
     file->addAction(a.exit);
@@ -149,6 +152,8 @@ void MainWindow::connectActions() {
     });
     connect(a.save, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.save(); }); });
     connect(a.saveAs, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.saveAs(); }); });
+    connect(a.importFile, &QAction::triggered, this, &MainWindow::importFile);
+    connect(a.exportFile, &QAction::triggered, this, &MainWindow::exportFile);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
 
     connect(a.undo, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.undo(); }); });
@@ -248,6 +253,22 @@ void MainWindow::open() {
     }
 }
 
+void MainWindow::importFile() {
+    const auto path = services_.files.importFileName();
+    if (!path) return;
+    if (auto unit = InterchangeTransfer::Import(path->toStdString(), services_.prompter)) {
+        addEditor(std::move(unit), QString::fromStdString(untitled_.next()), false);
+    }
+}
+
+void MainWindow::exportFile() {
+    const InferenceUnitEditor* editor = activeEditor();
+    if (!editor) return;
+    if (const auto target = services_.files.exportTarget(editor->fileName())) {
+        InterchangeTransfer::Export(editor->unit(), target->path.toStdString(), target->format, services_.prompter);
+    }
+}
+
 InferenceUnitEditor* MainWindow::openPath(const QString& chosen) {
     OpenedRuleBase opened = RuleBaseOpener::open(chosen.toStdString());
     if (opened.status == OpenedRuleBase::Status::missing) {
@@ -328,6 +349,7 @@ void MainWindow::updateActions() {
     const InferenceUnitEditor* editor = activeEditor();
     actions_.save->setEnabled(editor && editor->isModified());
     actions_.saveAs->setEnabled(editor != nullptr);
+    actions_.exportFile->setEnabled(editor != nullptr);
 }
 
 // A closed editor takes its user terms off the toolbar; the last one closing leaves nothing to save.

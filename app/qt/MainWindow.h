@@ -40,6 +40,10 @@ public:
 
     void newRuleBase();
     void open();
+    // File > Import...: a FIS, FCL or FLL file as a new, unnamed editor.
+    void importFile();
+    // File > Export...: the active editor's rule base as FLL, FIS, FCL or C.
+    void exportFile();
     // Opens path in a new editor, or shows why it cannot ("File not found: ", "Syntax error"). Paths that
     // exist are entered into the recent files either way. Returns the new editor, or null.
     InferenceUnitEditor* openPath(const QString& path);

@@ -4,28 +4,12 @@
 
 #include <vector>
 
-#include "app/core/Prompter.h"
+#include "../../support/ScriptedPrompter.h"
 
 namespace zorv {
 namespace {
 
-class ScriptedPrompter : public Prompter {
-public:
-    explicit ScriptedPrompter(PromptAnswer answer) : answer_(answer) {}
-    void show(const PromptMessage& message) override { shown.push_back(message); }
-    PromptAnswer ask(const PromptMessage& question, PromptButtons buttons) override {
-        asked.push_back(question);
-        lastButtons = buttons;
-        return answer_;
-    }
-
-    std::vector<PromptMessage> shown;
-    std::vector<PromptMessage> asked;
-    PromptButtons lastButtons = PromptButtons::yesNo;
-
-private:
-    PromptAnswer answer_;
-};
+using test::ScriptedPrompter;
 
 TEST(EditorCloseGuard, UnmodifiedEditorClosesWithoutAQuestion) {
     ScriptedPrompter prompter(PromptAnswer::cancel);
