@@ -67,6 +67,9 @@ Expression::Expression(std::shared_ptr<const CSettings> settings, std::string te
     if (const int rank = descriptor.specificity(); rank >= 0) specificity_ = rank;
 }
 
+double Expression::low() const { return settings_->low(); }
+double Expression::high() const { return settings_->high(); }
+
 std::vector<double> Expression::samples() const { return samples(discretization_); }
 
 std::vector<double> Expression::samples(int points) const {

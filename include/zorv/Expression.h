@@ -27,6 +27,9 @@ public:
     // The connective that joins the two sides of a compound expression (the last one read at its top level).
     std::optional<Connective> connective() const { return connective_; }
 
+    // The context <low, high> of the vocabulary, over which samples() lie.
+    double low() const;
+    double high() const;
     // Membership degrees at points equally spaced over the context, the first at low and the last at high:
     // as many as the vocabulary's discretization, or points (at least 1). Throws Error for a linear
     // expression.
