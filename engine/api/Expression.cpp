@@ -14,19 +14,6 @@ namespace {
 // More points than this are refused rather than allocated.
 constexpr int kMaxPoints = 1'000'000;
 
-std::string formOf(const CLingTerm& d) {
-    switch (d.atom) {
-        case CLingTerm::kCompound:
-            return "compound";
-        case CLingTerm::kFuzzyNumber:
-            return "number";
-        case CLingTerm::kUserTerm:
-            return "user term";
-        default:
-            return d.abbreviated();
-    }
-}
-
 const EBinaryExpr* binary(const ELingExpr& node) {
     return node.kind() == ELingExpr::kBinary ? static_cast<const EBinaryExpr*>(&node) : nullptr;
 }
@@ -63,7 +50,7 @@ Expression::Expression(std::shared_ptr<const CSettings> settings, std::string te
     }
     CLingTerm descriptor;
     describeExpression(*settings_, text_, descriptor);
-    form_ = formOf(descriptor);
+    form_ = descriptor.form();
     if (const int rank = descriptor.specificity(); rank >= 0) specificity_ = rank;
 }
 

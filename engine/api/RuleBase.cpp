@@ -2,6 +2,7 @@
 
 #include <limits>
 #include <sstream>
+#include <utility>
 
 #include "api/MethodNames.h"
 #include "api/RuleBaseEvaluator.h"
@@ -38,16 +39,11 @@ bool fits(const InferenceMethodEntry& method, DescriptionType type) {
     return (type == DescriptionType::linguistic) != numeric;
 }
 
-DescriptionType descriptionTypeOf(RuleBaseKind kind) {
-    switch (kind) {
-        case RuleBaseKind::takagiSugeno:
-            return DescriptionType::takagi_sugeno;
-        case RuleBaseKind::singleton:
-            return DescriptionType::singleton;
-        default:
-            return DescriptionType::linguistic;
-    }
-}
+constexpr std::pair<RuleBaseKind, DescriptionType> kKinds[] = {
+    {RuleBaseKind::linguistic, DescriptionType::linguistic},
+    {RuleBaseKind::takagiSugeno, DescriptionType::takagi_sugeno},
+    {RuleBaseKind::singleton, DescriptionType::singleton},
+};
 
 }  // namespace
 
@@ -98,7 +94,11 @@ RuleBase RuleBase::fromText(std::string_view text, std::string name) {
 }
 
 RuleBase RuleBase::create(RuleBaseKind kind) {
-    return RuleBase(std::make_unique<Impl>(CRuleBase::Create(descriptionTypeOf(kind)), std::vector<std::string>{}));
+    DescriptionType type = DescriptionType::linguistic;
+    for (const auto& [known, description] : kKinds) {
+        if (known == kind) type = description;
+    }
+    return RuleBase(std::make_unique<Impl>(CRuleBase::Create(type), std::vector<std::string>{}));
 }
 
 void RuleBase::save(const std::filesystem::path& path) const {
@@ -122,14 +122,10 @@ const std::string& RuleBase::name() const { return impl_->document().Name(); }
 const std::string& RuleBase::description() const { return impl_->document().Description(); }
 
 RuleBaseKind RuleBase::kind() const {
-    switch (impl_->document().descriptionType()) {
-        case DescriptionType::takagi_sugeno:
-            return RuleBaseKind::takagiSugeno;
-        case DescriptionType::singleton:
-            return RuleBaseKind::singleton;
-        default:
-            return RuleBaseKind::linguistic;
+    for (const auto& [kind, type] : kKinds) {
+        if (type == impl_->document().descriptionType()) return kind;
     }
+    return RuleBaseKind::linguistic;
 }
 
 Variable RuleBase::variable(VariableRef ref) const {
