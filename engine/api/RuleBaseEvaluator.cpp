@@ -12,8 +12,14 @@ namespace zorv {
 
 RuleBaseEvaluator::RuleBaseEvaluator(CRuleBase& unit) : unit_(unit), inputs_(unit), row_(inputs_.size()) {}
 
-void RuleBaseEvaluator::checkOutput() const {
+// A linguistic unit holding the Takagi-Sugeno row would answer +infinity for every input: that is no value
+// of its output, so it is refused like a unit without an output.
+void RuleBaseEvaluator::checkEvaluable() const {
     if (unit_.SuccedentCount() == 0) throw Error("the rule base has no output variable");
+    const InferenceMethodEntry& method = unit_.InferenceMethod();
+    if (unit_.descriptionType() == DescriptionType::linguistic && method.kind == InferenceKind::TakagiSugeno) {
+        throw Error(std::string(method.displayName) + " does not apply to a linguistic rule base");
+    }
 }
 
 // The smooth defuzzification refuses neighbourhoods that would take too many inferences.
@@ -26,8 +32,8 @@ double RuleBaseEvaluator::run(const double* inputs) const {
 }
 
 double RuleBaseEvaluator::evaluate(std::span<const double> inputs) const {
-    checkOutput();
     const std::lock_guard lock(mutex_);
+    checkEvaluable();
     inputs_.prepare(inputs, row_);
     return run(row_.data());
 }
@@ -35,13 +41,12 @@ double RuleBaseEvaluator::evaluate(std::span<const double> inputs) const {
 // The fired rules and the conclusion are those of the plain inference at the inputs (a smooth
 // defuzzification re-runs the inference around them), as the workbench's test window shows them.
 Evaluation RuleBaseEvaluator::explain(std::span<const double> inputs) const {
-    checkOutput();
     const std::lock_guard lock(mutex_);
+    checkEvaluable();
     inputs_.prepare(inputs, row_);
     Evaluation result;
     result.value = run(row_.data());
-    if (unit_.descriptionType() == DescriptionType::linguistic &&
-        unit_.InferenceMethod().kind != InferenceKind::TakagiSugeno) {
+    if (unit_.descriptionType() == DescriptionType::linguistic) {
         CFuzzyDiscreteSet conclusion(1, {0.0}, unit_.ContextLow(-1), unit_.ContextHigh(-1));
         InferConclusion(unit_.InferenceMethod(), unit_, row_.data(), conclusion);
         result.conclusion = conclusion.values();
@@ -54,13 +59,13 @@ Evaluation RuleBaseEvaluator::explain(std::span<const double> inputs) const {
 }
 
 void RuleBaseEvaluator::evaluateRows(std::span<const double> rows, std::span<double> out) const {
-    checkOutput();
     const std::size_t n = inputCount();
     if (rows.size() != out.size() * n) {
         throw Error(std::to_string(rows.size()) + " input value(s) do not make " + std::to_string(out.size()) +
                     " row(s) of " + std::to_string(n));
     }
     const std::lock_guard lock(mutex_);
+    checkEvaluable();
     for (std::size_t i = 0; i < out.size(); ++i) {
         try {
             inputs_.prepare(rows.subspan(i * n, n), row_);

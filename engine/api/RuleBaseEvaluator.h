@@ -30,7 +30,7 @@ public:
     std::unique_lock<std::mutex> exclusive() const { return std::unique_lock(mutex_); }
 
 private:
-    void checkOutput() const;
+    void checkEvaluable() const;
     double run(const double* inputs) const;
 
     CRuleBase& unit_;

@@ -70,7 +70,8 @@ public:
     std::vector<Method> inferenceMethods() const;
     static std::vector<Method> defuzzificationMethods();
 
-    // The crisp value of the first output for one value per input, in input order.
+    // The crisp value of the first output for one value per input, in input order. A rule base without an
+    // output, and a linguistic one that holds the Takagi-Sugeno inference (a file may say so), throw Error.
     double evaluate(std::span<const double> inputs) const;
     double evaluate(std::initializer_list<double> inputs) const;
     // The same with every input given by name.

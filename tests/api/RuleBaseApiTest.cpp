@@ -73,6 +73,12 @@ TEST(RuleBaseApi, RefusesBadInputsWithAClearError) {
     std::vector<double> out(2);
     EXPECT_EQ(message([&] { heater.evaluateRows(std::vector<double>{20.0, 0.0, 20.0, INFINITY}, out); }),
               "row 1: input outdoor is not a finite number");
+    // A file may pair a linguistic rule base with the Takagi-Sugeno inference, which has no value for it.
+    const auto mismatched = zorv::RuleBase::fromText(replaced(fileText(kExamples + "heater.rb"),
+                                                              "InfMethod=Logical_Deduction",
+                                                              "InfMethod=Takagi-Sugeno Inference"));
+    EXPECT_EQ(message([&] { mismatched.evaluate({20.0, 0.0}); }),
+              "Takagi-Sugeno Inference does not apply to a linguistic rule base");
     EXPECT_EQ(message([&] { zorv::RuleBase::load(kExamples + "missing.rb"); }),
               kExamples + "missing.rb: cannot read file by open");
 }
