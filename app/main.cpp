@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     parser.process(application);
     zorv::ApplicationSetup::apply();
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvix")));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvix"), QIcon(QStringLiteral(":/icons/zorvix.svg"))));
 
     zorv::MessageBoxPrompter prompter;
     zorv::FileDialogNames files;
