@@ -52,7 +52,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     parser.process(application);
     zorv::ApplicationSetup::apply();
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvix"), QIcon(QStringLiteral(":/icons/zorvix.svg"))));
+    const QIcon shipped(QStringLiteral(":/icons/zorvix.svg"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("zorvix"), shipped));
 
     zorv::MessageBoxPrompter prompter;
     zorv::FileDialogNames files;
