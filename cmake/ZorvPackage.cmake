@@ -4,8 +4,8 @@ set(CPACK_PACKAGE_NAME zorv)
 set(CPACK_PACKAGE_VENDOR "Zorv")
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Fuzzy rule bases in evaluative linguistic expressions")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A workbench (zorvix), a command-line tool (zorv), a C++ library and a Python module for fuzzy rule bases whose rules are written in evaluative linguistic expressions.")
+set(CPACK_PACKAGE_DESCRIPTION "A workbench (zorvix), a command-line tool (zorv), a C++ library and a Python module \
+for fuzzy rule bases whose rules are written in evaluative linguistic expressions.")
 set(CPACK_PACKAGE_CONTACT "Zorv developers <zorv@example.org>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

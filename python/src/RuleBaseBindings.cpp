@@ -23,7 +23,9 @@ VariableRef refOf(const RuleBase& rules, const py::object& variable) {
 }
 
 // Rows of inputs as a C-ordered array of doubles: (rows, inputs), or (rows,) for a rule base of one input.
-py::array_t<double> evaluateMany(const RuleBase& rules, const py::array_t<double, py::array::c_style | py::array::forcecast>& rows) {
+using Rows = py::array_t<double, py::array::c_style | py::array::forcecast>;
+
+py::array_t<double> evaluateMany(const RuleBase& rules, const Rows& rows) {
     const auto inputs = static_cast<py::ssize_t>(rules.inputs().size());
     const bool flat = rows.ndim() == 1 && inputs == 1;
     if (!flat && (rows.ndim() != 2 || rows.shape(1) != inputs)) {
@@ -102,7 +104,8 @@ void bindRuleBase(py::module_& m) {
         .def_property_readonly("rules", &RuleBase::rules)
         .def("find", &RuleBase::find, py::arg("name"))
         .def(
-            "vocabulary", [](const RuleBase& r, const py::object& variable) { return r.vocabulary(refOf(r, variable)); },
+            "vocabulary",
+            [](const RuleBase& r, const py::object& variable) { return r.vocabulary(refOf(r, variable)); },
             py::arg("variable"), "The vocabulary of a variable given by name or VariableRef.")
         .def_property("inference_method", &RuleBase::inferenceMethod,
                       [](RuleBase& r, std::string_view name) { r.setInferenceMethod(name); })
