@@ -37,6 +37,7 @@ public:
     // or "ze" -> "0.5" (the others).
     static RuleBase create(RuleBaseKind kind = RuleBaseKind::linguistic);
 
+    // A rule base moves but is not copied; one moved from may only be assigned to or destroyed.
     RuleBase(RuleBase&&) noexcept;
     RuleBase& operator=(RuleBase&&) noexcept;
     ~RuleBase();
