@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <functional>
-#include <iostream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 
 #include "fuzzy/linear/CLinCSettings.h"
@@ -61,7 +61,10 @@ std::unique_ptr<CRuleBase> CRuleBase::Load(const std::string& path, std::ostream
     return CRuleBaseReader(text, diagnostics).Read(path);
 }
 
-std::unique_ptr<CRuleBase> CRuleBase::Load(const std::string& path) { return Load(path, std::cerr); }
+std::unique_ptr<CRuleBase> CRuleBase::Load(const std::string& path) {
+    std::ostringstream ignored;
+    return Load(path, ignored);
+}
 
 std::unique_ptr<CRuleBase> CRuleBase::LoadFromText(std::string_view text, std::string name,
                                                    std::ostream& diagnostics) {
@@ -69,7 +72,8 @@ std::unique_ptr<CRuleBase> CRuleBase::LoadFromText(std::string_view text, std::s
 }
 
 std::unique_ptr<CRuleBase> CRuleBase::LoadFromText(std::string_view text, std::string name) {
-    return LoadFromText(text, std::move(name), std::cerr);
+    std::ostringstream ignored;
+    return LoadFromText(text, std::move(name), ignored);
 }
 
 void CRuleBase::Save(std::ostream& out) const { CRuleBaseWriter(*this).Write(out); }

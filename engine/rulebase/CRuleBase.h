@@ -48,8 +48,9 @@ public:
     // "ze" -> "ze" (linguistic) or "ze" -> "0.5" (other types, Y with linear settings).
     static std::unique_ptr<CRuleBase> Create(DescriptionType type);
 
-    // Reads a rule base file; the unit's name becomes path. Throws ESyntax. A corrected rule count is
-    // reported as one line on diagnostics.
+    // Reads a rule base file; the unit's name becomes path. Throws ESyntax. A corrected rule count and a
+    // filter that could not be built are reported, one line each, on diagnostics; the forms without a
+    // diagnostics stream drop those warnings (loading writes nowhere by itself).
     static std::unique_ptr<CRuleBase> Load(const std::string& path, std::ostream& diagnostics);
     static std::unique_ptr<CRuleBase> Load(const std::string& path);
     // Reads rule base text held in memory; name becomes the unit's name.
