@@ -6,7 +6,7 @@
 #include "app/core/RuleCellCheck.h"
 #include "app/core/RuleClipboardText.h"
 #include "app/core/RuleGridAnalysis.h"
-#include "app/core/RuleGridClipboard.h"
+#include "app/core/RulesGridCommands.h"
 #include "app/core/RuleSignMirror.h"
 
 namespace zorv {
@@ -70,21 +70,53 @@ TEST_F(RulesGridTest, CopiedRowsReplaceARowWithTheirCommentsAndComeBackEnabled) 
     unit->SetRules(std::vector<RuleRow>{{false, {"sm", "ze", "bi"}, "; small"}, {true, {"me", "ze", "me"}},
                                         {true, {"bi", "ze", "sm"}}});
     grid.fill();
-    RuleGridClipboard clipboard;
-    const std::string copied = clipboard.copyRows(grid, 0, 1);
+    RulesGridCommands commands(grid);
+    commands.clickLabel(0, false);
+    commands.clickLabel(1, true);
+    const std::string copied = commands.copy(false, {});
     EXPECT_EQ(copied, "sm;ze;bi;\nme;ze;me;\n");
-    EXPECT_EQ(clipboard.pasteKind(true, false), RuleGridClipboard::Paste::replaceRows);
-    ASSERT_TRUE(grid.replaceRows(2, 2, clipboard.rowsOf(copied, 3)));
+    commands.clickLabel(2, false);
+    ASSERT_TRUE(commands.paste(false, copied).rowsChanged);
     EXPECT_EQ(texts(), (Texts{{"sm", "ze", "bi"}, {"me", "ze", "me"}, {"sm", "ze", "bi"}, {"me", "ze", "me"}}));
     EXPECT_EQ(grid.row(2).comment, "; small");
     EXPECT_TRUE(grid.row(2).enabled);
-    EXPECT_EQ(clipboard.rowsOf("sm;ze;bi;", 3)[0].comment, "");  // other text: no comment
+    EXPECT_EQ(commands.selection(), (RuleGridSelection{2, 3, 1, 3, true}));
 
-    EXPECT_EQ(clipboard.pasteKind(false, false), RuleGridClipboard::Paste::insertRows);
-    EXPECT_EQ(clipboard.pasteKind(false, true), RuleGridClipboard::Paste::nothing);
-    clipboard.copyCell("ve sm");
-    EXPECT_EQ(clipboard.pasteKind(false, true), RuleGridClipboard::Paste::intoCell);
-    EXPECT_EQ(clipboard.pasteKind(false, false), RuleGridClipboard::Paste::nothing);
+    // Cell mode: rows after a row copy, a cell's text after a cell copy while editing.
+    commands.select(RuleGridSelection::cell(0, 2));
+    ASSERT_TRUE(commands.paste(false, "ve sm;ze;").rowsChanged);
+    EXPECT_EQ(grid.row(1).texts, (std::vector<std::string>{"ve sm", "ze", ""}));
+    EXPECT_EQ(grid.row(1).comment, "");
+    EXPECT_FALSE(commands.paste(true, "ze").cellText);
+    commands.copy(true, "ro bi");
+    EXPECT_EQ(commands.paste(true, "ro bi").cellText, "ro bi");
+    EXPECT_FALSE(commands.paste(false, "ro bi").rowsChanged);
+}
+
+TEST_F(RulesGridTest, AddDeleteAndDuplicateWorkOnTheSelectedRows) {
+    fill({{"sm", "ze", "bi"}, {"me", "ze", "sm"}});
+    RulesGridCommands commands(grid);
+    commands.select({0, 1, 2, 2, false});
+    EXPECT_EQ(commands.addRule(), 1);
+    EXPECT_EQ(commands.selection(), RuleGridSelection::cell(1, 1));
+    commands.clickLabel(1, false);
+    EXPECT_EQ(commands.deleteKey(false), RulesGridCommands::DeleteKey::deletedRows);  // a row spans columns
+    EXPECT_EQ(grid.rowCount(), 2);
+
+    commands.select(RuleGridSelection::cell(1, 3));
+    EXPECT_EQ(commands.deleteKey(true), RulesGridCommands::DeleteKey::nothing);
+    EXPECT_EQ(commands.deleteKey(false), RulesGridCommands::DeleteKey::emptiedCell);
+    EXPECT_EQ(grid.text(1, 3), "");
+
+    commands.clickLabel(0, false);
+    EXPECT_EQ(commands.duplicate(), "sm;ze;bi;\n");
+    EXPECT_EQ(texts(), (Texts{{"sm", "ze", "bi"}, {"sm", "ze", "bi"}, {"me", "ze", ""}}));
+    commands.clickLabel(2, true);
+    EXPECT_EQ(commands.cut(false, {}), "sm;ze;bi;\nsm;ze;bi;\nme;ze;;\n");
+    EXPECT_EQ(grid.rowCount(), 3);  // not every row
+    commands.clickLabel(1, false);
+    commands.cut(false, {});
+    EXPECT_EQ(texts(), (Texts{{"sm", "ze", "bi"}, {"me", "ze", ""}}));
 }
 
 TEST_F(RulesGridTest, InvertSignMirrorsEveryOperandOfSymmetricVariablesOnly) {
