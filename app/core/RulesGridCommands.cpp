@@ -47,19 +47,15 @@ std::string RulesGridCommands::copy(bool editing, const std::string& editedText)
     return editing ? clipboard_.copyCell(editedText) : clipboard_.copyRows(grid_, selection_.top, selection_.bottom);
 }
 
-std::string RulesGridCommands::cut(bool editing, const std::string& editedText) {
-    std::string text = copy(editing, editedText);
-    if (editing) {
-        grid_.setText(selection_.top, selection_.left, {});
-    } else {
-        deleteRule();
-    }
+std::string RulesGridCommands::cut() {
+    std::string text = copy(false, {});
+    deleteRule();
     return text;
 }
 
 RulesGridCommands::Pasted RulesGridCommands::paste(bool editing, const std::string& clipboardText) {
     const int expressions = grid_.columns().expressionCount();
-    switch (clipboard_.pasteKind(selection_.rowMode, editing)) {
+    switch (pasteKind(editing)) {
         case RuleGridClipboard::Paste::replaceRows: {
             auto rows = clipboard_.rowsOf(clipboardText, expressions);
             const int count = static_cast<int>(rows.size());

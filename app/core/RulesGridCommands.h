@@ -49,8 +49,8 @@ public:
 
     // The text for the clipboard. Editing: the edited cell's text; otherwise the selected rows.
     std::string copy(bool editing, const std::string& editedText);
-    // As copy; the rows are then deleted (unless they are every row). While editing, the cell's text is cut.
-    std::string cut(bool editing, const std::string& editedText);
+    // Copies the selected rows, then deletes them (unless they are every row).
+    std::string cut();
 
     // What a paste did: rows changed, or the text the edited cell takes.
     struct Pasted {
@@ -58,6 +58,7 @@ public:
         std::optional<std::string> cellText;
     };
     Pasted paste(bool editing, const std::string& clipboardText);
+    RuleGridClipboard::Paste pasteKind(bool editing) const { return clipboard_.pasteKind(selection_.rowMode, editing); }
     // Copies the selected rows (the returned text replaces the clipboard's) and inserts them below the last.
     std::string duplicate();
 

@@ -112,10 +112,10 @@ TEST_F(RulesGridTest, AddDeleteAndDuplicateWorkOnTheSelectedRows) {
     EXPECT_EQ(commands.duplicate(), "sm;ze;bi;\n");
     EXPECT_EQ(texts(), (Texts{{"sm", "ze", "bi"}, {"sm", "ze", "bi"}, {"me", "ze", ""}}));
     commands.clickLabel(2, true);
-    EXPECT_EQ(commands.cut(false, {}), "sm;ze;bi;\nsm;ze;bi;\nme;ze;;\n");
+    EXPECT_EQ(commands.cut(), "sm;ze;bi;\nsm;ze;bi;\nme;ze;;\n");
     EXPECT_EQ(grid.rowCount(), 3);  // not every row
     commands.clickLabel(1, false);
-    commands.cut(false, {});
+    commands.cut();
     EXPECT_EQ(texts(), (Texts{{"sm", "ze", "bi"}, {"me", "ze", ""}}));
 }
 

@@ -216,7 +216,7 @@ private Q_SLOTS:
         QCOMPARE(editor->tabs()->currentWidget(), general);
         QStringList tabs;
         for (int i = 0; i < editor->tabs()->count(); ++i) tabs << editor->tabs()->tabText(i);
-        QCOMPARE(tabs, (QStringList{"&General", "&Input variables", "O&utput variables"}));
+        QCOMPARE(tabs, (QStringList{"&General", "&Input variables", "O&utput variables", "&Rules"}));
         QCOMPARE(general->unitName()->text(), QStringLiteral("general"));
         QVERIFY(general->unitName()->isReadOnly());
         QCOMPARE(general->unitType()->text(), QStringLiteral("Linguistic"));
