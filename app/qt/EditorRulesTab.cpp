@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <type_traits>
@@ -15,8 +16,10 @@
 #include "app/core/RuleCellWords.h"
 #include "app/qt/RulesInfoMenu.h"
 #include "app/qt/RulesTableModel.h"
+#include "app/qt/WorkbenchIcons.h"
 #include "fuzzy/expression/ESyntax.h"
 #include "rulebase/CRuleBase.h"
+#include "app/qt/ShownText.h"
 
 namespace zorv {
 namespace {
@@ -24,7 +27,7 @@ namespace {
 // Widths the columns get on the first fill after the variables change.
 const QString kExpressionSample = QStringLiteral("  -ex sm  ");
 constexpr int kNameMargin = 6;
-constexpr int kLabelMargin = 16;
+constexpr int kLabelMargin = 24;
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -52,8 +55,9 @@ void EditorRulesTab::buildTab() {
     red.setColor(QPalette::WindowText, Qt::red);
     badPart_->setPalette(red);
     for (QLabel* label : {message_, goodPart_, badPart_}) label->setTextFormat(Qt::PlainText);
-    add_ = new QPushButton(tr("Add ru&le"), this);
-    delete_ = new QPushButton(tr("&Delete rule"), this);
+    // "Add ru&le": Alt+R belongs to the "&Rules" tab.
+    add_ = new QPushButton(WorkbenchIcons::named("list-add"), tr("Add ru&le"), this);
+    delete_ = new QPushButton(WorkbenchIcons::named("list-remove"), tr("&Delete rule"), this);
 
     auto* split = new QHBoxLayout;
     split->setSpacing(0);
@@ -130,7 +134,8 @@ void EditorRulesTab::sizeColumns() {
     const QFontMetrics metrics = view_->fontMetrics();
     const RuleGridColumns& columns = grid_.columns();
     const QString longestLabel = QString::number(std::max(grid_.rowCount(), 999)) + QLatin1Char('.');
-    view_->setColumnWidth(0, metrics.horizontalAdvance(longestLabel) + view_->iconSize().width() + kLabelMargin);
+    const int icon = view_->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view_);
+    view_->setColumnWidth(0, metrics.horizontalAdvance(longestLabel) + icon + kLabelMargin);
     for (int c = 1; c <= columns.lastExpression(); ++c) {
         const int named = metrics.horizontalAdvance(qt(columns.header(c))) + kNameMargin;
         view_->setColumnWidth(c, std::max(metrics.horizontalAdvance(kExpressionSample), named));
@@ -180,7 +185,7 @@ bool EditorRulesTab::currentCellFilled() const {
 }
 
 void EditorRulesTab::showCheck(const RuleCellCheck& check) {
-    message_->setText(qt(check.message));
+    message_->setText(shownText(check.message));
     goodPart_->setText(qt(check.goodPart));
     badPart_->setText(qt(check.badPart));
 }

@@ -110,6 +110,7 @@ void InferenceUnitEditor::tabChanged(int index) {
             tabs_->setCurrentWidget(rules_);
             returningToRules_ = false;
             rules_->view()->setFocus();
+            emit commandStateChanged();
             return;
         }
         rules_->commit();

@@ -75,15 +75,15 @@ MainWindow::~MainWindow() {
 
 void MainWindow::createMenus() {
     const MainActions& a = actions_;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->menuAction()->setStatusTip(QStringLiteral("File related commands"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->menuAction()->setStatusTip(tr("File related commands"));
     file->addActions({a.newFile, a.open, a.close, a.save, a.saveAs});
-    reopen_ = file->addMenu(QStringLiteral("Reopen"));
+    reopen_ = file->addMenu(tr("Reopen"));
     file->addSeparator();
     file->addAction(a.exit);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->menuAction()->setStatusTip(QStringLiteral("Edit commands"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->menuAction()->setStatusTip(tr("Edit commands"));
     edit->addActions({a.undo, a.redo});
     edit->addSeparator();
     edit->addActions({a.cut, a.copy, a.paste});
@@ -92,23 +92,23 @@ void MainWindow::createMenus() {
     edit->addSeparator();
     edit->addActions({a.deleteDuplicit, a.deleteRedundant, a.mergeInconsistent});
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions({a.viewModifiers, a.viewBasic, a.viewSigned, a.viewUser, a.viewConnectives});
 
-    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
     windowMenu_ = window->menuAction();
-    window->menuAction()->setStatusTip(QStringLiteral("Window related commands"));
+    window->menuAction()->setStatusTip(tr("Window related commands"));
     window->addActions({a.cascade, a.tileHorizontally, a.tileVertically, a.minimizeAll, a.arrangeAll});
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->menuAction()->setStatusTip(QStringLiteral("Help topics"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->menuAction()->setStatusTip(tr("Help topics"));
     help->addActions({a.helpContents, a.about});
 }
 
 void MainWindow::createToolBar() {
     const MainActions& a = actions_;
-    QToolBar* bar = addToolBar(QStringLiteral("Tool bar"));
-    bar->setObjectName(QStringLiteral("Tool bar"));
+    QToolBar* bar = addToolBar(tr("Tool bar"));
+    bar->setObjectName(tr("Tool bar"));
     bar->addActions({a.newFile, a.open, a.save});
     bar->addSeparator();
     bar->addActions({a.cut, a.copy, a.paste});

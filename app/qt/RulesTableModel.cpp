@@ -4,6 +4,7 @@
 #include "app/core/RulesGrid.h"
 #include "app/qt/WorkbenchIcons.h"
 #include "rulebase/CRuleBase.h"
+#include "app/qt/ShownText.h"
 
 namespace zorv {
 
@@ -42,7 +43,9 @@ QVariant RulesTableModel::toolTip(const QModelIndex& index) const {
 
 QVariant RulesTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromStdString(grid_.columns().header(section));
+    const std::string header = grid_.columns().header(section);
+    // Variable names are the user's; the analysis titles are the workbench's.
+    return grid_.columns().analysisColumn(section) ? shownText(header) : QString::fromStdString(header);
 }
 
 Qt::ItemFlags RulesTableModel::flags(const QModelIndex& index) const {

@@ -10,6 +10,8 @@
 namespace zorv {
 namespace {
 
+constexpr int kRowPadding = 8;
+
 bool isClipboardKey(const QKeyEvent* key) {
     return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste);
 }
@@ -24,6 +26,7 @@ RulesTableView::RulesTableView(QWidget* parent) : QTableView(parent), delegate_(
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
     // A header click sorts the rows; it does not select the column.
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
@@ -48,7 +51,8 @@ QString RulesTableView::editedText() const {
 void RulesTableView::editCurrent(const QString* text) {
     const QModelIndex current = currentIndex();
     if (!(current.flags() & Qt::ItemIsEditable)) return;
-    if (!isEditing()) edit(current);
+    // As a double click does, so that an edit a click on the selected cell still delays does not get in the way.
+    if (!isEditing()) edit(current, QAbstractItemView::DoubleClicked, nullptr);
     auto* line = qobject_cast<QLineEdit*>(indexWidget(current));
     if (line == nullptr) return;
     if (text != nullptr && line->text() != *text) {

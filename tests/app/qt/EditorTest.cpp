@@ -290,7 +290,7 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(*editor->outputTab()->grid(), 0), (QStringList{"Y", "", "0.00", "1.00", ""}));
         QVERIFY(!editor->outputTab()->addButton());
         QVERIFY(!editor->outputTab()->deleteButton());
-        QCOMPARE(editor->inputTab()->addButton()->text(), QStringLiteral("&Add variable"));
+        QCOMPARE(editor->inputTab()->addButton()->text(), QStringLiteral("Add variab&le"));
     }
 
     void deletingTheOnlyInputVariableIsRefused() {
