@@ -95,6 +95,7 @@ QWidget* UserTermsDialog::buildUserPage() {
     grid_->setNavigator([this](int row, int column, bool forward) {
         return session_.table().adjacentCell(row, column, forward);
     });
+    grid_->setLeaveCheck([this] { return grid_->currentRow() < 0 || leaveCell(grid_->currentRow(), grid_->currentColumn()); });
     chart_ = new TermChart(page);
     chart_->setTable(&session_.table());
     auto* layout = new QVBoxLayout(page);
