@@ -13,11 +13,8 @@ RulesAnalysisRunner::RulesAnalysisRunner(QObject* parent) : QObject(parent) {
     connect(&watcher_, &QFutureWatcherBase::finished, this, &RulesAnalysisRunner::deliver);
 }
 
-// The analysis reads only its own snapshot; waiting for it keeps the thread pool from outliving the window.
-RulesAnalysisRunner::~RulesAnalysisRunner() {
-    disconnect(&watcher_, nullptr, this, nullptr);
-    watcher_.waitForFinished();
-}
+// An analysis still running owns its snapshot and finishes unobserved: closing the window need not wait.
+RulesAnalysisRunner::~RulesAnalysisRunner() { disconnect(&watcher_, nullptr, this, nullptr); }
 
 void RulesAnalysisRunner::request(std::uint64_t revision, Snapshot snapshot, RulesInfoColumns shown) {
     ++requested_;
