@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include "app/qt/RuleCellDelegate.h"
 
@@ -27,14 +28,29 @@ RulesTableView::RulesTableView(QWidget* parent) : QTableView(parent), delegate_(
                     QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
-    // A header click sorts the rows; it does not select the column.
-    horizontalHeader()->setSectionsClickable(true);
+    // A header click sorts the rows (headerEvent); it does not select the column.
     horizontalHeader()->setHighlightSections(false);
-    disconnect(horizontalHeader(), &QHeaderView::sectionPressed, this, &QTableView::selectColumn);
-    disconnect(horizontalHeader(), SIGNAL(sectionEntered(int)), this, SLOT(_q_selectColumn(int)));
-    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
-        if (mayLeave()) emit sortRequested(column);
-    });
+    horizontalHeader()->viewport()->installEventFilter(this);
+}
+
+// A press on a header section, away from its edges where the column is resized, is the grid's: released on
+// the same section it asks for sorting. Pressing the header would otherwise select the whole column.
+bool RulesTableView::headerEvent(QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease) return false;
+    const QHeaderView* header = horizontalHeader();
+    const int x = static_cast<int>(static_cast<QMouseEvent*>(event)->position().x());
+    const int section = header->logicalIndexAt(x);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const bool clicked = section >= 0 && section == pressedSection_;
+        pressedSection_ = -1;
+        if (clicked && mayLeave()) emit sortRequested(section);
+        return clicked;
+    }
+    const int grip = header->style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header);
+    const int left = header->sectionViewportPosition(section);
+    if (section < 0 || x < left + grip || x > left + header->sectionSize(section) - grip) return false;
+    pressedSection_ = section;
+    return true;
 }
 
 void RulesTableView::setExpressionColumns(int lastInput, int lastExpression) {
@@ -84,6 +100,7 @@ bool RulesTableView::event(QEvent* event) {
 }
 
 bool RulesTableView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == horizontalHeader()->viewport()) return headerEvent(event) || QTableView::eventFilter(watched, event);
     if (watched != this && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (isClipboardKey(key)) {

@@ -58,6 +58,7 @@ protected:
 private:
     bool mayLeave() const { return !mayLeave_ || mayLeave_(); }
     bool clipboardKey(QKeyEvent* event);
+    bool headerEvent(QEvent* event);
     QModelIndex tabTarget(bool forward);
 
     RuleCellDelegate* delegate_;
@@ -65,7 +66,8 @@ private:
     int lastInput_ = 0;
     int lastExpression_ = 0;
     QString textBeforeEdit_;
-    int labelDragRow_ = -1;  // the row under a drag that started on a label
+    int labelDragRow_ = -1;    // the row under a drag that started on a label
+    int pressedSection_ = -1;  // the header section a sorting click began on
 };
 
 }  // namespace zorv

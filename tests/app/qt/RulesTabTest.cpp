@@ -199,6 +199,41 @@ private Q_SLOTS:
         QCOMPARE(view->currentIndex(), view->model()->index(0, 2));
     }
 
+    void headerClicksSortAndTheAnalysisCommandsActOnTheRulesTab() {
+        openRules({{"me", "ze", "bi"}, {"ve sm", "ze", "bi"}, {"sm", "ze", "bi"}, {"sm", "ze", "bi"}});
+        QHeaderView* header = view->horizontalHeader();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(1) + 5, 5));
+        QCOMPARE(cell(0, 1), QStringLiteral("ve sm"));
+        QCOMPARE(cell(3, 1), QStringLiteral("me"));
+        QVERIFY(view->selectionModel()->selectedIndexes().size() <= 1);  // no column selection
+        QVERIFY(editor->isModified());
+
+        editor->tabs()->setCurrentIndex(0);
+        QVERIFY(!window->actions().deleteDuplicit->isEnabled());
+        editor->tabs()->setCurrentWidget(rules);
+        QVERIFY(window->actions().deleteDuplicit->isEnabled());
+        window->actions().deleteDuplicit->trigger();
+        QCOMPARE(ruleTexts(editor->unit()), (Texts{{"ve sm", "ze", "bi"}, {"sm", "ze", "bi"}, {"me", "ze", "bi"}}));
+        window->actions().deleteRedundant->trigger();
+        QCOMPARE(ruleTexts(editor->unit()), (Texts{{"sm", "ze", "bi"}, {"me", "ze", "bi"}}));
+        QCOMPARE(rules->grid().rowCount(), 2);
+    }
+
+    void userTermsFollowTheSelectedColumn() {
+        auto unit = test::VariableTestUnits::Linguistic({{"slow", "ze", "bi"}});
+        test::VariableTestUnits::AddTriangle(*unit, 0, "slow", 0.0, 0.0, 4.0);
+        const QString path = bench->path("terms.rb");
+        unit->SaveToFile(path.toStdString());
+        editor = window->openPath(path);
+        editor->tabs()->setCurrentWidget(editor->rulesTab());
+        view = editor->rulesTab()->view();
+        WordToolBar* terms = window->wordToolBar(MainWindow::WordBar::user);
+        clickCell(0, 1);
+        QCOMPARE(terms->words(), QStringList{"slow"});
+        clickCell(0, 2);
+        QVERIFY(terms->words().isEmpty());
+    }
+
     void undoTwiceRestoresAndRedoBringsBackAndSavingKeepsTheGrid() {
         openRules({{"sm", "ze", "bi"}});
         clickCell(0, 1);
