@@ -348,7 +348,7 @@ void EditorRulesTab::paste() {
         const QString cell = qt(text);
         view_->editCurrent(&cell);
     } else if (commands_.pasteKind(editing) != RuleGridClipboard::Paste::nothing) {
-        reshaping([this, &text] { return commands_.paste(false, text).rowsChanged; });
+        reshaping([this, editing, &text] { return commands_.paste(editing, text).rowsChanged; });
     }
     afterChange();
 }
@@ -398,13 +398,6 @@ void EditorRulesTab::scheduleAnalysis() {
             return analysis_.snapshot(grid_);
         },
         menu_.shown());
-}
-
-void EditorRulesTab::analyseNow() {
-    runner_.cancel();
-    commit();
-    grid_.setInfos(RuleGridAnalysis::compute(analysis_.snapshot(grid_), menu_.shown()));
-    model_->refreshCells();
 }
 
 void EditorRulesTab::analysisFinished(std::uint64_t revision, const std::vector<RuleInfo>& infos) {

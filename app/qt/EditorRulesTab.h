@@ -64,8 +64,7 @@ public:
     // A toolbar word for the current cell, which is then edited; with moveToNext, Tab follows.
     void insertWord(const QString& word, bool moveToNext);
 
-    // Runs the analysis display now instead of after the pause (tests, benchmarks).
-    void analyseNow();
+    // An analysis display is waiting for a pause or running.
     bool analysisPending() const { return runner_.busy(); }
 
     RulesTableView* view() const { return view_; }

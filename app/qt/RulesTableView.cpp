@@ -59,6 +59,14 @@ void RulesTableView::setExpressionColumns(int lastInput, int lastExpression) {
     delegate_->setLastInputColumn(lastInput);
 }
 
+QRect RulesTableView::iconRect(int row) const {
+    const QModelIndex label = model()->index(row, 0);
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = visualRect(label);
+    return delegate_->iconRect(option, label);
+}
+
 QString RulesTableView::editedText() const {
     if (const auto* line = qobject_cast<QLineEdit*>(indexWidget(currentIndex()))) return line->text();
     return currentIndex().data(Qt::EditRole).toString();
@@ -191,10 +199,7 @@ void RulesTableView::mousePressEvent(QMouseEvent* event) {
         QTableView::mousePressEvent(event);
         return;
     }
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    option.rect = visualRect(target);
-    if (delegate_->iconRect(option, target).contains(event->position().toPoint())) {
+    if (iconRect(target.row()).contains(event->position().toPoint())) {
         emit iconClicked(target.row());
         return;
     }

@@ -25,6 +25,8 @@ public:
     void setLeaveCheck(LeaveCheck check) { mayLeave_ = std::move(check); }
     void setExpressionColumns(int lastInput, int lastExpression);
     RuleCellDelegate* cellDelegate() const { return delegate_; }
+    // Where the enabled icon of a row's label is drawn (viewport coordinates).
+    QRect iconRect(int row) const;
 
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
     // The open cell editor's text (the cell's text when none is open).

@@ -371,6 +371,13 @@ private Q_SLOTS:
         QCOMPARE(prompter().shown[0].text, std::string("Discretization for symetrical variable must be odd value!"));
         QCOMPARE(bench->variables.edits, std::vector<int>{1});
         QVERIFY(!editor->isModified());
+
+        // A correction made in the dialog is a change to save.
+        prompter().answers = {PromptAnswer::no};
+        QVERIFY(closeEditor(editor));
+        QTRY_VERIFY(window->editors().isEmpty());
+        bench->variables.accept = true;
+        QVERIFY(window->openPath(path)->isModified());
     }
 
     // --- undo and redo ---------------------------------------------------------------------------------

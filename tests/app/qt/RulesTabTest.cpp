@@ -99,6 +99,12 @@ private Q_SLOTS:
         QCOMPARE(view->model()->index(1, 2).data(Qt::ToolTipRole).toString(), QStringLiteral("-small"));
         QTRY_COMPARE(cell(0, 4), QStringLiteral("same as 3."));
 
+        // The icon of a row label switches the rule off and on.
+        view->scrollTo(view->model()->index(1, 0));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->iconRect(1).center());
+        QVERIFY(!rules->grid().row(1).enabled);
+        QVERIFY(editor->isModified());
+
         // The Rules info menu stands between View and Window; unchecking an item hides its column.
         QStringList menus;
         for (const QAction* menu : window->menuBar()->actions()) menus << menu->text();
