@@ -68,29 +68,29 @@ QApplication& Application() {
     return application;
 }
 
+// The benchmark rule base shown in a grid.
+struct FilledGrid {
+    FilledGrid() { grid.fill(); }
+    std::unique_ptr<CRuleBase> unit = GridUnit();
+    RulesGrid grid{*unit};
+};
+
 void BM_GridCommit(benchmark::State& state) {
-    auto unit = GridUnit();
-    RulesGrid grid(*unit);
-    grid.fill();
-    for (auto _ : state) grid.commitTo(*unit);
+    FilledGrid filled;
+    for (auto _ : state) filled.grid.commitTo(*filled.unit);
 }
 BENCHMARK(BM_GridCommit)->Unit(benchmark::kMillisecond);
 
 void BM_GridAnalysisSnapshot(benchmark::State& state) {
-    auto unit = GridUnit();
-    RulesGrid grid(*unit);
-    grid.fill();
+    FilledGrid filled;
     RuleGridAnalysis analysis;
-    for (auto _ : state) benchmark::DoNotOptimize(analysis.snapshot(grid));
+    for (auto _ : state) benchmark::DoNotOptimize(analysis.snapshot(filled.grid));
 }
 BENCHMARK(BM_GridAnalysisSnapshot)->Unit(benchmark::kMillisecond);
 
 void BM_GridAnalysisCompute(benchmark::State& state) {
-    auto unit = GridUnit();
-    RulesGrid grid(*unit);
-    grid.fill();
-    RuleGridAnalysis analysis;
-    const RuleTable table = analysis.snapshot(grid);
+    FilledGrid filled;
+    const RuleTable table = RuleGridAnalysis().snapshot(filled.grid);
     for (auto _ : state) benchmark::DoNotOptimize(RuleGridAnalysis::compute(table, {}));
 }
 BENCHMARK(BM_GridAnalysisCompute)->Unit(benchmark::kMillisecond);
