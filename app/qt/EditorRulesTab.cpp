@@ -128,7 +128,11 @@ void EditorRulesTab::commit() {
     }
 }
 
-void EditorRulesTab::variablesChanged() { widthsStale_ = true; }
+// The grid follows at once, so that it never names a variable the rule base no longer has.
+void EditorRulesTab::variablesChanged() {
+    widthsStale_ = true;
+    fill();
+}
 
 void EditorRulesTab::sizeColumns() {
     const QFontMetrics metrics = view_->fontMetrics();

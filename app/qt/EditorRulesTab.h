@@ -38,7 +38,7 @@ public:
     void commit();
     // The grid's rules as a commit would hand them over.
     std::vector<RuleRow> rules() const { return grid_.rules(); }
-    // The variables changed: the next fill sizes the columns afresh and describes every text anew.
+    // The variables changed: the grid is filled again, its columns sized afresh and every text described anew.
     void variablesChanged();
 
     // The current cell's check, shown in the labels; true when it passes (or is no expression cell).
