@@ -17,6 +17,14 @@ bool isClipboardKey(const QKeyEvent* key) {
     return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste);
 }
 
+// Ctrl with a letter belongs to the workbench's commands (Undo is Ctrl+U, Delete Empty Ctrl+E, ...), also
+// where the line editor would take it for editing; it keeps Ctrl+A, Ctrl+Z and Ctrl+Y, its own.
+bool isCommandKey(const QKeyEvent* key) {
+    const int letter = key->key();
+    return (key->modifiers() & ~Qt::KeypadModifier) == Qt::ControlModifier && letter >= Qt::Key_A &&
+           letter <= Qt::Key_Z && letter != Qt::Key_A && letter != Qt::Key_Z && letter != Qt::Key_Y;
+}
+
 }  // namespace
 
 RulesTableView::RulesTableView(QWidget* parent) : QTableView(parent), delegate_(new RuleCellDelegate(this)) {
@@ -114,6 +122,10 @@ bool RulesTableView::eventFilter(QObject* watched, QEvent* event) {
         if (isClipboardKey(key)) {
             event->accept();
             if (event->type() == QEvent::KeyPress) clipboardKey(key);
+            return true;
+        }
+        if (event->type() == QEvent::ShortcutOverride && isCommandKey(key)) {
+            event->ignore();
             return true;
         }
     }
