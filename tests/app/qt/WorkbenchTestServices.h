@@ -59,9 +59,11 @@ public:
 
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
+        std::optional<QString> answer;
+        if (!answers.empty()) {
+            answer.swap(answers.front());
+            answers.pop_front();
+        }
         return answer;
     }
 };
