@@ -25,6 +25,7 @@ empty when the rule takes no part in that analysis:
   Inconsistency  "with 2., 5.": rules with the same antecedents and another conclusion
   Redundant suc  "with 4": an inconsistent rule whose conclusion is wider than that of rule 4
   Redundant ant  "wrt 1, 6": rules with the same conclusion whose antecedents cover this rule's
+A field lists at most ten rules and counts the others: "same as 2., 3., ..., 11., … and 19,989 more".
 A first line names the columns: "rule", the variable names and the four analysis titles.
 
 Options:
@@ -65,7 +66,7 @@ std::string AnalyseCommand::report(const CRuleBase& unit) {
     const std::vector<RuleInfo> infos = RulesInfo::compute(unit);
     const std::vector<RuleRow> rules = unit.Rules();
     for (std::size_t r = 0; r < rules.size(); ++r) {
-        text += rules[r].enabled ? "" : "#";
+        if (!rules[r].enabled) text += '#';
         text += std::to_string(r + 1);
         for (const std::string& cell : rules[r].texts) text += '\t' + cell;
         for (const std::string& info : infos[r].texts) text += '\t' + info;

@@ -7,8 +7,12 @@
 #include "cli/EvalCommand.h"
 #include "cli/ExprCommand.h"
 #include "cli/FTransformSubcommand.h"
+#include "cli/ExportCommand.h"
+#include "cli/ImportCommand.h"
 #include "cli/LearnCommand.h"
 #include "cli/NewCommand.h"
+#include "cli/ProjectionCommand.h"
+#include "cli/SurfaceCommand.h"
 
 namespace zorv::cli {
 
@@ -23,6 +27,10 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(std::make_unique<CleanCommand>());
     commands.push_back(std::make_unique<LearnCommand>());
     commands.push_back(std::make_unique<FTransformSubcommand>());
+    commands.push_back(std::make_unique<SurfaceCommand>());
+    commands.push_back(std::make_unique<ProjectionCommand>());
+    commands.push_back(std::make_unique<ImportCommand>());
+    commands.push_back(std::make_unique<ExportCommand>());
     return commands;
 }
 

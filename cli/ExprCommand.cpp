@@ -69,20 +69,6 @@ Examples:
   zorv expr --vocabulary linc --inputs 2 "2.5 + x1 - 0.3*x2"
 )HELP";
 
-// The form line: the abbreviated descriptor, or the kind of an expression that has no abbreviation.
-std::string formOf(const CLingTerm& d) {
-    switch (d.atom) {
-        case CLingTerm::kCompound:
-            return "compound";
-        case CLingTerm::kFuzzyNumber:
-            return "number";
-        case CLingTerm::kUserTerm:
-            return "user term";
-        default:
-            return d.abbreviated();
-    }
-}
-
 
 }  // namespace
 
@@ -106,7 +92,7 @@ int ExprCommand::runFuzzy(const ExprOptions& options, std::ostream& out) const {
 
     std::ostringstream report;
     report << "text: " << printExpression(*vocabulary, options.text) << '\n'
-           << "form: " << formOf(descriptor) << '\n'
+           << "form: " << descriptor.form() << '\n'
            << "specificity: " << descriptor.specificity() << '\n';
     const auto& mu = set.values();
     if (mu.size() != static_cast<std::size_t>(n)) {

@@ -41,8 +41,8 @@ The list of rules (the rule base's rules that have no empty cell, then the learn
 written to DATA.rules (the data file's name with the extension ".rules"): one line per rule, each
 expression followed by a tab, then the rule's count (1). Prints "N rules were added." with N the
 number of rules learned. A rule whose cells do not compile with the vocabularies after learning
-(a rule naming a user term that pentatomy replaced, say) is left out, with a note on standard
-error.
+(a rule naming a user term that pentatomy replaced, say) is left out of the rule base, with a note
+on standard error; the .rules file still lists it.
 
 The learned rule base is written only to the file named by -o (give FILE.rb itself to change it in
 place); without -o only the .rules file is written. Nothing is written when the .rules file or OUT.rb

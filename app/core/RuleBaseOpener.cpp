@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <filesystem>
+#include <iostream>
 
 #include "app/core/WorkbenchMessages.h"
 #include "fuzzy/expression/ESyntax.h"
@@ -21,7 +22,8 @@ OpenedRuleBase RuleBaseOpener::open(const std::string& path) {
         return result;
     }
     try {
-        result.unit = CRuleBase::Load(path);
+        // The workbench has no place for the reader's warnings yet; they go where they always went.
+        result.unit = CRuleBase::Load(path, std::cerr);
         result.status = OpenedRuleBase::Status::loaded;
     } catch (const ESyntax& error) {
         result.status = OpenedRuleBase::Status::broken;

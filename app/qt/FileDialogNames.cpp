@@ -1,15 +1,18 @@
 #include "app/qt/FileDialogNames.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <array>
 
 namespace zorv {
 namespace {
 
 std::optional<QString> run(QFileDialog& dialog, const QString& initialPath) {
-    dialog.setNameFilters({FileDialogNames::kAllFilesFilter, FileDialogNames::kRuleBaseFilter});
-    dialog.selectNameFilter(FileDialogNames::kRuleBaseFilter);
+    const QString ruleBases = QCoreApplication::translate("FileDialogNames", FileDialogNames::kRuleBaseFilter);
+    dialog.setNameFilters({QCoreApplication::translate("FileDialogNames", FileDialogNames::kAllFilesFilter), ruleBases});
+    dialog.selectNameFilter(ruleBases);
     if (!initialPath.isEmpty()) {
         const QFileInfo initial(initialPath);
         dialog.setDirectory(initial.absolutePath());
@@ -21,17 +24,63 @@ std::optional<QString> run(QFileDialog& dialog, const QString& initialPath) {
     return dialog.selectedFiles().constFirst();
 }
 
+struct FormatFilter {
+    const char* filter;
+    InterchangeFormat format;
+    const char* suffix;
+};
+
+// The export formats, one filter each: the chosen filter decides the format.
+constexpr std::array<FormatFilter, 4> kExportFilters{{
+    {QT_TRANSLATE_NOOP("FileDialogNames", "FuzzyLite Language (*.fll)"), InterchangeFormat::Fll, "fll"},
+    {QT_TRANSLATE_NOOP("FileDialogNames", "Fuzzy Inference System (*.fis)"), InterchangeFormat::Fis, "fis"},
+    {QT_TRANSLATE_NOOP("FileDialogNames", "Fuzzy Control Language (*.fcl)"), InterchangeFormat::Fcl, "fcl"},
+    {QT_TRANSLATE_NOOP("FileDialogNames", "Stand-alone C (*.c)"), InterchangeFormat::C, "c"},
+}};
+
+QString tr(const char* text) { return QCoreApplication::translate("FileDialogNames", text); }
+
 }  // namespace
 
+std::optional<QString> FileDialogNames::importFileName() {
+    QFileDialog dialog(QApplication::activeWindow(), tr("Import"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({tr("Fuzzy systems (*.fis *.fcl *.fll)"), tr(kAllFilesFilter)});
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<FileNameProvider::ExportTarget> FileDialogNames::exportTarget(const QString& initialPath) {
+    QFileDialog dialog(QApplication::activeWindow(), tr("Export"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FormatFilter& f : kExportFilters) filters << tr(f.filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QString::fromLatin1(kExportFilters[0].suffix));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, filters](const QString& filter) {
+        dialog.setDefaultSuffix(QString::fromLatin1(kExportFilters[static_cast<std::size_t>(filters.indexOf(filter))].suffix));
+    });
+    if (!initialPath.isEmpty()) {
+        const QFileInfo initial(initialPath);
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.completeBaseName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+    return ExportTarget{dialog.selectedFiles().constFirst(), kExportFilters[static_cast<std::size_t>(chosen < 0 ? 0 : chosen)].format};
+}
+
 std::optional<QString> FileDialogNames::openRuleBaseName(const QString& initialPath) {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Open"));
+    QFileDialog dialog(QApplication::activeWindow(), QCoreApplication::translate("FileDialogNames", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     return run(dialog, initialPath);
 }
 
 std::optional<QString> FileDialogNames::saveRuleBaseName(const QString& initialPath) {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save rulebase as"));
+    QFileDialog dialog(QApplication::activeWindow(), QCoreApplication::translate("FileDialogNames", "Save rulebase as"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("rb"));

@@ -12,6 +12,8 @@ public:
 
     std::optional<QString> openRuleBaseName(const QString& initialPath) override;
     std::optional<QString> saveRuleBaseName(const QString& initialPath) override;
+    std::optional<QString> importFileName() override;
+    std::optional<ExportTarget> exportTarget(const QString& initialPath) override;
 };
 
 }  // namespace zorv

@@ -3,6 +3,8 @@
 #include <QString>
 #include <optional>
 
+#include "interchange/InterchangeFormat.h"
+
 namespace zorv {
 
 // Asks the user for rule base file names. The windows go through this instead of opening file dialogs
@@ -15,6 +17,18 @@ public:
     virtual std::optional<QString> openRuleBaseName(const QString& initialPath) = 0;
     // "Save rulebase as", starting with initialPath.
     virtual std::optional<QString> saveRuleBaseName(const QString& initialPath) = 0;
+
+    // A file of another fuzzy tool to import (FIS, FCL, FLL). None: cancelled.
+    virtual std::optional<QString> importFileName() { return std::nullopt; }
+    // Where and in which format (chosen by the filter) to export, starting in initialPath's directory.
+    struct ExportTarget {
+        QString path;
+        InterchangeFormat format;
+    };
+    virtual std::optional<ExportTarget> exportTarget(const QString& initialPath) {
+        static_cast<void>(initialPath);
+        return std::nullopt;
+    }
 };
 
 }  // namespace zorv

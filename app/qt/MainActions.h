@@ -12,6 +12,8 @@ struct MainActions {
     QAction* close;
     QAction* save;
     QAction* saveAs;
+    QAction* importFile;
+    QAction* exportFile;
     QAction* exit;
 
     QAction* undo;

@@ -4,6 +4,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "app/qt/ShownText.h"
+
 namespace zorv {
 namespace {
 
@@ -22,8 +24,8 @@ void prepare(QMessageBox& box, const PromptMessage& message) {
     if (message.icon == PromptIcon::warning) QApplication::beep();
     box.setIcon(iconOf(message.icon));
     box.setWindowTitle(message.caption.empty() ? QGuiApplication::applicationDisplayName()
-                                               : QString::fromStdString(message.caption));
-    box.setText(QString::fromStdString(message.text));
+                                               : shownText(message.caption));
+    box.setText(shownText(message.text));
 }
 
 }  // namespace
@@ -56,8 +58,8 @@ std::optional<std::string> MessageBoxPrompter::askText(const std::string& captio
                                                        const std::string& initial) {
     bool ok = false;
     const QString text =
-        QInputDialog::getText(QApplication::activeWindow(), QString::fromStdString(caption),
-                              QString::fromStdString(label), QLineEdit::Normal, QString::fromStdString(initial), &ok);
+        QInputDialog::getText(QApplication::activeWindow(), shownText(caption), shownText(label),
+                              QLineEdit::Normal, QString::fromStdString(initial), &ok);
     if (!ok) return std::nullopt;
     return text.toStdString();
 }

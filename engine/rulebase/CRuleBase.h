@@ -48,8 +48,9 @@ public:
     // "ze" -> "ze" (linguistic) or "ze" -> "0.5" (other types, Y with linear settings).
     static std::unique_ptr<CRuleBase> Create(DescriptionType type);
 
-    // Reads a rule base file; the unit's name becomes path. Throws ESyntax. A corrected rule count is
-    // reported as one line on diagnostics.
+    // Reads a rule base file; the unit's name becomes path. Throws ESyntax. A corrected rule count and a
+    // filter that could not be built are reported, one line each, on diagnostics; the forms without a
+    // diagnostics stream drop those warnings (loading writes nowhere by itself).
     static std::unique_ptr<CRuleBase> Load(const std::string& path, std::ostream& diagnostics);
     static std::unique_ptr<CRuleBase> Load(const std::string& path);
     // Reads rule base text held in memory; name becomes the unit's name.
@@ -116,6 +117,11 @@ public:
 
     bool Enabled(int rule) const { return enabled_[static_cast<std::size_t>(rule)] != 0; }
     void SetEnabled(int rule, bool enabled);
+    // The ";" comment lines written before a rule in the file (joined by line feeds), and those after the
+    // last rule. Both are kept through reading and writing; empty when the file has none.
+    const std::string& Comment(int rule) const { return comments_[static_cast<std::size_t>(rule)]; }
+    const std::string& TrailingComment() const { return trailingComment_; }
+    void SetTrailingComment(std::string comment) { trailingComment_ = std::move(comment); }
     std::uint16_t Specificity(int rule) const { return specificity_[static_cast<std::size_t>(rule)]; }
 
     // Recompiles every cell and recomputes rule specificity, then prepares the inference working memory.
@@ -200,7 +206,7 @@ private:
     int Intern(std::string_view text, int signedIndex);
     void ReleaseCell(int poolIndex);
     void ClearRules();
-    void AppendRule(bool enabled, std::span<const std::string_view> texts);
+    void AppendRule(bool enabled, std::span<const std::string_view> texts, std::string comment = {});
     void AppendVariable(CFuzzyVariable variable, int templateIndex, bool antecedent);
     // Used by the reader, which builds the unit in place and compiles it once at the end.
     void AppendLoadedVariable(CFuzzyVariable variable, bool antecedent);
@@ -227,6 +233,8 @@ private:
     int firedCount_ = -1;
     std::vector<std::uint8_t> fired_;
     std::vector<std::uint8_t> enabled_;
+    std::vector<std::string> comments_;
+    std::string trailingComment_;
     mutable InferenceScratch scratch_;
 };
 

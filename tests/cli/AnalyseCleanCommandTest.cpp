@@ -53,6 +53,42 @@ TEST(AnalyseCommand, ARuleBaseWithoutFindingsPrintsEmptyFields) {
     EXPECT_EQ(run.out, "rule\tx\ty\tGroup\tInconsistency\tRedundant suc\tRedundant ant\n1\tsm\tbi\t\t\t\t\n");
 }
 
+TEST(AnalyseCommand, ACopyOfTheFirstRuleWithTheSameConclusionIsNotReportedAsCovered) {
+    Folder folder;
+    const auto text = ::zorv::test::RuleBaseTextBuilder()
+                          .input({"x"})
+                          .output({"y"})
+                          .rule({"ve sm", "bi"})
+                          .rule({"sm", "bi"})
+                          .rule({"ve sm", "bi"})
+                          .text();
+    const auto output = lines(runZorv({"analyse", folder.file("unit.rb", text)}).out);
+    ASSERT_EQ(output.size(), 4u);
+    EXPECT_EQ(fields(output[1])[6], "wrt 2");
+    EXPECT_EQ(fields(output[3])[6], "");
+}
+
+// 20,000 equal rules: every analysis cell names ten rules and counts the rest, and cleaning sees copies.
+TEST(AnalyseCleanCommand, TwentyThousandEqualRules) {
+    ::zorv::test::RuleBaseTextBuilder builder;
+    builder.input({"x"}).input({"w"}).output({"y"});
+    for (int r = 0; r < 20000; ++r) builder.rule({"sm", "ve bi", "bi"});
+    Folder folder;
+    const std::string input = folder.file("unit.rb", builder.text());
+    const CommandResult analysed = runZorv({"analyse", input});
+    ASSERT_EQ(analysed.status, kSuccess) << analysed.err;
+    const auto output = lines(analysed.out);
+    ASSERT_EQ(output.size(), 20001u);
+    EXPECT_EQ(fields(output[20000])[4], "same as 1., 2., 3., 4., 5., 6., 7., 8., 9., 10., \u2026 and 19,989 more");
+    EXPECT_LT(analysed.out.size(), 20001u * 100);
+    EXPECT_EQ(runZorv({"clean", input, "--delete-duplicit"}).out,
+              "Delete Duplicit: 19999 of 20000 rules would be removed, 1 would remain.\n");
+    EXPECT_EQ(runZorv({"clean", input, "--delete-redundant"}).out,
+              "Delete Redundant: 0 of 20000 rules would be removed, 20000 would remain.\n");
+    EXPECT_EQ(runZorv({"clean", input, "--merge-inconsistent"}).out,
+              "Merge Inconsistent: 0 groups of 0 inconsistent rules would be merged; 20000 rules before, 20000 after.\n");
+}
+
 struct CleanCase {
     const char* option;
     const char* report;
@@ -90,6 +126,25 @@ TEST(CleanCommand, DryRunSaysWhatWouldHappen) {
     ScratchFolder folder;
     const CommandResult run = runZorv({"clean", folder.file("unit.rb", rulesText()), "--delete-duplicit"});
     EXPECT_EQ(run.out, "Delete Duplicit: 1 of 6 rules would be removed, 5 would remain.\n");
+}
+
+TEST(CleanCommand, MergeInconsistentKeepsAnEnabledRuleInInference) {
+    Folder folder;
+    const auto text = ::zorv::test::RuleBaseTextBuilder()
+                          .input({"x"})
+                          .output({"y"})
+                          .rule({"sm", "bi"}, false)
+                          .rule({"sm", "sm"}, false)
+                          .rule({"sm", "bi"})
+                          .rule({"me", "sm"})
+                          .text();
+    const std::string output = folder.path("out.rb");
+    ASSERT_EQ(runZorv({"clean", folder.file("unit.rb", text), "--merge-inconsistent", "-o", output}).status, kSuccess);
+    const auto merged = CRuleBase::Load(output);
+    ASSERT_EQ(merged->RuleCount(), 2);
+    EXPECT_EQ(merged->SuccedentText(0, 0), "about 0.463296");
+    EXPECT_TRUE(merged->Enabled(0));
+    EXPECT_EQ(merged->AntecedentText(0, 1), "me");
 }
 
 TEST(CleanCommand, OutputMayBeTheInputFileItself) {

@@ -61,6 +61,7 @@ TEST(LearnCommand, PentatomyLeavesOutRulesNamingReplacedTermsWithANote) {
     ASSERT_EQ(run.status, kSuccess) << run.err;
     EXPECT_EQ(run.out, "3 rules were added.\n");
     EXPECT_NE(run.err.find("note: Rule 1 was left out: x: \"lo\""), std::string::npos) << run.err;
+    EXPECT_EQ(fileText(folder.path("samples.rules")).rfind("lo\thi\t1\n", 0), 0u) << "but not from the .rules file";
     const auto learned = CRuleBase::Load(output);
     EXPECT_EQ(learned->RuleCount(), 3);
     EXPECT_NE(fileText(output).find("name=LoMe"), std::string::npos);

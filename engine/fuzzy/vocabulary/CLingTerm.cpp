@@ -80,4 +80,17 @@ std::string CLingTerm::abbreviated() const {
     return out;
 }
 
+std::string CLingTerm::form() const {
+    switch (atom) {
+        case kCompound:
+            return "compound";
+        case kFuzzyNumber:
+            return "number";
+        case kUserTerm:
+            return "user term";
+        default:
+            return abbreviated();
+    }
+}
+
 }  // namespace zorv

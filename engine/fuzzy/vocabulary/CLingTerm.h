@@ -54,6 +54,9 @@ struct CLingTerm {
     // Abbreviated text: "ex sm", "-vr bi", "me", "undef"; "user_ex" for a user term, "N/A" for an atom
     // without abbreviation.
     std::string abbreviated() const;
+    // The abbreviated text, or the kind of an expression that has none: "compound", "number" (about x),
+    // "user term".
+    std::string form() const;
 
     // Equal atom, user index, hedge and sign (the factors follow from these).
     bool operator==(const CLingTerm& other) const {

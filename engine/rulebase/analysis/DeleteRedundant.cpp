@@ -12,8 +12,9 @@ std::vector<RuleRow> deleteRedundant(const RuleAnalysis& analysis, const std::ve
                                      const AnalysisProgress& progress) {
     CRuleList list;
     const int total = std::min(analysis.ruleCount(), static_cast<int>(rows.size()));
+    const std::vector<bool> redundant = analysis.redundantRules();
     for (int i = 0; i < total; ++i) {
-        if (!analysis.isRedundant(i)) {
+        if (!redundant[i]) {
             list.add(rows[i]);
         }
         if (progress) {

@@ -1,5 +1,8 @@
 #include "rulebase/analysis/InconsistencyMerger.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "rulebase/CRuleBase.h"
 #include "rulebase/analysis/CRuleList.h"
 #include "rulebase/analysis/ConsequentValue.h"
@@ -17,19 +20,18 @@ std::optional<std::vector<RuleRow>> InconsistencyMerger::merge() const {
         return std::nullopt;
     }
     const RuleGroups groups = analysis_.groupRules(RuleRelation::inconsistent);
-    std::vector<bool> grouped(rows_.size(), false);
-    for (const RuleGroup& group : groups) {
-        for (const int member : group) {
-            grouped[member] = true;
-        }
-    }
+    const RuleGroups copies = copiesOfAnchors(groups);
     CRuleList list(true);
     std::vector<bool> used(rows_.size(), false);
     bool merged = false;
-    for (const RuleGroup& group : groups) {
-        if (std::optional<RuleRow> row = mergeGroup(group)) {
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        if (std::optional<RuleRow> row = mergeGroup(groups[g], copies[g])) {
             list.add(std::move(*row));
-            absorbGroup(group, grouped, used);
+            for (const RuleGroup* replaced : {&groups[g], &copies[g]}) {
+                for (const int rule : *replaced) {
+                    used[rule] = true;
+                }
+            }
             merged = true;
         }
     }
@@ -44,19 +46,29 @@ std::optional<std::vector<RuleRow>> InconsistencyMerger::merge() const {
     return std::move(list).takeRows();
 }
 
-void InconsistencyMerger::absorbGroup(const RuleGroup& group, const std::vector<bool>& grouped,
-                                      std::vector<bool>& used) const {
-    for (const int member : group) {
-        used[member] = true;
-    }
-    for (int r = 0; r < analysis_.ruleCount(); ++r) {
-        if (!grouped[r] && analysis_.relation(group.front(), r, RuleRelation::duplicate)) {
-            used[r] = true;
+RuleGroups InconsistencyMerger::copiesOfAnchors(const RuleGroups& groups) const {
+    // A group holds every rule with its antecedents that differs from its first rule in the conclusion, so
+    // the other rules with those antecedents are copies of the first rule.
+    std::unordered_map<int, std::size_t> groupOfAntecedents;
+    std::vector<bool> grouped(rows_.size(), false);
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        groupOfAntecedents.emplace(analysis_.keys().antecedentKey(groups[g].front()), g);
+        for (const int member : groups[g]) {
+            grouped[member] = true;
         }
     }
+    RuleGroups copies(groups.size());
+    for (int r = 0; r < analysis_.ruleCount(); ++r) {
+        const auto group = groupOfAntecedents.find(analysis_.keys().antecedentKey(r));
+        if (!grouped[r] && group != groupOfAntecedents.end() &&
+            analysis_.relation(groups[group->second].front(), r, RuleRelation::duplicate)) {
+            copies[group->second].push_back(r);
+        }
+    }
+    return copies;
 }
 
-std::optional<RuleRow> InconsistencyMerger::mergeGroup(const RuleGroup& group) const {
+std::optional<RuleRow> InconsistencyMerger::mergeGroup(const RuleGroup& group, const RuleGroup& copies) const {
     const int antecedents = analysis_.table().antecedentCount();
     const int succedents = analysis_.table().succedentCount();
     std::optional<std::string> first = averagedConsequent(group, 0);
@@ -65,10 +77,8 @@ std::optional<RuleRow> InconsistencyMerger::mergeGroup(const RuleGroup& group) c
     }
     const RuleRow& anchor = rows_[group.front()];
     RuleRow row;
-    row.enabled = false;
-    for (const int member : group) {
-        row.enabled = row.enabled || rows_[member].enabled;
-    }
+    const auto enabled = [this](int rule) { return rows_[rule].enabled; };
+    row.enabled = std::any_of(group.begin(), group.end(), enabled) || std::any_of(copies.begin(), copies.end(), enabled);
     row.texts.assign(anchor.texts.begin(), anchor.texts.begin() + antecedents);
     row.texts.push_back(std::move(*first));
     for (int k = 1; k < succedents; ++k) {

@@ -17,7 +17,8 @@ class RuleAnalysis;
 // all members agree and are averaged the same way otherwise. The merged rules come first, in group order,
 // followed by the rules in no group, in order; the list refuses textual copies.
 // A rule that merely repeats a group's first rule (a duplicate that the grouping left out) is absorbed
-// into the merged rule, so that no rule contradicting the merged one is left behind.
+// into the merged rule, so that no rule contradicting the merged one is left behind. The merged rule is
+// enabled when any rule it replaces, absorbed ones included, was enabled.
 // A group none of whose first-output consequents has a value is left as it is.
 class InconsistencyMerger {
 public:
@@ -27,10 +28,11 @@ public:
     std::optional<std::vector<RuleRow>> merge() const;
 
 private:
-    std::optional<RuleRow> mergeGroup(const RuleGroup& group) const;
+    std::optional<RuleRow> mergeGroup(const RuleGroup& group, const RuleGroup& copies) const;
     std::optional<std::string> averagedConsequent(const RuleGroup& group, int output) const;
     bool membersAgree(const RuleGroup& group, int output) const;
-    void absorbGroup(const RuleGroup& group, const std::vector<bool>& grouped, std::vector<bool>& used) const;
+    // Per group, the rules in no group that repeat its first rule.
+    RuleGroups copiesOfAnchors(const RuleGroups& groups) const;
 
     const CRuleBase& unit_;
     const RuleAnalysis& analysis_;

@@ -10,24 +10,47 @@ std::string rowLabel(int rule) {
     return std::to_string(rule + 1) + ".";
 }
 
+std::string ruleNumber(int rule) {
+    return std::to_string(rule + 1);
+}
+
+// A count with its thousands set off by commas: 19,994.
+std::string countText(std::size_t count) {
+    std::string digits = std::to_string(count);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), 1, ',');
+    }
+    return digits;
+}
+
+// The listed rules joined by ", ", and what the list leaves out counted: "3., 7., … and 12 more".
+std::string listText(const std::vector<int>& listed, std::size_t total, std::string (*name)(int)) {
+    std::string text;
+    for (const int rule : listed) {
+        text += text.empty() ? "" : ", ";
+        text += name(rule);
+    }
+    if (total > listed.size()) {
+        text += ", \u2026 and " + countText(total - listed.size()) + " more";
+    }
+    return text;
+}
+
+// The members of a group other than one of them, the first kListed of them listed.
+std::string othersOf(const RuleGroup& group, int member, std::string_view prefix) {
+    std::vector<int> listed;
+    for (auto other = group.begin(); other != group.end() && listed.size() < RulesInfo::kListed; ++other) {
+        if (*other != member) {
+            listed.push_back(*other);
+        }
+    }
+    return std::string(prefix) + listText(listed, group.size() - 1, rowLabel);
+}
+
 // Appends text to a cell: prefix first when the cell is empty, else ", ".
 void appendTo(std::string& cell, std::string_view prefix, const std::string& text) {
     cell += cell.empty() ? std::string(prefix) : std::string(", ");
     cell += text;
-}
-
-std::string othersOf(const RuleGroup& group, int member, std::string_view prefix) {
-    std::string text(prefix);
-    bool first = true;
-    for (const int other : group) {
-        if (other == member) {
-            continue;
-        }
-        text += first ? "" : ", ";
-        text += rowLabel(other);
-        first = false;
-    }
-    return text;
 }
 
 }  // namespace
@@ -80,12 +103,12 @@ void RulesInfo::fillRedundantSuccedent(std::vector<RuleInfo>& rows, const RuleAn
 
 void RulesInfo::fillRedundantAntecedent(std::vector<RuleInfo>& rows, const RuleAnalysis& analysis) {
     const auto column = static_cast<int>(RulesInfoColumn::redundantAnt);
-    for (const RuleGroup& group : analysis.redundantInAntecedent()) {
-        RuleInfo& row = rows[group.front()];
-        for (std::size_t i = 1; i < group.size(); ++i) {
-            appendTo(row.texts[column], "wrt ", std::to_string(group[i] + 1));
-        }
-        row.sortKeys[column] = group.back() + 1;
+    for (const RuleAnalysis::Covered& covered : analysis.antecedentCoverage(kListed)) {
+        RuleInfo& row = rows[covered.rule];
+        const RuleListExcerpt& coverers = covered.coverers;
+        appendTo(row.texts[column], "wrt ",
+                 listText(coverers.first, static_cast<std::size_t>(coverers.count), ruleNumber));
+        row.sortKeys[column] = coverers.last + 1;
     }
 }
 

@@ -35,8 +35,13 @@ struct RuleInfo {
 // Display of the rule analysis, one RuleInfo per rule: "same as 3., 7." for duplicates, "with 2., 5." for
 // inconsistent rules, "with 4" for a rule redundant in the succedent with respect to rule 4, and
 // "wrt 1, 6" for a rule whose antecedents rules 1 and 6 cover. Rule numbers shown are 1-based.
+// A cell lists at most kListed rules and counts the rest ("same as 3., 7., … and 19,994 more"), so that the
+// texts of a rule base full of copies grow with the number of rules, not with its square. The sort keys do
+// not depend on that limit.
 class RulesInfo {
 public:
+    static constexpr std::size_t kListed = 10;
+
     static std::vector<RuleInfo> compute(const RuleAnalysis& analysis, const RulesInfoColumns& shown = {});
     static std::vector<RuleInfo> compute(const CRuleBase& unit, const RulesInfoColumns& shown = {});
 

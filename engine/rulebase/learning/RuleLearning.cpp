@@ -71,10 +71,11 @@ LearningOutcome RuleLearning::run(std::span<const RuleRow> gridRows, const Learn
     std::vector<Origin> origins;
     carryOver(gridRows, rules, origins);
     const int learned = learn(data, rules, origins, progress);
-    outcome.added = learned - dropFaulty(rules, origins, outcome.dropped);
 
+    // The .rules file records everything learned; only the rule base leaves out what it cannot compile.
     outcome.rulesFile = rulesFile;
     outcome.rulesFileWritten = RulesFile::write(rulesFile, rules);
+    outcome.added = learned - dropFaulty(rules, origins, outcome.dropped);
     install(std::move(rules));
     return outcome;
 }

@@ -25,10 +25,11 @@ class LearningRows;
 //   2. carries over the grid rows that have no empty cell, as they stand;
 //   3. appends a rule for every data row whose values can all be read and described (each value clamped
 //      into its own variable's context and described in that variable's vocabulary);
-//   4. leaves out, and reports, every rule with a cell that does not compile with the vocabularies as they
+//   4. writes the whole list to the ".rules" file, the record of what was learned (a failure to write it
+//      changes nothing else);
+//   5. leaves out, and reports, every rule with a cell that does not compile with the vocabularies as they
 //      now are, so that the rule base never holds a rule it cannot compile;
-//   5. writes the ".rules" file (a failure to write it changes nothing else);
-//   6. replaces the rule base's rules by the list.
+//   6. replaces the rule base's rules by the rest of the list.
 // Approx learning is refused when an input variable has linear settings or no user terms; pentatomy when
 // the rule base is not linguistic or a variable's vocabulary is not linguistic; both when there is no
 // input or no output variable. A refused run changes nothing.

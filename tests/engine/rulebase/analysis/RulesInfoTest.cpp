@@ -56,6 +56,20 @@ TEST(RulesInfoTest, AntecedentRedundancyListsTheCoveringRules) {
     EXPECT_EQ(keys(rows, RulesInfoColumn::redundantAnt), (std::vector<int>{3, 3, kNone, kNone, kNone}));
 }
 
+TEST(RulesInfoTest, LongListsShowTheFirstTenAndCountTheRest) {
+    // Rule 1 is covered by the 1,011 copies of sm -> bi, which duplicate each other.
+    std::vector<test::TestRule> rules{{{"ve sm", "bi"}}};
+    rules.insert(rules.end(), 1011, test::TestRule{{"sm", "bi"}});
+    const auto rows = RulesInfo::compute(analysisOf(rules));
+    EXPECT_EQ(rows[0].text(RulesInfoColumn::redundantAnt), "wrt 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, \u2026 and 1,001 more");
+    EXPECT_EQ(rows[0].sortKey(RulesInfoColumn::redundantAnt), 1012) << "the last coverer, listed or not";
+    EXPECT_EQ(rows[1].text(RulesInfoColumn::group), "same as 3., 4., 5., 6., 7., 8., 9., 10., 11., 12., \u2026 and 1,000 more");
+    EXPECT_EQ(rows[5].text(RulesInfoColumn::group), "same as 2., 3., 4., 5., 7., 8., 9., 10., 11., 12., \u2026 and 1,000 more");
+    EXPECT_EQ(rows[1011].sortKey(RulesInfoColumn::group), 0);
+    const auto eleven = RulesInfo::compute(analysisOf({rules.begin() + 1, rules.begin() + 12}));
+    EXPECT_EQ(eleven[0].text(RulesInfoColumn::group), "same as 2., 3., 4., 5., 6., 7., 8., 9., 10., 11.");
+}
+
 TEST(RulesInfoTest, UncheckedColumnsStayEmpty) {
     const RuleAnalysis analysis = analysisOf({{{"sm", "bi"}}, {{"sm", "bi"}}, {{"ve sm", "me"}}, {{"sm", "me"}}});
     const auto rows = RulesInfo::compute(analysis, RulesInfoColumns{false, false, false, false});

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -206,7 +207,9 @@ TEST(PentatomyLearning, CarriedOverRulesNamingRemovedUserTermsAreLeftOutAndRepor
             EXPECT_FALSE(cell->CompileError()) << cell->Text();
         }
     }
-    EXPECT_EQ(test::fileText(folder / "d.rules").find("t3"), std::string::npos);
+    const std::string written = test::fileText(folder / "d.rules");
+    EXPECT_EQ(written.rfind("t3\tbi\t1\nsm\tsm\t1\n", 0), 0u) << "the .rules file records the left-out rule";
+    EXPECT_EQ(std::count(written.begin(), written.end(), '\n'), 3);
 }
 
 TEST(PentatomyLearning, EachOutputIsDescribedInItsOwnVocabulary) {

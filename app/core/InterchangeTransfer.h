@@ -1,0 +1,26 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "interchange/InterchangeFormat.h"
+
+namespace zorv {
+
+class CRuleBase;
+class Prompter;
+
+// File > Import... and File > Export... without the windows: reading a file of another fuzzy tool into a new rule
+// base and writing a rule base in such a format or as C, with the questions and messages going through a
+// Prompter.
+class InterchangeTransfer {
+public:
+    // Imports path. When the file cannot be imported exactly, the problems are listed and the user is asked
+    // whether to import it with the nearest representable replacements (the replacements are then listed).
+    // Null when nothing was imported (the reason has been shown).
+    static std::unique_ptr<CRuleBase> Import(const std::string& path, Prompter& prompter);
+    // Writes unit to path in format (C: path and the header beside it). False after showing why it could not.
+    static bool Export(const CRuleBase& unit, const std::string& path, InterchangeFormat format, Prompter& prompter);
+};
+
+}  // namespace zorv

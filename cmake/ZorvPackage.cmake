@@ -1,0 +1,23 @@
+# `cpack -G DEB` in the build folder makes one Debian package of what `cmake --install` puts in place
+# (dpkg-shlibdeps, from dpkg-dev, works out the library dependencies where it is installed).
+set(CPACK_PACKAGE_NAME zorv)
+set(CPACK_PACKAGE_VENDOR "Zorv")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Fuzzy rule bases in evaluative linguistic expressions")
+set(CPACK_PACKAGE_DESCRIPTION "A workbench (zorvix), a command-line tool (zorv), a C++ library and a Python module \
+for fuzzy rule bases whose rules are written in evaluative linguistic expressions.")
+set(CPACK_PACKAGE_CONTACT "Zorv developers <zorv@example.org>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3-numpy")
+find_program(ZORV_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(ZORV_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1")
+  if(ZORV_BUILD_APP)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libqt6core6, libqt6gui6, libqt6widgets6")
+  endif()
+endif()
+include(CPack)

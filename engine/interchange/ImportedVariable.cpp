@@ -1,0 +1,107 @@
+#include "interchange/ImportedVariable.h"
+
+#include <cmath>
+
+#include "fuzzy/sets/CFuzzyParamSetFactory.h"
+#include "interchange/ForeignNames.h"
+#include "interchange/GridChooser.h"
+#include "interchange/ShapeApproximation.h"
+#include "rulebase/CFileNumber.h"
+
+namespace zorv {
+
+namespace {
+
+std::string ShapeText(const UserShape& shape) {
+    std::string text = shape.type;
+    for (const double p : shape.params) text.append(" ").append(CFileNumber::Format(p));
+    return text;
+}
+
+std::string TermLabel(const ForeignVariable& v, const ForeignTerm& t) {
+    return "term \"" + t.name + "\" of \"" + v.name + "\" (" + t.shape + ")";
+}
+
+// A point list written by our exporter from a user term: the user term (its shape stated beside the list) when
+// sampling it gives the listed points.
+std::optional<UserShape> Origin(const ForeignTerm& t, double low, double high) {
+    if (t.shape != "Discrete" || t.params.size() % 2 != 0) return std::nullopt;
+    if (paramCountOf(t.originShape) != static_cast<int>(t.originParams.size())) return std::nullopt;
+    const UserShape shape{t.originShape, t.originParams};
+    const auto set = createParamSet(shape.type, shape.params.data(), low, high);
+    if (!set) return std::nullopt;
+    for (std::size_t i = 0; i + 1 < t.params.size(); i += 2) {
+        if (!(std::fabs(set->membership(t.params[i]) - t.params[i + 1]) <= 1e-12)) return std::nullopt;
+    }
+    return shape;
+}
+
+// The term our FIS export adds for rules without condition: stated as "undef", 1 at every point.
+bool IsFree(const ForeignTerm& t) {
+    if (t.shape != "Discrete" || t.originShape != "undef" || t.params.size() % 2 != 0) return false;
+    for (std::size_t i = 1; i < t.params.size(); i += 2)
+        if (t.params[i] != 1.0) return false;
+    return true;
+}
+
+std::optional<UserShape> MapTerm(const ForeignVariable& v, const ForeignTerm& t, ImportIssues& issues) {
+    if (const auto origin = Origin(t, v.low, v.high)) return origin;
+    const auto height = ForeignShape::Height(t);
+    if (height && *height != 1.0 &&
+        !issues.Replace(t.line, TermLabel(v, t) + std::string(" has height ") + CFileNumber::Format(*height), "height 1"))
+        return std::nullopt;
+    std::string reason;
+    if (auto exact = ForeignShape::Exact(t, reason)) return exact;
+    const auto nearest = ShapeApproximation::NearestTrapezoid(t, v.low, v.high);
+    if (!nearest) {
+        issues.Refuse(t.line, TermLabel(v, t) + ": " + reason);
+        return std::nullopt;
+    }
+    if (!issues.Replace(t.line, TermLabel(v, t) + ": " + reason, "the trapezoid " + ShapeText(*nearest)))
+        return std::nullopt;
+    return nearest;
+}
+
+}  // namespace
+
+ImportedVariable ImportedVariable::Of(const ForeignVariable& v, const std::string& name, ImportIssues& issues) {
+    ImportedVariable out;
+    out.name = name;
+    out.low = v.low;
+    out.high = v.high;
+    std::vector<std::string> foreignNames;
+    for (const ForeignTerm& t : v.terms) foreignNames.push_back(t.name);
+    std::vector<ForeignNames::Renaming> renamed;
+    out.termNames = ForeignNames::TermNames(foreignNames, renamed);
+    for (const auto& r : renamed)
+        issues.Note(v.line, "term \"" + r.from + "\" of \"" + v.name + "\" is named \"" + r.to + "\"");
+    std::vector<double> breakpoints;
+    bool curved = false;
+    for (std::size_t i = 0; i < v.terms.size(); ++i) {
+        const ForeignTerm& t = v.terms[i];
+        out.free.push_back(IsFree(t));
+        if (out.free.back()) {
+            out.termNames[i] = "undef";
+            out.shapes.emplace_back();
+            continue;
+        }
+        out.shapes.push_back(MapTerm(v, t, issues));
+        if (!out.shapes.back()) continue;
+        const auto points = ForeignShape::Breakpoints(*out.shapes.back());
+        breakpoints.insert(breakpoints.end(), points.begin(), points.end());
+        curved = curved || out.shapes.back()->type == "gaussian" || out.shapes.back()->type == "quadratic";
+    }
+    const GridChooser::Choice grid = GridChooser::Choose(
+        v.low, v.high, breakpoints, curved ? GridChooser::kSmoothIntervals : GridChooser::kMinIntervals);
+    out.discretization = grid.points;
+    std::string note = "\"" + name + "\" is sampled at " + std::to_string(grid.points) + " points";
+    if (!grid.offGrid.empty()) {
+        note += "; the breakpoints";
+        for (const double p : grid.offGrid) note.append(" ").append(CFileNumber::Format(p));
+        note += " fall between grid points, where the terms are interpolated linearly";
+    }
+    issues.Note(v.line, note);
+    return out;
+}
+
+}  // namespace zorv
