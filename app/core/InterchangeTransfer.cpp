@@ -4,8 +4,8 @@
 #include "interchange/EInterchange.h"
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignImport.h"
+#include "io/EWrite.h"
 #include "rulebase/CRuleBase.h"
-#include "rulebase/EWrite.h"
 
 namespace zorv {
 

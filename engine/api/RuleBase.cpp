@@ -10,10 +10,10 @@
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "io/EWrite.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseReader.h"
 #include "rulebase/CRuleBaseWriter.h"
-#include "rulebase/EWrite.h"
 #include "zorv/Error.h"
 
 namespace zorv {

@@ -8,8 +8,8 @@
 #include "interchange/CRuntimeSource.h"
 #include "interchange/CompiledUnitView.h"
 #include "interchange/EInterchange.h"
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -17,7 +17,7 @@ namespace {
 
 // A double as a C literal that reads back to the same value.
 std::string Literal(double value) {
-    std::string text = CFileNumber::Format(value);
+    std::string text = NumberText::file(value);
     if (text.find_first_of(".en") == std::string::npos) text += ".0";
     return text[0] == '-' ? "(" + text + ")" : text;
 }

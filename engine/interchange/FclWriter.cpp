@@ -4,7 +4,7 @@
 
 #include "interchange/RuleTextWriter.h"
 #include "interchange/ShapeComment.h"
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -19,20 +19,20 @@ std::string Keyword(const std::string& name) {
 }
 
 std::string TermValue(const ForeignTerm& t) {
-    if (t.shape == "Constant") return CFileNumber::Format(t.params[0]);
+    if (t.shape == "Constant") return NumberText::file(t.params[0]);
     if (t.shape == "Linear") return "Linear " + RuleTextWriter::Numbers(t.params, " ");
     std::string points;
     for (std::size_t i = 0; i + 1 < t.params.size(); i += 2) {
         if (!points.empty()) points += " ";
-        points.append("(").append(CFileNumber::Format(t.params[i])).append(", ");
-        points.append(CFileNumber::Format(t.params[i + 1])).append(")");
+        points.append("(").append(NumberText::file(t.params[i])).append(", ");
+        points.append(NumberText::file(t.params[i + 1])).append(")");
     }
     return points;
 }
 
 void Block(std::string& out, const ForeignVariable& v, bool output) {
     out += std::string(output ? "DEFUZZIFY " : "FUZZIFY ") + v.name + "\n";
-    out += "  RANGE := (" + CFileNumber::Format(v.low) + " .. " + CFileNumber::Format(v.high) + ");\n";
+    out += "  RANGE := (" + NumberText::file(v.low) + " .. " + NumberText::file(v.high) + ");\n";
     for (const ForeignTerm& t : v.terms) {
         if (!t.originShape.empty()) out += "  " + ShapeComment::Format(t.originShape, t.originParams, "//") + "\n";
         out += "  TERM " + t.name + " := " + TermValue(t) + ";\n";
@@ -40,7 +40,7 @@ void Block(std::string& out, const ForeignVariable& v, bool output) {
     if (output) {
         out += "  METHOD : " + Keyword(v.defuzzifier.name) + ";\n";
         if (!v.aggregation.empty()) out += "  ACCU : " + Keyword(v.aggregation.name) + ";\n";
-        if (v.defaultValue) out += "  DEFAULT := " + CFileNumber::Format(*v.defaultValue) + ";\n";
+        if (v.defaultValue) out += "  DEFAULT := " + NumberText::file(*v.defaultValue) + ";\n";
     }
     out += std::string(output ? "END_DEFUZZIFY" : "END_FUZZIFY") + "\n\n";
 }

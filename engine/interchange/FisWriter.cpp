@@ -4,7 +4,7 @@
 
 #include "interchange/RuleTextWriter.h"
 #include "interchange/ShapeComment.h"
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -27,7 +27,7 @@ std::string Shape(const std::string& shape) {
 void Variable(std::string& out, const ForeignVariable& v, const std::string& section) {
     out += "\n[" + section + "]\n";
     out += "Name='" + v.name + "'\n";
-    out += "Range=[" + CFileNumber::Format(v.low) + " " + CFileNumber::Format(v.high) + "]\n";
+    out += "Range=[" + NumberText::file(v.low) + " " + NumberText::file(v.high) + "]\n";
     out += "NumMFs=" + std::to_string(v.terms.size()) + "\n";
     for (std::size_t i = 0; i < v.terms.size(); ++i) {
         const ForeignTerm& t = v.terms[i];
@@ -55,7 +55,7 @@ std::string Rule(const ForeignSystem& system, const ForeignRule& rule) {
     for (const int i : inputs) text += std::to_string(i) + " ";
     text += ",";
     for (const int i : outputs) text.append(" ").append(std::to_string(i));
-    return text + " (" + CFileNumber::Format(rule.weight) + ") : 1";
+    return text + " (" + NumberText::file(rule.weight) + ") : 1";
 }
 
 }  // namespace

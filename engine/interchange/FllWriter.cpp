@@ -2,7 +2,7 @@
 
 #include "interchange/RuleTextWriter.h"
 #include "interchange/ShapeComment.h"
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -16,12 +16,12 @@ std::string Op(const ForeignOperator& op) {
 void Variable(std::string& out, const ForeignVariable& v, bool output) {
     out += (output ? "OutputVariable: " : "InputVariable: ") + v.name + "\n";
     out += "  enabled: true\n";
-    out += "  range: " + CFileNumber::Format(v.low) + " " + CFileNumber::Format(v.high) + "\n";
+    out += "  range: " + NumberText::file(v.low) + " " + NumberText::file(v.high) + "\n";
     out += "  lock-range: false\n";
     if (output) {
         out += "  aggregation: " + Op(v.aggregation) + "\n";
         out += "  defuzzifier: " + Op(v.defuzzifier) + "\n";
-        out += "  default: " + (v.defaultValue ? CFileNumber::Format(*v.defaultValue) : std::string("nan")) + "\n";
+        out += "  default: " + (v.defaultValue ? NumberText::file(*v.defaultValue) : std::string("nan")) + "\n";
         out += "  lock-previous: false\n";
     }
     for (const ForeignTerm& t : v.terms) {

@@ -9,7 +9,7 @@
 #include "interchange/FllWriter.h"
 #include "interchange/ForeignExporter.h"
 #include "interchange/ForeignNames.h"
-#include "rulebase/CSafeFileWriter.h"
+#include "io/AtomicFileWriter.h"
 
 namespace zorv {
 
@@ -35,12 +35,12 @@ void ForeignExport::WriteC(const CRuleBase& unit, const std::string& path, const
     const std::string header = HeaderPath(path);
     const CGenerator::Files files = CGenerator::Generate(
         unit, prefix.empty() ? DefaultPrefix(path) : prefix, std::filesystem::path(header).filename().string());
-    CSafeFileWriter::Replace(header, files.header);
-    CSafeFileWriter::Replace(path, files.source);
+    AtomicFileWriter::write(header, files.header);
+    AtomicFileWriter::write(path, files.source);
 }
 
 void ForeignExport::WriteText(const CRuleBase& unit, InterchangeFormat format, const std::string& path) {
-    CSafeFileWriter::Replace(path, ToText(unit, format));
+    AtomicFileWriter::write(path, ToText(unit, format));
 }
 
 }  // namespace zorv

@@ -8,8 +8,8 @@
 #include "interchange/EInterchange.h"
 #include "interchange/ForeignNames.h"
 #include "interchange/LinearText.h"
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 

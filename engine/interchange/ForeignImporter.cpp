@@ -15,8 +15,8 @@
 #include "interchange/RuleImport.h"
 #include "interchange/ShapeApproximation.h"
 #include "interchange/TextLines.h"
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -105,7 +105,7 @@ private:
 
     std::string sugenoText(const ForeignVariable& out, const ForeignTerm& t) {
         const std::size_t nIn = system_.inputs.size();
-        if (t.shape == "Constant" && t.params.size() == 1) return CFileNumber::Format(t.params[0]);
+        if (t.shape == "Constant" && t.params.size() == 1) return NumberText::file(t.params[0]);
         if (t.shape == "Linear") {
             if (t.params.size() == nIn + 1) return LinearText::Format(t.params);
             issues_.Refuse(t.line, "linear term \"" + t.name + "\" has " + std::to_string(t.params.size()) +
@@ -118,16 +118,16 @@ private:
             issues_.Refuse(t.line, problem);
             return "0";
         }
-        issues_.Replace(t.line, problem, std::string("its centroid ") + CFileNumber::Format(*centroid));
-        return CFileNumber::Format(*centroid);
+        issues_.Replace(t.line, problem, std::string("its centroid ") + NumberText::file(*centroid));
+        return NumberText::file(*centroid);
     }
 
     void noteDefault() {
         const ForeignVariable& out = system_.outputs[0];
         if (out.defaultValue && *out.defaultValue == (out.low + out.high) * 0.5) return;
         issues_.Note(out.line, "when no rule fires, \"" + outputName_ + "\" is the middle of its range, " +
-                                   CFileNumber::Format((out.low + out.high) * 0.5) +
-                                   (out.defaultValue ? std::string(" (the file's default ") + CFileNumber::Format(*out.defaultValue) + " is not kept)"
+                                   NumberText::file((out.low + out.high) * 0.5) +
+                                   (out.defaultValue ? std::string(" (the file's default ") + NumberText::file(*out.defaultValue) + " is not kept)"
                                                      : std::string(" (the file's default is not a number)")));
     }
 

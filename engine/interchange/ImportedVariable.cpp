@@ -6,7 +6,7 @@
 #include "interchange/ForeignNames.h"
 #include "interchange/GridChooser.h"
 #include "interchange/ShapeApproximation.h"
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -14,7 +14,7 @@ namespace {
 
 std::string ShapeText(const UserShape& shape) {
     std::string text = shape.type;
-    for (const double p : shape.params) text.append(" ").append(CFileNumber::Format(p));
+    for (const double p : shape.params) text.append(" ").append(NumberText::file(p));
     return text;
 }
 
@@ -48,7 +48,7 @@ std::optional<UserShape> MapTerm(const ForeignVariable& v, const ForeignTerm& t,
     if (const auto origin = Origin(t, v.low, v.high)) return origin;
     const auto height = ForeignShape::Height(t);
     if (height && *height != 1.0 &&
-        !issues.Replace(t.line, TermLabel(v, t) + std::string(" has height ") + CFileNumber::Format(*height), "height 1"))
+        !issues.Replace(t.line, TermLabel(v, t) + std::string(" has height ") + NumberText::file(*height), "height 1"))
         return std::nullopt;
     std::string reason;
     if (auto exact = ForeignShape::Exact(t, reason)) return exact;
@@ -97,7 +97,7 @@ ImportedVariable ImportedVariable::Of(const ForeignVariable& v, const std::strin
     std::string note = "\"" + name + "\" is sampled at " + std::to_string(grid.points) + " points";
     if (!grid.offGrid.empty()) {
         note += "; the breakpoints";
-        for (const double p : grid.offGrid) note.append(" ").append(CFileNumber::Format(p));
+        for (const double p : grid.offGrid) note.append(" ").append(NumberText::file(p));
         note += " fall between grid points, where the terms are interpolated linearly";
     }
     issues.Note(v.line, note);

@@ -1,7 +1,7 @@
 #include "interchange/RuleImport.h"
 
 #include "interchange/AntecedentForms.h"
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -118,7 +118,7 @@ std::vector<RuleRow> RuleImport::Rows() const {
     for (const ForeignRule& rule : system_.rules) {
         // A refused weight still lets the rest of the rule be examined, so that every problem is reported.
         if (rule.weight != 1.0)
-            issues_.Replace(rule.line, std::string("rule weight ") + CFileNumber::Format(rule.weight) + " has no counterpart",
+            issues_.Replace(rule.line, std::string("rule weight ") + NumberText::file(rule.weight) + " has no counterpart",
                             "weight 1");
         const auto consequent = ConsequentText(rule);
         if (!consequent) continue;

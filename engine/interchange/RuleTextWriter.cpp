@@ -1,6 +1,6 @@
 #include "interchange/RuleTextWriter.h"
 
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -35,7 +35,7 @@ std::string RuleTextWriter::Format(const ForeignSystem& system, const ForeignRul
         if (i > 0) text += " and ";
         text += Proposition(system.outputs, rule.consequents[i]);
     }
-    if (rule.weight != 1.0) text.append(" with ").append(CFileNumber::Format(rule.weight));
+    if (rule.weight != 1.0) text.append(" with ").append(NumberText::file(rule.weight));
     return text;
 }
 
@@ -43,7 +43,7 @@ std::string RuleTextWriter::Numbers(const std::vector<double>& values, const std
     std::string text;
     for (std::size_t i = 0; i < values.size(); ++i) {
         if (i > 0) text += separator;
-        text += CFileNumber::Format(values[i]);
+        text += NumberText::file(values[i]);
     }
     return text;
 }

@@ -1,7 +1,7 @@
 #include "interchange/ShapeComment.h"
 
 #include "interchange/TextLines.h"
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -14,7 +14,7 @@ constexpr std::string_view kKey = "shape:";
 std::string ShapeComment::Format(const std::string& shape, const std::vector<double>& params,
                                  std::string_view marker) {
     std::string text = std::string(marker) + " " + std::string(kKey) + " " + shape;
-    for (const double p : params) text.append(" ").append(CFileNumber::Format(p));
+    for (const double p : params) text.append(" ").append(NumberText::file(p));
     return text;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "rulebase/CFileNumber.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -42,7 +42,7 @@ std::vector<std::string> TextLines::Words(std::string_view text) {
 
 std::optional<double> TextLines::Number(std::string_view text) {
     text = Trim(text);
-    const auto scanned = CFileNumber::Scan(text);
+    const auto scanned = NumberText::scanFile(text);
     if (!scanned || scanned->length != text.size() || !std::isfinite(scanned->value)) return std::nullopt;
     return scanned->value;
 }

@@ -5,15 +5,15 @@
 
 #include <gtest/gtest.h>
 
-#include "../../support/RuleBaseTextBuilder.h"
 #include "fuzzy/sets/CFuzzyParamSet.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "interchange/EInterchange.h"
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignImport.h"
 #include "interchange/ForeignNames.h"
-#include "rulebase/CFileNumber.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/RuleBaseTextBuilder.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 namespace {
@@ -226,7 +226,7 @@ std::vector<std::string> UserTermsOf(const CRuleBase& unit, int signedIndex) {
         const auto& term = vocabulary.terms()[static_cast<std::size_t>(i)];
         std::string text = term.shortName + " " + std::string(term.element->typeName());
         for (const double p : dynamic_cast<const CFuzzyParamSet&>(*term.element).params())
-            text.append(" ").append(CFileNumber::Format(p));
+            text.append(" ").append(NumberText::file(p));
         out.push_back(text);
     }
     return out;
