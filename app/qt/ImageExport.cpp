@@ -1,37 +1,48 @@
 #include "app/qt/ImageExport.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
+#include <string_view>
 
 #include "app/core/Prompter.h"
 #include "app/qt/ImageFileNames.h"
+#include "io/AtomicFileWriter.h"
+#include "io/EWrite.h"
 
 namespace zorv {
 
 namespace {
 
-bool writePng(QSaveFile& file, QSize size, const ImageExport::Paint& paint) {
+bool writePng(QBuffer& buffer, QSize size, const ImageExport::Paint& paint) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
         paint(painter);
     }
-    return image.save(&file, "PNG");
+    return image.save(&buffer, "PNG");
 }
 
-bool writeSvg(QSaveFile& file, QSize size, const ImageExport::Paint& paint) {
+bool writeSvg(QBuffer& buffer, QSize size, const ImageExport::Paint& paint) {
     QSvgGenerator generator;
-    generator.setOutputDevice(&file);
+    generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     QPainter painter;
     if (!painter.begin(&generator)) return false;
     paint(painter);
     return painter.end();
+}
+
+// The reason of a failed write, without the "cannot write PATH: " the writer puts before it.
+QString reasonOf(const EWrite& error, const std::string& path) {
+    std::string_view text = error.what();
+    const std::string prefix = "cannot write " + path + ": ";
+    if (text.starts_with(prefix)) text.remove_prefix(prefix.size());
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -47,15 +58,19 @@ std::optional<QString> ImageExport::run(QSize size, const Paint& paint, const QS
 }
 
 std::optional<QString> ImageExport::write(const QString& path, QSize size, const Paint& paint) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QObject::tr("Cannot write the image %1: %2").arg(path, file.errorString());
-    }
+    QByteArray content;
+    QBuffer buffer(&content);
+    buffer.open(QIODevice::WriteOnly);
     const bool svg = QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
-    const bool painted = svg ? writeSvg(file, size, paint) : writePng(file, size, paint);
-    if (!painted || !file.commit()) {
-        file.cancelWriting();
-        return QObject::tr("Cannot write the image %1: %2").arg(path, file.errorString());
+    if (!(svg ? writeSvg(buffer, size, paint) : writePng(buffer, size, paint))) {
+        return QObject::tr("Cannot write the image %1: %2").arg(path, QObject::tr("the picture could not be encoded"));
+    }
+    const std::string target = QFile::encodeName(path).toStdString();
+    try {
+        AtomicFileWriter::write(target,
+                                std::string_view(content.constData(), static_cast<std::size_t>(content.size())));
+    } catch (const EWrite& error) {
+        return QObject::tr("Cannot write the image %1: %2").arg(path, reasonOf(error, target));
     }
     return std::nullopt;
 }

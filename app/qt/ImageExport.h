@@ -25,8 +25,9 @@ public:
     // or none when cancelled or failed.
     std::optional<QString> run(QSize size, const Paint& paint, const QString& initialPath = {});
 
-    // Writes the picture to path. The whole file is written beside it first and then put in its place, so a
-    // failure keeps what was there. The reason when it could not be written, else none.
+    // Writes the picture to path through the atomic file writer, as every file of the program is written: a
+    // failure keeps what was there, and a link, the permissions and a read-only file are treated alike.
+    // The reason when it could not be written, else none.
     static std::optional<QString> write(const QString& path, QSize size, const Paint& paint);
 
 private:

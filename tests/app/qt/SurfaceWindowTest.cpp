@@ -139,10 +139,24 @@ private Q_SLOTS:
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("<svg"));
 
-        names.answer = dir->filePath(QStringLiteral("no-such-folder/surface.png"));
+        // The image goes through the program's one file writer: a link is written through, a read-only
+        // file and a missing folder are refused.
+        QVERIFY(QFile::link(QStringLiteral("surface.png"), dir->filePath(QStringLiteral("link.png"))));
+        names.answer = dir->filePath(QStringLiteral("link.png"));
         window->exportImage();
-        QCOMPARE(prompter.shown.size(), std::size_t{1});
+        QVERIFY(QFileInfo(*names.answer).isSymLink());
+        QVERIFY(prompter.shown.empty());
+        const QString readOnly = dir->filePath(QStringLiteral("read-only.png"));
+        QFile(readOnly).open(QIODevice::WriteOnly);
+        QFile::setPermissions(readOnly, QFileDevice::ReadOwner);
+        for (const QString& name : {readOnly, dir->filePath(QStringLiteral("no-such-folder/surface.png"))}) {
+            names.answer = name;
+            window->exportImage();
+        }
+        QCOMPARE(prompter.shown.size(), std::size_t{2});
         QCOMPARE(prompter.shown[0].caption, std::string("Write Error"));
+        QCOMPARE(prompter.shown[0].text, "Cannot write the image " + readOnly.toStdString() + ": the file is read-only");
+        QCOMPARE(QFileInfo(readOnly).size(), 0);
     }
 };
 
