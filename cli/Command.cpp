@@ -7,6 +7,7 @@
 #include "cli/RuleBaseLoader.h"
 #include "cli/SyntaxErrorText.h"
 #include "fuzzy/expression/ESyntax.h"
+#include "interchange/EInterchange.h"
 #include "io/EWrite.h"
 
 namespace zorv::cli {
@@ -30,6 +31,10 @@ int Command::run(const std::vector<std::string>& args, std::ostream& out, std::o
             status = report(err, error.code(), error.what(), error.pointsToHelp());
         } catch (const ESyntax& error) {
             status = report(err, kBadInput, syntaxErrorText(error), false);
+        } catch (const EInterchange& refused) {
+            // Every problem of an import or export on a line of its own.
+            for (const std::string& message : refused.messages()) err << "error: " << message << '\n';
+            status = kBadInput;
         } catch (const EWrite& error) {
             status = report(err, kUsage, error.what(), false);
         } catch (const std::exception& error) {

@@ -1,6 +1,5 @@
 #include "cli/EvalCommand.h"
 
-#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -8,6 +7,7 @@
 #include "cli/BatchEvaluator.h"
 #include "cli/CliError.h"
 #include "cli/CommandFiles.h"
+#include "cli/InputChoice.h"
 #include "cli/MethodOption.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
@@ -87,15 +87,6 @@ bool fits(const InferenceMethodEntry& method, DescriptionType type) {
     return type == DescriptionType::linguistic ? !numeric : numeric;
 }
 
-std::string contextText(double low, double high) {
-    std::string text(1, '<');
-    text += NumberText::shortest(low);
-    text += ", ";
-    text += NumberText::shortest(high);
-    text += '>';
-    return text;
-}
-
 }  // namespace
 
 EvalCommand::EvalCommand(std::istream& in) : Command("eval", kSummary, kHelp), in_(in) {}
@@ -146,22 +137,7 @@ std::vector<double> EvalCommand::readInputs(const EvalArguments& arguments, cons
         throw CliError::usage("the rule base has " + std::to_string(expected) + " input variable(s), " +
                               std::to_string(arguments.inputs.size()) + " value(s) given");
     }
-    std::vector<double> inputs;
-    for (int k = 0; k < unit.AntecedentCount(); ++k) {
-        const std::string& text = arguments.inputs[static_cast<std::size_t>(k)];
-        const auto value = NumberText::parseDecimal(text);
-        if (!value) {
-            throw CliError::usage(unit.VariableName(k) + ": '" + text + "' is not a finite number");
-        }
-        const double low = unit.ContextLow(k);
-        const double high = unit.ContextHigh(k);
-        inputs.push_back(std::clamp(*value, low, high));
-        if (inputs.back() != *value) {
-            err << "note: " << unit.VariableName(k) << " " << NumberText::shortest(*value) << " lies outside "
-                << contextText(low, high) << "; " << NumberText::shortest(inputs.back()) << " is used\n";
-        }
-    }
-    return inputs;
+    return InputChoice::read(unit, arguments.inputs, InputChoice::Range::interval, err);
 }
 
 // The whole report is composed first, so that a failure prints nothing on the standard output.

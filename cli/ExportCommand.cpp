@@ -1,16 +1,13 @@
 #include "cli/ExportCommand.h"
 
-#include <filesystem>
 #include <optional>
 
-#include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/RuleBaseLoader.h"
-#include "interchange/EInterchange.h"
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignNames.h"
 #include "rulebase/CRuleBase.h"
-#include "rulebase/EWrite.h"
 
 namespace zorv::cli {
 
@@ -56,102 +53,59 @@ Examples:
   zorv export examples/heater.rb --to c -o heater.c
 )";
 
-struct ExportArguments {
-    bool help = false;
-    bool force = false;
-    std::string input;
-    std::string output;
-    std::optional<std::string> to;
-    std::string prefix;
-};
-
-ExportArguments parseArguments(const std::vector<std::string>& args) {
-    ExportArguments parsed;
-    ArgumentCursor cursor(args);
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (arg == "-h" || arg == "--help") {
-            parsed.help = true;
-            return parsed;
-        }
-        if (arg == "-o" || arg == "--output") {
-            parsed.output = cursor.value(arg);
-        } else if (arg == "--to") {
-            parsed.to = cursor.value(arg);
-        } else if (arg == "--prefix") {
-            parsed.prefix = cursor.value(arg);
-        } else if (arg == "--force") {
-            parsed.force = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            throw CliError::usage("unknown option '" + arg + "'");
-        } else if (parsed.input.empty()) {
-            parsed.input = arg;
-        } else {
-            throw CliError::usage("unexpected argument '" + arg + "'");
-        }
-    }
-    if (parsed.input.empty()) throw CliError::usage("no rule base given");
-    if (parsed.output.empty()) throw CliError::usage("no output file given (-o OUT)");
-    if (!parsed.prefix.empty() && ForeignNames::Identifier(parsed.prefix, "") != parsed.prefix)
-        throw CliError::usage("--prefix: '" + parsed.prefix + "' is not a C identifier");
-    return parsed;
-}
-
-InterchangeFormat formatOf(const ExportArguments& arguments) {
-    const auto format = arguments.to ? InterchangeFormats::FromName(*arguments.to)
-                                     : InterchangeFormats::FromPath(arguments.output);
+InterchangeFormat formatOf(const std::optional<std::string>& to, const std::string& output) {
+    const auto format = to ? InterchangeFormats::FromName(*to) : InterchangeFormats::FromPath(output);
     if (!format) {
-        throw CliError::usage(arguments.to ? "--to: '" + *arguments.to + "' is not fll, fis, fcl or c"
-                                           : "no --to given and " + arguments.output + " does not end in .fll, .fis, .fcl or .c");
+        throw CliError::usage(to ? "--to: '" + *to + "' is not fll, fis, fcl or c"
+                                 : "no --to given and " + output + " does not end in .fll, .fis, .fcl or .c");
     }
     return *format;
 }
 
-void refuseExisting(const std::string& path, bool force) {
-    std::error_code error;
-    if (!force && std::filesystem::exists(path, error)) throw CliError(kUsage, path + " exists; use --force to replace it");
-}
-
 }  // namespace
 
-std::string_view ExportCommand::summary() const { return kSummary; }
-std::string_view ExportCommand::help() const { return kHelp; }
+ExportCommand::ExportCommand() : Command("export", kSummary, kHelp) {}
 
-int ExportCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const ExportArguments arguments = parseArguments(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const InterchangeFormat format = formatOf(arguments);
-        refuseExisting(arguments.output, arguments.force);
-        if (format == InterchangeFormat::C) refuseExisting(ForeignExport::HeaderPath(arguments.output), arguments.force);
-        const auto unit = RuleBaseLoader::load(arguments.input, err);
-        if (format == InterchangeFormat::C) {
-            ForeignExport::WriteC(*unit, arguments.output, arguments.prefix);
-            out << arguments.output << ", " << ForeignExport::HeaderPath(arguments.output) << ": "
-                << (arguments.prefix.empty() ? ForeignExport::DefaultPrefix(arguments.output) : arguments.prefix)
-                << "_evaluate\n";
+ExportCommand::Arguments ExportCommand::parse(const std::vector<std::string>& args) {
+    Arguments parsed;
+    std::optional<std::string> to;
+    const std::vector<std::string> operands = scanArguments(args, [&](const std::string& arg, ArgumentCursor& cursor) {
+        if (arg == "--to") {
+            to = cursor.value(arg);
+        } else if (arg == "--prefix") {
+            parsed.prefix = cursor.value(arg);
         } else {
-            ForeignExport::WriteText(*unit, format, arguments.output);
-            out << arguments.output << ": " << InterchangeFormats::Name(format) << '\n';
+            return parsed.output.readOption(arg, cursor);
         }
-        return kSuccess;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        err << "error: " << error.what() << '\n';
-        if (error.code() == kUsage) err << "Try 'zorv export --help'.\n";
-        return error.code();
-    } catch (const EInterchange& refused) {
-        for (const std::string& message : refused.messages()) err << "error: " << message << '\n';
-        return kBadInput;
-    } catch (const EWrite& error) {
-        err << "error: cannot write: " << error.what() << '\n';
-        return kUsage;
+        return true;
+    });
+    if (operands.size() > 1) throw CliError::usage("unexpected argument '" + operands[1] + "'");
+    if (operands.empty()) throw CliError::usage("no rule base given");
+    if (parsed.output.path.empty()) throw CliError::usage("no output file given (-o OUT)");
+    if (!parsed.prefix.empty() && ForeignNames::Identifier(parsed.prefix, "") != parsed.prefix)
+        throw CliError::usage("--prefix: '" + parsed.prefix + "' is not a C identifier");
+    parsed.input = operands.front();
+    parsed.format = formatOf(to, parsed.output.path);
+    return parsed;
+}
+
+int ExportCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    const std::string& path = arguments.output.path;
+    arguments.output.refuse(path, {arguments.input});
+    if (arguments.format == InterchangeFormat::C) {
+        arguments.output.refuse(ForeignExport::HeaderPath(path), {arguments.input});
     }
+    const auto unit = RuleBaseLoader::load(arguments.input, err);
+    if (arguments.format == InterchangeFormat::C) {
+        ForeignExport::WriteC(*unit, path, arguments.prefix);
+        out << path << ", " << ForeignExport::HeaderPath(path) << ": "
+            << (arguments.prefix.empty() ? ForeignExport::DefaultPrefix(path) : arguments.prefix) << "_evaluate\n";
+    } else {
+        ForeignExport::WriteText(*unit, arguments.format, path);
+        out << path << ": " << InterchangeFormats::Name(arguments.format) << '\n';
+    }
+    return kSuccess;
 }
 
 }  // namespace zorv::cli

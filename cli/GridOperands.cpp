@@ -4,7 +4,13 @@
 
 namespace zorv::cli {
 
-GridOperands GridOperands::split(const std::vector<std::string>& operands, bool atGiven) {
+GridOperands GridOperands::scan(const std::vector<std::string>& args, const OptionReader& readOption) {
+    bool atGiven = false;
+    std::vector<std::string> operands = scanArguments(args, [&](const std::string& arg, ArgumentCursor& cursor) {
+        if (arg != "--at") return readOption(arg, cursor);
+        atGiven = true;
+        return true;
+    });
     if (operands.empty()) throw CliError::usage("no rule base file given");
     GridOperands split{operands.front(), std::vector<std::string>(operands.begin() + 1, operands.end())};
     if (!atGiven && !split.at.empty()) throw CliError::usage("unexpected argument '" + split.at.front() + "'");

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/ArgumentScan.h"
+
 namespace zorv::cli {
 
 // The operands of a surface or projection command line: the rule base file, then the input values that
@@ -11,9 +13,9 @@ struct GridOperands {
     std::string file;
     std::vector<std::string> at;
 
-    // atGiven: whether --at stood on the line. A missing file, values without --at and --at without values
-    // are usage CliErrors.
-    static GridOperands split(const std::vector<std::string>& operands, bool atGiven);
+    // Scans the arguments: "--at" here, the command's other options through readOption. A missing file,
+    // values without --at and --at without values are usage CliErrors.
+    static GridOperands scan(const std::vector<std::string>& args, const OptionReader& readOption);
 };
 
 }  // namespace zorv::cli

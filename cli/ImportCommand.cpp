@@ -1,12 +1,9 @@
 #include "cli/ImportCommand.h"
 
-#include <filesystem>
-
-#include "cli/ArgumentCursor.h"
+#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
-#include "interchange/EInterchange.h"
 #include "interchange/ForeignImport.h"
-#include "rulebase/EWrite.h"
+#include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
 
@@ -50,82 +47,42 @@ Example:
   zorv import tipper.fis -o tipper.rb
 )";
 
-struct ImportArguments {
-    bool help = false;
-    bool force = false;
-    bool approximate = false;
-    std::string input;
-    std::string output;
-};
+}  // namespace
 
-ImportArguments parseArguments(const std::vector<std::string>& args) {
-    ImportArguments parsed;
-    ArgumentCursor cursor(args);
-    while (!cursor.done()) {
-        const std::string& arg = cursor.next();
-        if (arg == "-h" || arg == "--help") {
-            parsed.help = true;
-            return parsed;
-        }
-        if (arg == "-o" || arg == "--output") {
-            parsed.output = cursor.value(arg);
-        } else if (arg == "--approximate") {
-            parsed.approximate = true;
-        } else if (arg == "--force") {
-            parsed.force = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            throw CliError::usage("unknown option '" + arg + "'");
-        } else if (parsed.input.empty()) {
-            parsed.input = arg;
-        } else {
-            throw CliError::usage("unexpected argument '" + arg + "'");
-        }
-    }
-    if (parsed.input.empty()) throw CliError::usage("no file to import given");
-    if (parsed.output.empty()) throw CliError::usage("no output file given (-o OUT.rb)");
+ImportCommand::ImportCommand() : Command("import", kSummary, kHelp) {}
+
+ImportCommand::Arguments ImportCommand::parse(const std::vector<std::string>& args) {
+    Arguments parsed;
+    const auto readOption = [&parsed](const std::string& arg, ArgumentCursor& cursor) {
+        if (arg != "--approximate") return parsed.output.readOption(arg, cursor);
+        parsed.approximate = true;
+        return true;
+    };
+    const std::vector<std::string> operands = scanArguments(args, readOption);
+    if (operands.size() > 1) throw CliError::usage("unexpected argument '" + operands[1] + "'");
+    if (operands.empty()) throw CliError::usage("no file to import given");
+    if (parsed.output.path.empty()) throw CliError::usage("no output file given (-o OUT.rb)");
+    parsed.input = operands.front();
     return parsed;
 }
 
-int usageError(std::ostream& err, const std::string& message) {
-    err << "error: " << message << "\nTry 'zorv import --help'.\n";
-    return kUsage;
+int ImportCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    arguments.output.refuse(arguments.output.path, {arguments.input});
+    const ImportOutcome outcome = read(arguments);
+    for (const std::string& note : outcome.notes) err << "note: " << note << '\n';
+    outcome.unit->SaveToFile(arguments.output.path);
+    out << arguments.output.path << ": " << outcome.unit->RuleCount() << " rules, "
+        << DescriptionTypeName(outcome.unit->descriptionType()) << ", "
+        << outcome.unit->InferenceMethod().displayName << '\n';
+    return kSuccess;
 }
 
-}  // namespace
-
-std::string_view ImportCommand::summary() const { return kSummary; }
-std::string_view ImportCommand::help() const { return kHelp; }
-
-int ImportCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+ImportOutcome ImportCommand::read(const Arguments& arguments) {
     try {
-        const ImportArguments arguments = parseArguments(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        std::error_code error;
-        if (!arguments.force && std::filesystem::exists(arguments.output, error))
-            throw CliError(kUsage, arguments.output + " exists; use --force to replace it");
-        const ImportOutcome outcome = ForeignImport::FromFile(arguments.input, {arguments.approximate});
-        for (const std::string& note : outcome.notes) err << "note: " << note << '\n';
-        outcome.unit->SaveToFile(arguments.output);
-        out << arguments.output << ": " << outcome.unit->RuleCount() << " rules, "
-            << DescriptionTypeName(outcome.unit->descriptionType()) << ", "
-            << outcome.unit->InferenceMethod().displayName << '\n';
-        return kSuccess;
-    } catch (const CliError& error) {
-        if (error.code() == kUsage) return usageError(err, error.what());
-        err << "error: " << error.what() << '\n';
-        return error.code();
+        return ForeignImport::FromFile(arguments.input, {arguments.approximate});
     } catch (const EInterchangeFile& error) {
-        err << "error: " << error.what() << '\n';
-        return kUsage;
-    } catch (const EInterchange& refused) {
-        for (const std::string& message : refused.messages()) err << "error: " << message << '\n';
-        return kBadInput;
-    } catch (const EWrite& error) {
-        err << "error: cannot write: " << error.what() << '\n';
-        return kUsage;
+        throw CliError::io(error.what());
     }
 }
 

@@ -5,8 +5,8 @@
 #include "app/core/BatchRunner.h"
 #include "app/core/EvaluatorSources.h"
 #include "cli/CliError.h"
-#include "cli/NumberText.h"
 #include "cli/TerminalProgress.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 
@@ -28,8 +28,8 @@ void PointTable::write(std::ostream& out, const std::vector<std::string>& header
     text << '\n';
     for (std::size_t i = 0; i < computed.Size(); ++i) {
         const auto point = computed.Point(i);
-        for (const int c : columns) text << shortestText(point[static_cast<std::size_t>(c)]) << ',';
-        text << shortestText(computed.Output(i)) << '\n';
+        for (const int c : columns) text << NumberText::shortest(point[static_cast<std::size_t>(c)]) << ',';
+        text << NumberText::shortest(computed.Output(i)) << '\n';
     }
     out << text.str();
 }

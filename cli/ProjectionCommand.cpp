@@ -1,14 +1,12 @@
 #include "cli/ProjectionCommand.h"
 
 #include "app/core/ProjectionCurve.h"
-#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/GridOperands.h"
 #include "cli/InputChoice.h"
 #include "cli/PointTable.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/TerminalProgress.h"
-#include "inference/ERefused.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
@@ -54,41 +52,24 @@ Examples:
   zorv projection examples/fan.rb --var 1 --steps 80 --filter
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) {
-        err << "Try 'zorv projection --help'.\n";
-    }
-    return error.code();
-}
-
 }  // namespace
 
-std::string_view ProjectionCommand::summary() const { return kSummary; }
-std::string_view ProjectionCommand::help() const { return kHelp; }
+ProjectionCommand::ProjectionCommand() : Command("projection", kSummary, kHelp) {}
 
 ProjectionCommand::Arguments ProjectionCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    bool at = false;
-    const ScannedArguments scanned = scanArguments(args, [&](const std::string& arg, ArgumentCursor& cursor) {
+    parsed.operands = GridOperands::scan(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
         if (arg == "--var") {
             parsed.variable = cursor.value(arg);
         } else if (arg == "--steps") {
             parsed.steps = cursor.integer(arg);
         } else if (arg == "--filter") {
             parsed.filter = true;
-        } else if (arg == "--at") {
-            at = true;
         } else {
             return false;
         }
         return true;
     });
-    parsed.help = scanned.help;
-    if (parsed.help) return parsed;
-    GridOperands operands = GridOperands::split(scanned.operands, at);
-    parsed.file = std::move(operands.file);
-    parsed.at = std::move(operands.at);
     if (parsed.variable.empty()) throw CliError::usage("--var I names the input variable");
     if (parsed.steps < 1 || parsed.steps > ProjectionCurve::kMaxSteps) {
         throw CliError::usage("--steps must lie between 1 and 100000");
@@ -96,37 +77,24 @@ ProjectionCommand::Arguments ProjectionCommand::parse(const std::vector<std::str
     return parsed;
 }
 
-int ProjectionCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const Arguments arguments = parse(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(arguments.file, err);
-        if (unit->SuccedentCount() == 0 || unit->AntecedentCount() == 0) {
-            throw CliError::badValue(arguments.file + ": a projection needs an input and an output variable");
-        }
-        const int variable = InputChoice::variable(*unit, arguments.variable);
-        const ProjectionCurve curve(*unit, variable, static_cast<int>(arguments.steps),
-                                    InputChoice::values(*unit, arguments.at, err));
-        unit->SetSteps(curve.Steps());
-        if (arguments.filter) {
-            TerminalProgress progress(err, "F-transform filter");
-            unit->RebuildFilter(progress.callback());
-        }
-        const UnitResponse response = arguments.filter ? UnitResponse::Filtered : UnitResponse::Plain;
-        const PointBatch computed = PointTable::compute(*unit, curve.Points(), response, "Projection", err);
-        PointTable::write(out, {unit->VariableName(variable), unit->VariableName(-1)}, computed, {variable});
-        return kSuccess;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
-    } catch (const ERefused& refused) {
-        return reportError(err, CliError::badValue(refused.what()));
+int ProjectionCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    const auto unit = RuleBaseLoader::load(arguments.operands.file, err);
+    if (unit->SuccedentCount() == 0 || unit->AntecedentCount() == 0) {
+        throw CliError::badValue(arguments.operands.file + ": a projection needs an input and an output variable");
     }
+    const int variable = InputChoice::variable(*unit, arguments.variable);
+    const ProjectionCurve curve(*unit, variable, static_cast<int>(arguments.steps),
+                                InputChoice::values(*unit, arguments.operands.at, err));
+    unit->SetSteps(curve.Steps());
+    if (arguments.filter) {
+        TerminalProgress progress(err, "F-transform filter");
+        unit->RebuildFilter(progress.callback());
+    }
+    const UnitResponse response = arguments.filter ? UnitResponse::Filtered : UnitResponse::Plain;
+    const PointBatch computed = PointTable::compute(*unit, curve.Points(), response, "Projection", err);
+    PointTable::write(out, {unit->VariableName(variable), unit->VariableName(-1)}, computed, {variable});
+    return kSuccess;
 }
 
 }  // namespace zorv::cli

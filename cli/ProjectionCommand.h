@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/GridOperands.h"
 
 namespace zorv::cli {
 
@@ -12,20 +13,17 @@ namespace zorv::cli {
 // (x, y), the points of the test window's projection plot.
 class ProjectionCommand : public Command {
 public:
-    std::string_view name() const override { return "projection"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    ProjectionCommand();
 
-    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+protected:
+    int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
 
 private:
     struct Arguments {
-        bool help = false;
-        std::string file;
+        GridOperands operands;  // the file and the values of --at
         std::string variable;
         std::int64_t steps = 25;
         bool filter = false;
-        std::vector<std::string> at;
     };
     static Arguments parse(const std::vector<std::string>& args);
 };

@@ -1,7 +1,6 @@
 #include "cli/SurfaceCommand.h"
 
 #include "app/core/SurfaceGrid.h"
-#include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/GridOperands.h"
 #include "cli/InputChoice.h"
@@ -49,41 +48,24 @@ Examples:
   zorv surface examples/fan.rb --vars 2 1
 )";
 
-int reportError(std::ostream& err, const CliError& error) {
-    err << "error: " << error.what() << '\n';
-    if (error.code() == kUsage) {
-        err << "Try 'zorv surface --help'.\n";
-    }
-    return error.code();
-}
-
 }  // namespace
 
-std::string_view SurfaceCommand::summary() const { return kSummary; }
-std::string_view SurfaceCommand::help() const { return kHelp; }
+SurfaceCommand::SurfaceCommand() : Command("surface", kSummary, kHelp) {}
 
 SurfaceCommand::Arguments SurfaceCommand::parse(const std::vector<std::string>& args) {
     Arguments parsed;
-    bool at = false;
-    const ScannedArguments scanned = scanArguments(args, [&](const std::string& arg, ArgumentCursor& cursor) {
+    parsed.operands = GridOperands::scan(args, [&parsed](const std::string& arg, ArgumentCursor& cursor) {
         if (arg == "--vars") {
             parsed.variables = {cursor.value(arg), cursor.value(arg)};
         } else if (arg == "--steps") {
             parsed.steps = cursor.integer(arg);
         } else if (arg == "--smooth-steps") {
             parsed.smoothSteps = cursor.integer(arg);
-        } else if (arg == "--at") {
-            at = true;
         } else {
             return false;
         }
         return true;
     });
-    parsed.help = scanned.help;
-    if (parsed.help) return parsed;
-    GridOperands operands = GridOperands::split(scanned.operands, at);
-    parsed.file = std::move(operands.file);
-    parsed.at = std::move(operands.at);
     if (parsed.variables.empty()) throw CliError::usage("--vars I J names the two input variables");
     if (parsed.steps < SurfaceGrid::kMinSteps || parsed.steps > SurfaceGrid::kMaxSteps) {
         throw CliError::usage("--steps must lie between 2 and 1000");
@@ -94,33 +76,23 @@ SurfaceCommand::Arguments SurfaceCommand::parse(const std::vector<std::string>& 
     return parsed;
 }
 
-int SurfaceCommand::run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    try {
-        const Arguments arguments = parse(args);
-        if (arguments.help) {
-            out << kHelp;
-            return kSuccess;
-        }
-        const auto unit = RuleBaseLoader::load(arguments.file, err);
-        if (unit->SuccedentCount() == 0 || unit->AntecedentCount() < 2) {
-            throw CliError::badValue(arguments.file + ": a surface needs two input variables and an output variable");
-        }
-        const int first = InputChoice::variable(*unit, arguments.variables[0]);
-        const int second = InputChoice::variable(*unit, arguments.variables[1]);
-        if (first == second) throw CliError::usage("--vars names the same input variable twice");
-        unit->SetSteps(static_cast<int>(arguments.smoothSteps));
-        const SurfaceGrid grid(*unit, first, second, static_cast<int>(arguments.steps),
-                               InputChoice::values(*unit, arguments.at, err));
-        const PointBatch computed = PointTable::compute(*unit, grid.Points(), UnitResponse::Plain, "Surface", err);
-        PointTable::write(out, {unit->VariableName(first), unit->VariableName(second), unit->VariableName(-1)},
-                          computed, {first, second});
-        return kSuccess;
-    } catch (const RuleBaseSyntaxError& error) {
-        err << error.what() << '\n';
-        return error.code();
-    } catch (const CliError& error) {
-        return reportError(err, error);
+int SurfaceCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const Arguments arguments = parse(args);
+    const auto unit = RuleBaseLoader::load(arguments.operands.file, err);
+    if (unit->SuccedentCount() == 0 || unit->AntecedentCount() < 2) {
+        throw CliError::badValue(arguments.operands.file +
+                                 ": a surface needs two input variables and an output variable");
     }
+    const int first = InputChoice::variable(*unit, arguments.variables[0]);
+    const int second = InputChoice::variable(*unit, arguments.variables[1]);
+    if (first == second) throw CliError::usage("--vars names the same input variable twice");
+    unit->SetSteps(static_cast<int>(arguments.smoothSteps));
+    const SurfaceGrid grid(*unit, first, second, static_cast<int>(arguments.steps),
+                           InputChoice::values(*unit, arguments.operands.at, err));
+    const PointBatch computed = PointTable::compute(*unit, grid.Points(), UnitResponse::Plain, "Surface", err);
+    PointTable::write(out, {unit->VariableName(first), unit->VariableName(second), unit->VariableName(-1)},
+                      computed, {first, second});
+    return kSuccess;
 }
 
 }  // namespace zorv::cli

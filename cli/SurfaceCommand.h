@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/GridOperands.h"
 
 namespace zorv::cli {
 
@@ -12,20 +13,17 @@ namespace zorv::cli {
 // the workbench's surface window draws.
 class SurfaceCommand : public Command {
 public:
-    std::string_view name() const override { return "surface"; }
-    std::string_view summary() const override;
-    std::string_view help() const override;
+    SurfaceCommand();
 
-    int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
+protected:
+    int execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) override;
 
 private:
     struct Arguments {
-        bool help = false;
-        std::string file;
+        GridOperands operands;  // the file and the values of --at
         std::vector<std::string> variables;  // two names or positions
         std::int64_t steps = 10;
         std::int64_t smoothSteps = 25;
-        std::vector<std::string> at;
     };
     static Arguments parse(const std::vector<std::string>& args);
 };

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CliTestSupport.h"
+#include "tests/support/CliTestSupport.h"
 
 namespace zorv::cli::test {
 namespace {
@@ -25,7 +25,7 @@ RuleBlock: rules
 )";
 
 TEST(InterchangeCommands, ImportThenExportToEveryFormatAndC) {
-    const Folder folder;
+    const ScratchFolder folder;
     const std::string fll = folder.file("dimmer.fll", kDimmer);
     const std::string rb = folder.path("dimmer.rb");
     const CommandResult imported = runZorv({"import", fll, "-o", rb});
@@ -39,12 +39,17 @@ TEST(InterchangeCommands, ImportThenExportToEveryFormatAndC) {
     ASSERT_EQ(c.status, 0) << c.err;
     EXPECT_NE(fileText(folder.path("dim.c")).find("int lamp_evaluate(const double *inputs, double *output)"), std::string::npos);
     EXPECT_NE(fileText(folder.path("dim.h")).find("#define lamp_INPUT_COUNT 1"), std::string::npos);
-    // Written files are not replaced without --force.
+    // Written files are not replaced without --force, and an input not even with it.
     EXPECT_EQ(runZorv({"export", rb, "-o", folder.path("dim.c")}).status, 2);
+    const std::string before = fileText(rb);
+    EXPECT_EQ(runZorv({"export", rb, "--to", "fll", "-o", rb, "--force"}).status, 2);
+    EXPECT_EQ(runZorv({"import", fll, "-o", fll, "--force"}).status, 2);
+    EXPECT_EQ(fileText(rb), before);
+    EXPECT_EQ(fileText(fll), kDimmer);
 }
 
 TEST(InterchangeCommands, RefusalsAreBadInputAndTheCommandLineIsUsage) {
-    const Folder folder;
+    const ScratchFolder folder;
     std::string text = kDimmer;
     text.replace(text.find("Triangle 0.5 0.75 1"), 19, "Bell 0.75 0.2 2");
     const std::string fll = folder.file("bell.fll", text);
@@ -54,8 +59,7 @@ TEST(InterchangeCommands, RefusalsAreBadInputAndTheCommandLineIsUsage) {
     EXPECT_FALSE(std::filesystem::exists(folder.path("bell.rb")));
     EXPECT_EQ(runZorv({"import", fll, "-o", folder.path("bell.rb"), "--approximate"}).status, 0);
 
-    const CommandResult method = runZorv({"export", std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb", "--to", "fis",
-                                          "-o", folder.path("heater.fis")});
+    const CommandResult method = runZorv({"export", example("heater.rb"), "--to", "fis", "-o", folder.path("heater.fis")});
     EXPECT_EQ(method.status, 1);
     EXPECT_NE(method.err.find("Perception-based Logical Deduction"), std::string::npos);
     EXPECT_EQ(runZorv({"import", fll}).status, 2);

@@ -5,22 +5,21 @@
 #include <string>
 #include <vector>
 
-#include "CliTestSupport.h"
 #include "app/core/BatchRunner.h"
 #include "app/core/ProjectionCurve.h"
 #include "app/core/SurfaceGrid.h"
 #include "cli/ExitCode.h"
-#include "cli/NumberText.h"
 #include "cli/PointTable.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/CliTestSupport.h"
+#include "text/NumberText.h"
 
 namespace zorv::cli {
 namespace {
 
-using test::lines;
+using test::example;
+using test::linesOf;
 using test::runZorv;
-
-std::string example(const char* name) { return std::string(ZORV_SOURCE_DIR) + "/examples/" + name; }
 
 // The CSV lines the workbench's own computation gives for a batch, columns as the commands print them.
 std::vector<std::string> expectedRows(CRuleBase& unit, PointBatch points, UnitResponse response,
@@ -30,8 +29,8 @@ std::vector<std::string> expectedRows(CRuleBase& unit, PointBatch points, UnitRe
     std::vector<std::string> rows;
     for (std::size_t i = 0; i < run.Total(); ++i) {
         std::string row;
-        for (const int c : columns) row += shortestText(run.Batch().Point(i)[static_cast<std::size_t>(c)]) + ",";
-        rows.push_back(row + shortestText(run.Batch().Output(i)));
+        for (const int c : columns) row += NumberText::shortest(run.Batch().Point(i)[static_cast<std::size_t>(c)]) + ",";
+        rows.push_back(row + NumberText::shortest(run.Batch().Output(i)));
     }
     return rows;
 }
@@ -46,14 +45,14 @@ TEST(SurfaceCommand, PrintsTheGridTheSurfaceWindowComputes) {
     const auto byName = runZorv({"surface", example("fan.rb"), "--vars", "load", "temperature", "--steps", "12", "--at",
                                  "45", "70"});
     ASSERT_EQ(byName.status, kSuccess) << byName.err;
-    EXPECT_EQ(lines(byName.out), expected);
+    EXPECT_EQ(linesOf(byName.out), expected);
     const auto byPosition = runZorv({"surface", example("fan.rb"), "--at", "45", "70", "--vars", "2", "1", "--steps", "12"});
     EXPECT_EQ(byPosition.out, byName.out);
-    EXPECT_EQ(lines(runZorv({"surface", example("heater.rb"), "--vars", "1", "2"}).out).size(), 101u);
+    EXPECT_EQ(linesOf(runZorv({"surface", example("heater.rb"), "--vars", "1", "2"}).out).size(), 101u);
 }
 
 TEST(ProjectionCommand, PrintsThePlotPointsWithTheStepsAsTheSmoothResolution) {
-    test::Folder folder;
+    const test::ScratchFolder folder;
     std::string text = test::fileText(example("heater.rb"));
     text = std::regex_replace(text, std::regex("DefuzzMethod=\\w+"), "DefuzzMethod=Smooth Deffuz Ling Expr");
     const std::string smooth = folder.file("smooth.rb", text);
@@ -64,14 +63,14 @@ TEST(ProjectionCommand, PrintsThePlotPointsWithTheStepsAsTheSmoothResolution) {
     for (const std::string& row : expectedRows(*unit, curve.Points(), UnitResponse::Plain, {1})) expected.push_back(row);
     const auto result = runZorv({"projection", smooth, "--var", "outdoor", "--steps", "6", "--at", "12", "3"});
     ASSERT_EQ(result.status, kSuccess) << result.err;
-    EXPECT_EQ(lines(result.out), expected);
+    EXPECT_EQ(linesOf(result.out), expected);
 
     const auto plain = CRuleBase::Load(example("heater.rb"));
     plain->RebuildFilter();
     const ProjectionCurve middle(*plain, 0, 3, {20, -5});
     expected = {"indoor,power"};
     for (const std::string& row : expectedRows(*plain, middle.Points(), UnitResponse::Filtered, {0})) expected.push_back(row);
-    EXPECT_EQ(lines(runZorv({"projection", example("heater.rb"), "--var", "1", "--steps", "3", "--filter"}).out), expected);
+    EXPECT_EQ(linesOf(runZorv({"projection", example("heater.rb"), "--var", "1", "--steps", "3", "--filter"}).out), expected);
 }
 
 TEST(SurfaceProjectionCommands, RefuseWhatTheyCannotDoWithAClearStatus) {
