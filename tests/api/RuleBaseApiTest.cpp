@@ -2,22 +2,18 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <thread>
 
+#include "tests/support/ScratchFolder.h"
 #include "zorv/zorv.h"
 
 namespace {
 
-const std::string kExamples = std::string(ZORV_SOURCE_DIR) + "/examples/";
+using zorv::test::fileText;
 
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+const std::string kExamples = std::string(ZORV_SOURCE_DIR) + "/examples/";
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     const auto at = text.find(from);
@@ -136,10 +132,9 @@ TEST(RuleBaseApi, MethodsAreChosenByAnyNameAndSaved) {
     EXPECT_EQ(unit.inferenceMethods().size(), 7u);
     EXPECT_EQ(zorv::RuleBase::create(zorv::RuleBaseKind::singleton).inferenceMethods().size(), 1u);
 
-    const auto path = std::filesystem::temp_directory_path() / "zorv-api-methods.rb";
-    unit.save(path);
-    const auto again = zorv::RuleBase::load(path);
-    std::filesystem::remove(path);
+    const zorv::test::ScratchFolder folder;
+    unit.save(folder / "methods.rb");
+    const auto again = zorv::RuleBase::load(folder / "methods.rb");
     EXPECT_EQ(again.inferenceMethod().shortName, "LLogInfCrisp");
     EXPECT_EQ(again.text(), unit.text());
     EXPECT_EQ(again.evaluate({15.0, 0.0}), unit.evaluate({15.0, 0.0}));

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/RuleBaseTextBuilder.h"
-#include "tests/support/CliTestSupport.h"
 #include "cli/ExitCode.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/CliTestSupport.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 
 namespace zorv::cli {
 namespace {
@@ -54,7 +54,7 @@ TEST(AnalyseCommand, ARuleBaseWithoutFindingsPrintsEmptyFields) {
 }
 
 TEST(AnalyseCommand, ACopyOfTheFirstRuleWithTheSameConclusionIsNotReportedAsCovered) {
-    Folder folder;
+    ScratchFolder folder;
     const auto text = ::zorv::test::RuleBaseTextBuilder()
                           .input({"x"})
                           .output({"y"})
@@ -62,7 +62,7 @@ TEST(AnalyseCommand, ACopyOfTheFirstRuleWithTheSameConclusionIsNotReportedAsCove
                           .rule({"sm", "bi"})
                           .rule({"ve sm", "bi"})
                           .text();
-    const auto output = lines(runZorv({"analyse", folder.file("unit.rb", text)}).out);
+    const auto output = linesOf(runZorv({"analyse", folder.file("unit.rb", text)}).out);
     ASSERT_EQ(output.size(), 4u);
     EXPECT_EQ(fields(output[1])[6], "wrt 2");
     EXPECT_EQ(fields(output[3])[6], "");
@@ -73,11 +73,11 @@ TEST(AnalyseCleanCommand, TwentyThousandEqualRules) {
     ::zorv::test::RuleBaseTextBuilder builder;
     builder.input({"x"}).input({"w"}).output({"y"});
     for (int r = 0; r < 20000; ++r) builder.rule({"sm", "ve bi", "bi"});
-    Folder folder;
+    ScratchFolder folder;
     const std::string input = folder.file("unit.rb", builder.text());
     const CommandResult analysed = runZorv({"analyse", input});
     ASSERT_EQ(analysed.status, kSuccess) << analysed.err;
-    const auto output = lines(analysed.out);
+    const auto output = linesOf(analysed.out);
     ASSERT_EQ(output.size(), 20001u);
     EXPECT_EQ(fields(output[20000])[4], "same as 1., 2., 3., 4., 5., 6., 7., 8., 9., 10., \u2026 and 19,989 more");
     EXPECT_LT(analysed.out.size(), 20001u * 100);
@@ -129,7 +129,7 @@ TEST(CleanCommand, DryRunSaysWhatWouldHappen) {
 }
 
 TEST(CleanCommand, MergeInconsistentKeepsAnEnabledRuleInInference) {
-    Folder folder;
+    ScratchFolder folder;
     const auto text = ::zorv::test::RuleBaseTextBuilder()
                           .input({"x"})
                           .output({"y"})

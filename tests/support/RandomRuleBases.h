@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "RuleBaseTextBuilder.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 
 namespace zorv::test {
 

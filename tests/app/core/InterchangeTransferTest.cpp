@@ -1,17 +1,15 @@
 #include "app/core/InterchangeTransfer.h"
 
-#include <filesystem>
-#include <fstream>
-
 #include <gtest/gtest.h>
 
-#include "../../support/ScriptedPrompter.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/RecordingPrompter.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zorv {
 namespace {
 
-using test::ScriptedPrompter;
+using test::RecordingPrompter;
 
 // A file with one item that has no exact counterpart (a rule weight).
 constexpr const char* kWeighted = R"(Engine: e
@@ -30,24 +28,17 @@ RuleBlock: r
 
 class Transfer : public ::testing::Test {
 protected:
-    void SetUp() override {
-        // Each test its own file: ctest runs them side by side.
-        path_ = (std::filesystem::temp_directory_path() /
-                 (std::string("zorv-transfer-").append(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".fll"))
-                    .string();
-        std::ofstream(path_) << kWeighted;
-    }
-    void TearDown() override { std::filesystem::remove(path_); }
-    std::string path_;
+    const test::ScratchFolder folder_;
+    const std::string path_ = folder_.file("weighted.fll", kWeighted);
 };
 
 TEST_F(Transfer, AFileThatCannotBeImportedExactlyIsImportedWithReplacementsOnlyWhenTheUserAgrees) {
-    ScriptedPrompter no(PromptAnswer::no);
+    RecordingPrompter no(PromptAnswer::no);
     EXPECT_EQ(InterchangeTransfer::Import(path_, no), nullptr);
     ASSERT_EQ(no.asked.size(), 1u);
     EXPECT_NE(no.asked[0].text.find(path_ + ":12: rule weight 0.5 has no counterpart"), std::string::npos);
 
-    ScriptedPrompter yes(PromptAnswer::yes);
+    RecordingPrompter yes(PromptAnswer::yes);
     const auto unit = InterchangeTransfer::Import(path_, yes);
     ASSERT_NE(unit, nullptr);
     EXPECT_EQ(unit->RuleCount(), 1);
@@ -56,15 +47,13 @@ TEST_F(Transfer, AFileThatCannotBeImportedExactlyIsImportedWithReplacementsOnlyW
 }
 
 TEST_F(Transfer, ExportRefusalsAndWriteFailuresAreShown) {
-    ScriptedPrompter prompter(PromptAnswer::no);
+    RecordingPrompter prompter(PromptAnswer::no);
     const auto heater = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb");
     EXPECT_FALSE(InterchangeTransfer::Export(*heater, path_, InterchangeFormat::Fll, prompter));
     EXPECT_EQ(prompter.shown.back().caption, "Error");
     EXPECT_TRUE(InterchangeTransfer::Export(*heater, path_ + ".c", InterchangeFormat::C, prompter));
     EXPECT_FALSE(InterchangeTransfer::Export(*heater, "/nonexistent-dir/x.c", InterchangeFormat::C, prompter));
     EXPECT_EQ(prompter.shown.back().caption, "Write Error");
-    std::filesystem::remove(path_ + ".c");
-    std::filesystem::remove(std::filesystem::path(path_ + ".c").replace_extension(".h"));
 }
 
 }  // namespace

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "VariableTestUnits.h"
 #include "app/core/RuleCellCheck.h"
 #include "app/core/RuleClipboardText.h"
 #include "app/core/RuleGridAnalysis.h"
-#include "app/core/RulesGridCommands.h"
 #include "app/core/RuleSignMirror.h"
+#include "app/core/RulesGridCommands.h"
+#include "tests/support/TestUnits.h"
 
 namespace zorv {
 namespace {

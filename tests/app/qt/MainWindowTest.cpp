@@ -12,7 +12,7 @@
 #include <QToolButton>
 #include <fstream>
 
-#include "WorkbenchTestServices.h"
+#include "WorkbenchTestWindow.h"
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/EditorGeneralTab.h"
 #include "app/qt/InferenceUnitEditor.h"
@@ -56,9 +56,8 @@ private Q_SLOTS:
 
     void init() {
         bench = std::make_unique<test::TestWorkbench>();
-        window = std::make_unique<MainWindow>(bench->services());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = test::shownMainWindow(*bench);
+        QVERIFY(window);
     }
 
     void cleanup() {

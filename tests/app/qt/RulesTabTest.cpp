@@ -1,5 +1,5 @@
 // The engine comes before Qt, whose "slots" macro would otherwise rewrite its members.
-#include "tests/app/core/VariableTestUnits.h"
+#include "tests/support/TestUnits.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -14,7 +14,7 @@
 #include <QToolButton>
 #include <fstream>
 
-#include "WorkbenchTestServices.h"
+#include "WorkbenchTestWindow.h"
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/EditorGeneralTab.h"
 #include "app/qt/EditorRulesTab.h"
@@ -79,9 +79,8 @@ private Q_SLOTS:
 
     void init() {
         bench = std::make_unique<test::TestWorkbench>();
-        window = std::make_unique<MainWindow>(bench->services());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window = test::shownMainWindow(*bench);
+        QVERIFY(window);
         QApplication::setActiveWindow(window.get());
     }
 

@@ -46,6 +46,19 @@ void Type(QTableWidget* grid, int row, int column, const QString& text) {
     grid->item(row, column)->setText(text);
 }
 
+// Shows the dialog; whether it came on the screen.
+bool Shown(UserTermsDialog& dialog) {
+    dialog.show();
+    return QTest::qWaitForWindowExposed(&dialog);
+}
+
+// Opens the grid's editor on a cell, as a double click does.
+QLineEdit* OpenEditor(QTableWidget* grid, int row, int column) {
+    grid->setCurrentCell(row, column);
+    grid->editItem(grid->item(row, column));
+    return qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+}
+
 std::vector<std::string> UserTermNames(CRuleBase& unit, int signedIndex) {
     const CBasicSettings& vocabulary = VariableTestUnits::Vocabulary(unit, signedIndex);
     std::vector<std::string> names;
@@ -183,11 +196,8 @@ void UserTermsDialogTest::okCommitsAnOpenCellEditor() {
     RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    dialog.grid()->setCurrentCell(1, Column(S::leftSupp));
-    dialog.grid()->editItem(dialog.grid()->item(1, Column(S::leftSupp)));
-    auto* editor = qobject_cast<QLineEdit*>(dialog.grid()->indexWidget(dialog.grid()->currentIndex()));
+    QVERIFY(Shown(dialog));
+    QLineEdit* editor = OpenEditor(dialog.grid(), 1, Column(S::leftSupp));
     QVERIFY(editor != nullptr);
     editor->setText(QStringLiteral("7"));
     dialog.accept();
@@ -331,8 +341,7 @@ void UserTermsDialogTest::tabMovesOverEditableCells() {
     RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(Shown(dialog));
     dialog.grid()->setFocus();
     dialog.grid()->setCurrentCell(0, kName);
     QTest::keyClick(dialog.grid(), Qt::Key_Tab);
@@ -352,16 +361,13 @@ void UserTermsDialogTest::tabMovesOverEditableCells() {
 
 void UserTermsDialogTest::tabOutOfARefusedCellKeepsItsEditor() {
     auto unit = UnitWithTerms();
-    TermDialogTestPrompter prompter;
+    RecordingPrompter prompter;
     TermClipboard clipboard;
     UserTermsDialog dialog(*unit, 0, clipboard, prompter);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(Shown(dialog));
     QTableWidget* grid = dialog.grid();
     grid->setFocus();
-    grid->setCurrentCell(0, Column(S::leftKernel));
-    grid->editItem(grid->item(0, Column(S::leftKernel)));
-    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+    QLineEdit* editor = OpenEditor(grid, 0, Column(S::leftKernel));
     QVERIFY(editor);
     editor->selectAll();
     QTest::keyClicks(editor, QStringLiteral("5"));

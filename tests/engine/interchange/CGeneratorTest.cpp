@@ -4,19 +4,18 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
-#include "../../support/RandomRuleBases.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
 #include "interchange/ForeignExport.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/RandomRuleBases.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zorv {
 namespace {
@@ -29,13 +28,6 @@ struct Case {
 
 class GeneratedC : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() / "zorv-cgen-test";
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-
     static std::shared_ptr<CRuleBase> Example(const std::string& name) {
         return CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/" + name);
     }
@@ -98,16 +90,13 @@ protected:
         const std::string command = "cc -std=c99 -Wall -Wextra -pedantic -Werror -o " + program + " " +
                                     (dir_ / "*.c").string() + " -lm > " + (dir_ / "cc.log").string() + " 2>&1";
         if (std::system(command.c_str()) != 0) {
-            std::ifstream log(dir_ / "cc.log");
-            std::stringstream text;
-            text << log.rdbuf();
-            ADD_FAILURE() << "the generated C does not compile cleanly:\n" << text.str().substr(0, 4000);
+            ADD_FAILURE() << "the generated C does not compile cleanly:\n" << test::fileText(dir_ / "cc.log").substr(0, 4000);
             return {};
         }
         return program;
     }
 
-    std::filesystem::path dir_;
+    const test::ScratchFolder dir_;
     std::vector<Case> cases_;
 };
 

@@ -13,14 +13,15 @@
 
 #include <gtest/gtest.h>
 
-#include "../../support/RandomRuleBases.h"
-#include "interchange/EInterchange.h"
-#include "interchange/ForeignExport.h"
-#include "interchange/ForeignImport.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "inference/InferenceScratch.h"
+#include "interchange/EInterchange.h"
+#include "interchange/ForeignExport.h"
+#include "interchange/ForeignImport.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/RandomRuleBases.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zorv {
 namespace {
@@ -35,13 +36,7 @@ class Peer : public ::testing::Test {
 protected:
     void SetUp() override {
         if (!PeerPresent()) GTEST_SKIP() << "the fuzzylite tool is not installed";
-        // Each test its own folder: ctest runs the tests of this file side by side.
-        dir_ = fs::temp_directory_path() /
-               (std::string("zorv-peer-").append(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     // The peer's outputs for the file on the rows of inputs (NaN where it has none).
     std::vector<double> PeerEvaluate(const fs::path& file, const std::string& format, const std::vector<std::vector<double>>& rows) {
@@ -104,7 +99,8 @@ protected:
         return worst;
     }
 
-    fs::path dir_;
+    // Each test its own folder: ctest runs the tests of this file side by side.
+    const test::ScratchFolder dir_;
 };
 
 // Tolerance for the peer's centroid of R cells against ours on the N grid points: both are Riemann sums of the
@@ -177,22 +173,18 @@ TEST_F(Peer, ExportedExamplesAndRandomRuleBasesAgreeWithThePeer) {
         if (sugeno) continue;
         // On the same grid: the output range widened by half a step on either side and one peer cell per grid
         // point put the peer's midpoints on our grid points, where the sums are the same.
-        std::ifstream exported(dir_ / "unit.fll");
-        std::stringstream text;
-        text << exported.rdbuf();
         const double low = unit.ContextLow(-1), high = unit.ContextHigh(-1);
         const int n = unit.Discretization(-1);
         const double half = (high - low) / (n - 1) / 2;
         std::ostringstream range;
         range.precision(17);
         range << "range: " << low - half << ' ' << high + half;
-        std::string fll = text.str();
+        std::string fll = test::fileText(dir_ / "unit.fll");
         const std::size_t output = fll.find("OutputVariable:");
         const std::size_t rangeAt = fll.find("range:", output);
         fll.replace(rangeAt, fll.find('\n', rangeAt) - rangeAt, range.str());
         fll = std::regex_replace(fll, std::regex("defuzzifier: Centroid [0-9]+"), "defuzzifier: Centroid " + std::to_string(n));
-        std::ofstream(dir_ / "grid.fll") << fll;
-        EXPECT_LE(WorstShare(unit, rows, PeerEvaluate(dir_ / "grid.fll", "fll", rows)), 1e-9) << u << " on the same grid";
+        EXPECT_LE(WorstShare(unit, rows, PeerEvaluate(dir_.file("grid.fll", fll), "fll", rows)), 1e-9) << u << " on the same grid";
     }
 }
 
