@@ -18,11 +18,11 @@
 #include "app/core/TermStandardList.h"
 #include "app/core/TermTypeChange.h"
 #include "app/qt/MessageBoxPrompter.h"
+#include "app/qt/ShownText.h"
 #include "app/qt/TermChart.h"
 #include "app/qt/TermClipboardStore.h"
 #include "app/qt/UserTermsGrid.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
-#include "app/qt/ShownText.h"
 
 namespace zorv {
 

@@ -14,8 +14,8 @@
 
 #include "app/core/VariableForm.h"
 #include "app/qt/MessageBoxPrompter.h"
-#include "app/qt/UserTermsDialog.h"
 #include "app/qt/ShownText.h"
+#include "app/qt/UserTermsDialog.h"
 
 namespace zorv {
 
