@@ -22,9 +22,9 @@
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/EditorRulesTab.h"
 #include "app/qt/InferenceUnitEditor.h"
-#include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/app/qt/WorkbenchTestServices.h"
+#include "tests/support/TestUnits.h"
 
 namespace {
 
@@ -33,13 +33,8 @@ using namespace zorv;
 constexpr const char* kTerms[] = {"ex sm", "sm", "ml sm", "me", "ml bi", "bi", "ex bi"};
 constexpr int kTermCount = 7;
 
+// Inputs x1 to x4 and output y, all <0, 1> at 301 points.
 std::unique_ptr<CRuleBase> GridUnit() {
-    auto unit = std::make_unique<CRuleBase>(DescriptionType::linguistic);
-    for (int k = 0; k < 4; ++k) {
-        unit->AddAntecedent(CFuzzyVariable("x" + std::to_string(k + 1), std::make_shared<CLinguisticSettings>(0, 1), 301),
-                            CRuleBase::kNoVariable);
-    }
-    unit->AddSuccedent(CFuzzyVariable("y", std::make_shared<CLinguisticSettings>(0, 1), 301), CRuleBase::kNoVariable);
     std::vector<RuleRow> rows;
     for (int a = 0; a < kTermCount; ++a)
         for (int b = 0; b < kTermCount; ++b)
@@ -48,8 +43,8 @@ std::unique_ptr<CRuleBase> GridUnit() {
                     rows.emplace_back(true, std::vector<std::string>{kTerms[a], kTerms[b], kTerms[c], kTerms[d],
                                                                      kTerms[(a + b + c + d) / 4]});
                 }
-    unit->SetRules(rows);
-    return unit;
+    const test::VariableLayout layout(0.0, 1.0, 301);
+    return test::MakeUnit(DescriptionType::linguistic, {layout, layout, layout, layout}, layout, rows);
 }
 
 double ThreadCpuMs() {
