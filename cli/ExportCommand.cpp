@@ -39,7 +39,7 @@ Options:
   --to FORMAT        fll, fis, fcl or c (default: from the extension of OUT)
   -o, --output OUT   the file to write (required)
   --prefix NAME      the prefix of the C identifiers (default: the base name of OUT)
-  --force            replace OUT (and NAME.h) when it exists
+  --force            replace OUT (and NAME.h) when it exists (never FILE.rb)
   -h, --help         shows this text
 
 Exit status:

@@ -34,7 +34,7 @@ nearest representable thing; the replacements are listed as notes on standard er
 Options:
   -o, --output OUT   the rule base to write (required)
   --approximate      replace what has no counterpart instead of refusing the file
-  --force            replace OUT when it exists
+  --force            replace OUT when it exists (never the file imported)
   -h, --help         shows this text
 
 Exit status:
