@@ -16,6 +16,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/EvaluationRefusal.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
@@ -91,11 +92,6 @@ int reportError(std::ostream& err, const CliError& error) {
     return error.code();
 }
 
-bool fits(const InferenceMethodEntry& method, DescriptionType type) {
-    const bool numeric = method.kind == InferenceKind::TakagiSugeno;
-    return type == DescriptionType::linguistic ? !numeric : numeric;
-}
-
 std::string contextText(double low, double high) {
     std::string text(1, '<');
     text += shortestText(low);
@@ -139,9 +135,8 @@ int EvalCommand::run(const std::vector<std::string>& args, std::ostream& out, st
 void EvalCommand::applyMethods(const EvalArguments& arguments, CRuleBase& unit, std::ostream& err) const {
     if (arguments.infer) {
         const InferenceMethodEntry& method = MethodOption::inference(*arguments.infer);
-        if (!fits(method, unit.descriptionType())) {
-            throw CliError::badValue(std::string(method.displayName) + " does not apply to a " +
-                                     std::string(DescriptionTypeName(unit.descriptionType())) + " rule base");
+        if (const auto refusal = EvaluationRefusal::Of(unit.descriptionType(), method)) {
+            throw CliError::badValue(*refusal);
         }
         unit.SetInferenceMethod(method);
     }
@@ -154,8 +149,8 @@ void EvalCommand::applyMethods(const EvalArguments& arguments, CRuleBase& unit, 
     }
 }
 
-void EvalCommand::prepareFilter(const EvalArguments& arguments, CRuleBase& unit, std::ostream& err) const {
-    if (unit.Filter() != nullptr && !arguments.infer && !arguments.defuzz) {
+void EvalCommand::prepareFilter(const EvalArguments&, CRuleBase& unit, std::ostream& err) const {
+    if (unit.FilterIsCurrent()) {
         return;
     }
     TerminalProgress progress(err, "F-transform filter");
@@ -220,7 +215,7 @@ std::string EvalCommand::conclusionText(CRuleBase& unit, const std::vector<doubl
     const double low = unit.ContextLow(-1);
     const double high = unit.ContextHigh(-1);
     CFuzzyDiscreteSet conclusion(1, {0.0}, low, high);
-    InferConclusion(unit.InferenceMethod(), unit, inputs.data(), conclusion);
+    InferConclusion(unit.InferenceMethod(), *unit.Compiled(), unit.OwnWorkspace(), inputs.data(), conclusion);
     const auto& mu = conclusion.values();
     const int n = static_cast<int>(mu.size());
     std::ostringstream text;

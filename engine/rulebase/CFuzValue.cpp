@@ -60,12 +60,10 @@ CFuzzyDiscreteSet CFuzValue::Evaluate(const CRuleBase& unit) const {
 // Keeps the flat samples and the set: compressed to its support, or as it is when every value is 0.
 void CFuzValue::Store(CFuzzyDiscreteSet set, double low, double high) {
     set.densify();
-    samples_ = set.values();
-    low_ = low;
-    width_ = high - low;
-    first_ = set.firstNonZero();
-    last_ = set.lastNonZero();
-    if (first_ <= last_) {
+    const int first = set.firstNonZero();
+    const int last = set.lastNonZero();
+    sampled_ = std::make_shared<const SampledCell>(set.values(), low, high, first, last);
+    if (first <= last) {
         set_ = std::make_unique<CCompressedFuzzyDiscreteSet>(std::move(set));
     } else {
         set_ = std::make_unique<CFuzzyDiscreteSet>(std::move(set));

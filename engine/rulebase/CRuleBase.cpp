@@ -10,6 +10,7 @@
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "inference/filter/FTInferenceFilter.h"
 #include "rulebase/CFuzValue.h"
 #include "rulebase/CLinCValue.h"
@@ -34,7 +35,10 @@ std::size_t CRuleBase::CellKeyHash::operator()(const CellKey& key) const {
 CRuleBase::CRuleBase(DescriptionType type)
     : descriptionType_(type),
       inferenceMethod_(type == DescriptionType::linguistic ? &LogicalDeductionMethod() : &TakagiSugenoMethod()),
-      defuzzificationMethod_(&SimpleDeeMethod()) {}
+      defuzzificationMethod_(&SimpleDeeMethod()),
+      rules_(std::make_shared<const CompiledRules>(*this)) {
+    Rechoose();
+}
 
 CRuleBase::~CRuleBase() = default;
 
@@ -206,7 +210,10 @@ const CValue& CRuleBase::Cell(int signedIndex, int rule) const {
     return *pool_[At(Variable(signedIndex).cellIndex_.at(At(rule)))];
 }
 
-void CRuleBase::SetEnabled(int rule, bool enabled) { enabled_.at(At(rule)) = enabled ? 1 : 0; }
+void CRuleBase::SetEnabled(int rule, bool enabled) {
+    enabled_.at(At(rule)) = enabled ? 1 : 0;
+    Rechoose();
+}
 
 void CRuleBase::SetRules(std::span<const RuleRow> rows) {
     const std::size_t width = antecedents_.size() + succedents_.size();
@@ -226,7 +233,7 @@ void CRuleBase::SetRules(std::span<const RuleRow> rows) {
             for (const RuleRow& row : rows) cells.push_back(Intern(row.texts[v], index));
         }
     }
-    fired_.assign(enabled_.size(), 0);
+    workspace_.fired.assign(enabled_.size(), 0);
     specificity_.assign(enabled_.size(), 0);
     Compile();
 }
@@ -258,7 +265,7 @@ void CRuleBase::ClearRules() {
     for (auto& variable : antecedents_) variable->cellIndex_.clear();
     for (auto& variable : succedents_) variable->cellIndex_.clear();
     enabled_.clear();
-    fired_.clear();
+    workspace_.fired.clear();
     specificity_.clear();
 }
 
@@ -281,8 +288,8 @@ void CRuleBase::AppendLoadedVariable(CFuzzyVariable variable, bool antecedent) {
 // A unit without antecedents has no rules: expressions read for its succedents alone are dropped.
 void CRuleBase::FinishLoad() {
     if (antecedents_.empty()) ClearRules();
-    fired_.assign(enabled_.size(), 0);
-    firedCount_ = -1;
+    workspace_.fired.assign(enabled_.size(), 0);
+    workspace_.firedCount = -1;
     Compile();
 }
 
@@ -337,10 +344,14 @@ void CRuleBase::Compile() {
         }
     }
     ComputeSpecificity();
-    inputBuffer_.resize(antecedents_.size());
-    fired_.resize(enabled_.size());
-    scratch_.Prepare(*this);
+    rules_ = std::make_shared<const CompiledRules>(*this);
+    Rechoose();
     if (firstError) throw *firstError;
+}
+
+void CRuleBase::Rechoose() {
+    compiled_ = CompiledRuleBase::Of(*this, rules_);
+    workspace_.Fit(*compiled_);
 }
 
 // The sum of the ranks of the rule's linguistic antecedent expressions; 0 when one of them ranks 0.
