@@ -25,13 +25,17 @@ std::optional<std::vector<double>> ResponseSampler::sample(const std::shared_ptr
     if (points == 0) return responses;
     ProgressReporter reporter(progress, static_cast<int>(points));
     std::atomic<std::size_t> done{0};
+    std::atomic<bool> stopped{false};
     ChunkRunner runner(compiled, threads_);
     runner.run(
         points,
         [&](const ChunkRunner::Piece& piece, Workspace& ws) {
             std::vector<double> point(static_cast<std::size_t>(grid.dimensions()));
             for (std::size_t from = piece.begin; from < piece.end; from += kBlock) {
-                if (stop.stop_requested()) return;
+                if (stop.stop_requested()) {
+                    stopped = true;
+                    return;
+                }
                 const std::size_t to = std::min(piece.end, from + kBlock);
                 for (std::size_t i = from; i < to; ++i) {
                     grid.point(static_cast<std::int64_t>(i), point);
@@ -42,7 +46,7 @@ std::optional<std::vector<double>> ResponseSampler::sample(const std::shared_ptr
             }
         },
         kMinPointsPerThread);
-    if (stop.stop_requested()) return std::nullopt;
+    if (stopped) return std::nullopt;
     reporter.advance(static_cast<int>(points));
     return responses;
 }
