@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "cli/ComputeCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/NumberText.h"
@@ -153,11 +154,8 @@ TEST_F(ComputeCommandTest, RowsGiveTheSameOutputOnAnyNumberOfJobs) {
 }
 
 TEST_F(ComputeCommandTest, ALinguisticRuleBaseNamingTheTakagiSugenoInferenceIsRefused) {
-    std::ifstream in(example("heater.rb"), std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::size_t at = text.find("InfMethod=");
-    text.replace(at, text.find('\n', at) - at, "InfMethod=LLinCInfCrisp");
-    const Outcome o = compute({write("ts.rb", text), write("d.txt", "indoor outdoor power\n12 -20 95\n")});
+    const std::string ruleBase = write("ts.rb", test::withInferenceMethod(example("heater.rb"), "LLinCInfCrisp"));
+    const Outcome o = compute({ruleBase, write("d.txt", "indoor outdoor power\n12 -20 95\n")});
     EXPECT_EQ(o.status, kBadInput);
     EXPECT_TRUE(o.out.empty()) << o.out;
     EXPECT_NE(o.err.find("error: "), std::string::npos) << o.err;

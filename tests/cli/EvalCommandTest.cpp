@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/InputNumber.h"
@@ -249,15 +250,10 @@ TEST(EvalCommand, BatchOutputDoesNotDependOnTheJobs) {
 
 // A file may name a method that has no meaning for its type: it loads, but nothing is printed for it.
 TEST(EvalCommand, ALinguisticRuleBaseNamingTheTakagiSugenoInferenceIsRefused) {
-    std::ifstream in(example("heater.rb"), std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::size_t at = text.find("InfMethod=");
-    text.replace(at, text.find('\n', at) - at, "InfMethod=Takagi-Sugeno Inference");
-    const auto path = std::filesystem::temp_directory_path() / "zorv-eval-ts.rb";
-    std::ofstream(path, std::ios::binary) << text;
-    const Outcome single = eval({path.string(), "16", "0"});
-    const Outcome batch = eval({path.string(), "--batch", "-"}, "16 0\n");
-    std::filesystem::remove(path);
+    const test::Folder folder;
+    const std::string path = folder.file("ts.rb", test::withInferenceMethod(example("heater.rb"), "Takagi-Sugeno Inference"));
+    const Outcome single = eval({path, "16", "0"});
+    const Outcome batch = eval({path, "--batch", "-"}, "16 0\n");
     for (const Outcome& o : {single, batch}) {
         EXPECT_EQ(o.status, kBadInput);
         EXPECT_TRUE(o.out.empty()) << o.out;
