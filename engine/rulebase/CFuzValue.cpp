@@ -24,6 +24,14 @@ CFuzValue::CFuzValue(std::string text, int ownerIndex) : CValue(std::move(text),
 
 CFuzValue::~CFuzValue() = default;
 
+// The samples are immutable and shared; the set is copied.
+CFuzValue::CFuzValue(const CFuzValue& other)
+    : CValue(other),
+      set_(static_cast<CFuzzyDiscreteSet*>(other.set_->clone().release())),
+      sampled_(other.sampled_) {}
+
+std::unique_ptr<CValue> CFuzValue::Clone() const { return std::unique_ptr<CValue>(new CFuzValue(*this)); }
+
 void CFuzValue::Compile(const CRuleBase& unit) {
     const CSettings& settings = unit.Settings(OwnerIndex());
     SetSpecificityRank(RankOf(settings, Text()));

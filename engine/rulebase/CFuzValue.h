@@ -17,6 +17,8 @@ public:
     CFuzValue(std::string text, int ownerIndex);
     ~CFuzValue() override;
 
+    std::unique_ptr<CValue> Clone() const override;
+
     void Compile(const CRuleBase& unit) override;
     std::optional<ESyntax> Check(const CRuleBase& unit) const override;
 
@@ -33,6 +35,7 @@ public:
     double Degree(double x) const { return sampled_->Degree(x); }
 
 private:
+    CFuzValue(const CFuzValue& other);
     CFuzzyDiscreteSet Evaluate(const CRuleBase& unit) const;
     void Store(CFuzzyDiscreteSet set, double low, double high);
 

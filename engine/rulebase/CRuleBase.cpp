@@ -16,6 +16,7 @@
 #include "rulebase/CLinCValue.h"
 #include "rulebase/CRuleBaseReader.h"
 #include "rulebase/CRuleBaseWriter.h"
+#include "rulebase/SettingsCopy.h"
 
 namespace zorv {
 
@@ -41,6 +42,46 @@ CRuleBase::CRuleBase(DescriptionType type)
 }
 
 CRuleBase::~CRuleBase() = default;
+CRuleBase::CRuleBase(CRuleBase&&) noexcept = default;
+CRuleBase& CRuleBase::operator=(CRuleBase&&) noexcept = default;
+
+// Variables sharing a vocabulary in the original share its copy; the compiled cells are immutable and shared.
+CRuleBase::CRuleBase(const CRuleBase& other)
+    : filter_(other.filter_),
+      useFuzzyFilter_(other.useFuzzyFilter_),
+      description_(other.description_),
+      name_(other.name_),
+      descriptionType_(other.descriptionType_),
+      perceptionUpper_(other.perceptionUpper_),
+      perceptionLower_(other.perceptionLower_),
+      inferenceMethod_(other.inferenceMethod_),
+      defuzzificationMethod_(other.defuzzificationMethod_),
+      steps_(other.steps_),
+      specificity_(other.specificity_),
+      enabled_(other.enabled_),
+      rules_(other.rules_),
+      compiled_(other.compiled_),
+      workspace_(other.workspace_) {
+    std::unordered_map<const CSettings*, std::shared_ptr<CSettings>> copies;
+    const auto copyOf = [&copies](const CFuzzyVariable& variable) {
+        auto copy = std::make_unique<CFuzzyVariable>(variable);
+        std::shared_ptr<CSettings>& settings = copies[variable.settings_.get()];
+        if (settings == nullptr) settings = CopySettings(*variable.settings_);
+        copy->settings_ = settings;
+        return copy;
+    };
+    for (const auto& variable : other.antecedents_) antecedents_.push_back(copyOf(*variable));
+    for (const auto& variable : other.succedents_) succedents_.push_back(copyOf(*variable));
+    for (const auto& cell : other.pool_) pool_.push_back(cell != nullptr ? cell->Clone() : nullptr);
+    for (std::size_t i = 0; i < pool_.size(); ++i) {
+        if (pool_[i] != nullptr) poolLookup_.emplace(KeyOf(*pool_[i]), static_cast<int>(i));
+    }
+}
+
+CRuleBase& CRuleBase::operator=(const CRuleBase& other) {
+    if (this != &other) *this = CRuleBase(other);
+    return *this;
+}
 
 std::unique_ptr<CRuleBase> CRuleBase::Create(DescriptionType type) {
     auto unit = std::make_unique<CRuleBase>(type);

@@ -37,7 +37,8 @@ class FTInferenceFilter;
 // takes Compiled() and a Workspace of their own.
 //
 // Variables are addressed by one signed index: antecedent k is k, succedent k is -(k + 1) (~k).
-// A unit is neither copied nor moved: its cells refer to its variables by position and settings.
+// A copy is an independent document (its own variables, vocabularies and cells) that starts with the
+// original's compiled form, filter and evaluation state.
 class CRuleBase {
 public:
     // "None" for variable lookups: outside every signed index range.
@@ -48,8 +49,10 @@ public:
     // name "Default name", empty description.
     explicit CRuleBase(DescriptionType type);
     ~CRuleBase();
-    CRuleBase(const CRuleBase&) = delete;
-    CRuleBase& operator=(const CRuleBase&) = delete;
+    CRuleBase(const CRuleBase& other);
+    CRuleBase& operator=(const CRuleBase& other);
+    CRuleBase(CRuleBase&&) noexcept;
+    CRuleBase& operator=(CRuleBase&&) noexcept;
 
     // A new unit as the "new rule base" command makes it: X and Y over <0, 1> at 301 points and one rule
     // "ze" -> "ze" (linguistic) or "ze" -> "0.5" (other types, Y with linear settings).
