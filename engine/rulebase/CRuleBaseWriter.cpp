@@ -121,7 +121,7 @@ void CRuleBaseWriter::WriteUserTerms(std::string& out, const CFuzzyVariable& var
         Line(out, names);
         Line(out, "  type=" + std::string(set.typeName()));
         std::string parameters = "  parameters=";
-        for (const double p : set.params()) parameters += " " + Number(p);
+        for (const double p : set.params()) parameters.append(" ").append(Number(p));
         Line(out, parameters);
         Line(out, " End_UserTerm");
     }
