@@ -70,6 +70,16 @@ public:
     std::uint16_t specificity(int rule) const { return rules_->specificity[static_cast<std::size_t>(rule)]; }
     const std::vector<AntecedentContext>& contexts() const { return rules_->contexts; }
     const std::vector<int>& discretizations() const { return rules_->discretizations; }
+    // The first output's grid: its discretization over its context.
+    int outputSamples() const { return rules_->samples; }
+    double outputLow() const { return rules_->low; }
+    double outputHigh() const { return rules_->high; }
+
+    // The compiled cells of rule r, for exporters: the sampled set of antecedent k, the sampled set of the first
+    // output (null when it is linear) and its linear coefficients c0, c1, ... (null when it is a set).
+    const SampledCell* antecedentCell(int k, int r) const { return rules_->AntecedentCell(k, r); }
+    const SampledCell* consequentCell(int r) const { return rules_->consequentCells[static_cast<std::size_t>(r)]; }
+    const std::vector<double>* coefficients(int r) const { return rules_->coefficients[static_cast<std::size_t>(r)]; }
 
     // The rough cost of one evaluate() in units of one sample visited by a rule, for deciding before a long
     // run whether it is affordable.
