@@ -25,8 +25,6 @@
 namespace zorv {
 
 class CSettings;
-class CompiledRuleBase;
-struct CompiledRules;
 class FTInferenceFilter;
 
 // A rule base ("inference unit") as it is edited and stored: input (antecedent) and output (succedent)
@@ -186,9 +184,9 @@ public:
     // no interval, an evaluation the compiled form refuses); none when it could. Cheap: nothing is evaluated.
     std::optional<std::string> FilterRefusal() const;
     // Fits a new filter to the current compiled form, sampling on all cores. Throws ERefused (see
-    // FilterRefusal); returns false when stop was requested before the end. Either way the previous filter
-    // stays. Afterwards the unit's input buffer and fired flags are those of the last sample, as though the
-    // unit had evaluated every sample itself.
+    // FilterRefusal) and returns false when stop was requested before the end; in both cases the previous
+    // filter stays. After a build the unit's input buffer and fired flags are those of the last sample, as
+    // though the unit had evaluated every sample itself.
     bool RebuildFilter(const FilterProgress& progress = {}, std::stop_token stop = {});
     // The output through the filter, for one input per antecedent. The filter is built first when the unit
     // has none made from its current compiled form (ERefused as for RebuildFilter).
