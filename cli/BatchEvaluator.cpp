@@ -170,8 +170,9 @@ bool BatchEvaluator::parseLine(std::string_view line, std::vector<double>& input
         if (count < inputs.size()) {
             if (!readNumber(token, p, value)) {
                 piece.failed = true;
-                piece.error = "'" + shown(std::string_view(token, static_cast<std::size_t>(p - token))) +
-                              "' is not a finite number";
+                piece.error.assign(1, '\'');
+                piece.error += shown(std::string_view(token, static_cast<std::size_t>(p - token)));
+                piece.error += "' is not a finite number";
                 return false;
             }
             const double clamped = std::clamp(value, low_[count], high_[count]);
