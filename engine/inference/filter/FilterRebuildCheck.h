@@ -18,7 +18,8 @@ class FilterSampleGrid;
 class FilterRebuildCheck {
 public:
     static constexpr double kMaxInferences = 50'000'000;
-    // In units of CompiledRuleBase::evaluationCost: about a minute of one core.
+    // In units of CompiledRuleBase::evaluationCost: some tens of seconds of one core (a sample step of a
+    // rule costs about a tenth of a nanosecond on the benchmark rule bases).
     static constexpr double kMaxWork = 1.5e11;
 
     // Why the build is refused (a message for the user), or none.
