@@ -25,6 +25,7 @@ protected:
 private:
     struct Arguments {
         bool lingApprox = false;
+        int jobs = 0;  // threads to evaluate the rows on; 0: every core
         std::string ruleBase;
         std::string data;
         std::optional<std::string> output;

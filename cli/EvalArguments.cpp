@@ -2,6 +2,7 @@
 
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
+#include "cli/JobsOption.h"
 
 namespace zorv::cli {
 
@@ -31,6 +32,8 @@ bool EvalArguments::readOption(const std::string& option, ArgumentCursor& cursor
         conclusion = true;
     } else if (option == "--filter") {
         filter = true;
+    } else if (option == "--jobs" || option == "-j") {
+        jobs = readJobs(cursor, option);
     } else {
         return false;
     }
@@ -43,6 +46,9 @@ void EvalArguments::check() const {
     }
     if (batch && (fired || conclusion)) {
         throw CliError::usage("--fired and --conclusion do not apply to --batch");
+    }
+    if (!batch && jobs != 0) {
+        throw CliError::usage("--jobs applies to --batch only");
     }
 }
 

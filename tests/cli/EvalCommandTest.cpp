@@ -11,8 +11,8 @@
 #include "cli/ArgumentScan.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExitCode.h"
-#include "tests/support/CliTestSupport.h"
 #include "rulebase/CRuleBase.h"
+#include "tests/support/CliTestSupport.h"
 #include "text/NumberText.h"
 
 namespace zorv::cli {
@@ -131,6 +131,8 @@ TEST(EvalCommand, RefusesBadCommandLines) {
         {heater, "1", "2", "--infer"},
         {heater, "1", "2", "--batch", "-"},
         {heater, "--batch", "-", "--fired"},
+        {heater, "1", "2", "--jobs", "2"},
+        {heater, "--batch", "-", "--jobs", "0"},
         {"/no/such/file.rb", "1", "2"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -248,6 +250,38 @@ TEST(EvalCommand, BatchReadsAFileAcrossManyBufferRefills) {
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_EQ(o.out, expected);
     EXPECT_EQ(eval({example("fan.rb"), "--batch", path.string()}).status, kUsage);
+}
+
+// Lines are split over the threads in pieces; the values, the clamping notes and the line that stops the run
+// are those of one thread.
+TEST(EvalCommand, BatchOutputDoesNotDependOnTheJobs) {
+    std::string rows;
+    for (int i = 0; i < 20000; ++i) rows += std::to_string(i % 40) + " " + std::to_string(-30 + i % 50) + "\n";
+    rows += "12\n" + rows;
+    const CommandResult one = eval({example("heater.rb"), "--batch", "-", "--jobs", "1"}, rows);
+    EXPECT_EQ(one.status, kBadInput);
+    EXPECT_EQ(linesOf(one.out).size(), 20000u);
+    EXPECT_NE(one.err.find("line 20001: expected 2 input values, found 1"), std::string::npos) << one.err;
+    for (const char* jobs : {"2", "3"}) {
+        const CommandResult many = eval({example("heater.rb"), "--batch", "-", "-j", jobs}, rows);
+        EXPECT_EQ(many.status, one.status);
+        EXPECT_EQ(many.out, one.out);
+        EXPECT_EQ(many.err, one.err);
+    }
+}
+
+// A file may name a method that has no meaning for its type: it loads, but nothing is printed for it.
+TEST(EvalCommand, ALinguisticRuleBaseNamingTheTakagiSugenoInferenceIsRefused) {
+    const test::ScratchFolder folder;
+    const std::string path = folder.file("ts.rb", test::withInferenceMethod(example("heater.rb"), "Takagi-Sugeno Inference"));
+    const CommandResult single = eval({path, "16", "0"});
+    const CommandResult batch = eval({path, "--batch", "-"}, "16 0\n");
+    for (const CommandResult& o : {single, batch}) {
+        EXPECT_EQ(o.status, kBadInput);
+        EXPECT_TRUE(o.out.empty()) << o.out;
+        EXPECT_EQ(o.err.rfind("error: ", 0), 0u) << o.err;
+        EXPECT_NE(o.err.find("Takagi-Sugeno inference needs"), std::string::npos) << o.err;
+    }
 }
 
 }  // namespace

@@ -15,7 +15,7 @@
 
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
-#include "inference/InferenceScratch.h"
+#include "inference/compiled/Workspace.h"
 #include "interchange/EInterchange.h"
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignImport.h"
@@ -78,7 +78,7 @@ protected:
     // Whether some rule fires at the inputs with a degree the peer takes for 0: it compares degrees with a
     // tolerance of 1e-6, so a rule firing below it (a Gaussian's tail) takes no part there.
     static bool BelowPeerTolerance(CRuleBase& unit) {
-        const InferenceScratch& s = unit.Scratch();
+        const Workspace& s = unit.OwnWorkspace();
         for (const int r : s.active) {
             const double d = s.ruleDegree[static_cast<std::size_t>(r)];
             if (d > 0.0 && d < 1e-6) return true;
