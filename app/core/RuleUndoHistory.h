@@ -31,10 +31,18 @@ public:
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
+    // Whether undo (redo) from current would change the rules. Neighbours on a stack differ, so with two
+    // entries one of them differs from current.
+    bool canUndoFrom(const RuleList& current) const { return differs(undo_, current); }
+    bool canRedoFrom(const RuleList& current) const { return differs(redo_, current); }
     std::size_t undoDepth() const { return undo_.size(); }
     std::size_t redoDepth() const { return redo_.size(); }
 
 private:
+    static bool differs(const std::vector<RuleList>& stack, const RuleList& current) {
+        return stack.size() > 1 || (stack.size() == 1 && stack.back() != current);
+    }
+
     std::vector<RuleList> undo_;
     std::vector<RuleList> redo_;
 };

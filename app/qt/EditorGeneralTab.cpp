@@ -10,6 +10,7 @@
 
 #include "app/core/UnitMethodChoices.h"
 #include "rulebase/CRuleBase.h"
+#include "app/qt/ShownText.h"
 
 namespace zorv {
 namespace {
@@ -18,7 +19,7 @@ void fillList(QComboBox& list, const std::vector<std::string>& names, int curren
     const QSignalBlocker blocker(list);
     list.clear();
     for (const std::string& name : names) {
-        list.addItem(QString::fromStdString(name));
+        list.addItem(shownText(name));
     }
     list.setCurrentIndex(current);
 }
@@ -30,7 +31,7 @@ EditorGeneralTab::EditorGeneralTab(QWidget* parent)
       unitName_(new QLineEdit(this)),
       unitType_(new QLabel(this)),
       inference_(new QComboBox(this)),
-      defuzzificationCaption_(new QLabel(QStringLiteral("Type of defuzzification:"), this)),
+      defuzzificationCaption_(new QLabel(tr("Type of defuzzification:"), this)),
       defuzzification_(new QComboBox(this)),
       filter_(new QCheckBox(this)),
       description_(new QPlainTextEdit(this)) {
@@ -39,12 +40,12 @@ EditorGeneralTab::EditorGeneralTab(QWidget* parent)
     description_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Name of unit:"), unitName_);
-    form->addRow(QStringLiteral("Type of unit:"), unitType_);
-    form->addRow(QStringLiteral("Type of inference:"), inference_);
+    form->addRow(tr("Name of unit:"), unitName_);
+    form->addRow(tr("Type of unit:"), unitType_);
+    form->addRow(tr("Type of inference:"), inference_);
     form->addRow(defuzzificationCaption_, defuzzification_);
-    form->addRow(QStringLiteral("Fuzzy Transform Filter:"), filter_);
-    form->addRow(QStringLiteral("Description:"), description_);
+    form->addRow(tr("Fuzzy Transform Filter:"), filter_);
+    form->addRow(tr("Description:"), description_);
 
     connect(inference_, &QComboBox::activated, this, &EditorGeneralTab::inferenceChosen);
     connect(defuzzification_, &QComboBox::activated, this, &EditorGeneralTab::defuzzificationChosen);
@@ -54,7 +55,7 @@ EditorGeneralTab::EditorGeneralTab(QWidget* parent)
 
 void EditorGeneralTab::fill(const CRuleBase& unit) {
     const UnitMethodChoices choices(unit.descriptionType());
-    unitType_->setText(QString::fromStdString(UnitMethodChoices::typeCaption(unit.descriptionType())));
+    unitType_->setText(shownText(UnitMethodChoices::typeCaption(unit.descriptionType())));
     fillList(*inference_, choices.inferenceNames(), choices.inferenceIndex(unit));
     fillList(*defuzzification_, choices.defuzzificationNames(), choices.defuzzificationIndex(unit));
     defuzzification_->setVisible(choices.defuzzificationShown());

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include "app/qt/ShownText.h"
 
 namespace zorv {
 namespace {
@@ -14,7 +15,7 @@ namespace {
 QStringList headerLabels() {
     QStringList labels;
     for (const std::string& header : UnitVariableRows::headers()) {
-        labels << QString::fromStdString(header);
+        labels << shownText(header);
     }
     return labels;
 }
@@ -25,7 +26,7 @@ EditorVariablesTab::EditorVariablesTab(bool input, QWidget* parent)
     : QWidget(parent),
       input_(input),
       grid_(new QTableWidget(this)),
-      edit_(new QPushButton(QStringLiteral("&Edit variable"), this)) {
+      edit_(new QPushButton(tr("Edit varia&ble"), this)) {
     grid_->setColumnCount(static_cast<int>(UnitVariableRows::headers().size()));
     grid_->setHorizontalHeaderLabels(headerLabels());
     grid_->verticalHeader()->hide();
@@ -34,10 +35,11 @@ EditorVariablesTab::EditorVariablesTab(bool input, QWidget* parent)
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
 
+    // The buttons' mnemonics stay apart from the editor's "Save &As" and the main window's "&Edit" menu.
     auto* buttons = new QHBoxLayout;
     if (input_) {
-        add_ = new QPushButton(QStringLiteral("&Add variable"), this);
-        delete_ = new QPushButton(QStringLiteral("&Delete variable"), this);
+        add_ = new QPushButton(tr("Add variab&le"), this);
+        delete_ = new QPushButton(tr("&Delete variable"), this);
         buttons->addWidget(add_);
         buttons->addWidget(delete_);
         connect(add_, &QPushButton::clicked, this, &EditorVariablesTab::addRequested);
@@ -63,6 +65,7 @@ void EditorVariablesTab::fill(const std::vector<UnitVariableRow>& rows) {
             grid_->setItem(r, c, new QTableWidgetItem(QString::fromStdString(*cells[c])));
         }
     }
+    grid_->resizeColumnsToContents();
     selectRow(std::min(std::max(keep, 0), grid_->rowCount() - 1));
 }
 

@@ -10,8 +10,9 @@ namespace zorv {
 namespace {
 
 std::optional<QString> run(QFileDialog& dialog, const QString& initialPath) {
-    dialog.setNameFilters({FileDialogNames::kAllFilesFilter, FileDialogNames::kRuleBaseFilter});
-    dialog.selectNameFilter(FileDialogNames::kRuleBaseFilter);
+    const QString ruleBases = QCoreApplication::translate("FileDialogNames", FileDialogNames::kRuleBaseFilter);
+    dialog.setNameFilters({QCoreApplication::translate("FileDialogNames", FileDialogNames::kAllFilesFilter), ruleBases});
+    dialog.selectNameFilter(ruleBases);
     if (!initialPath.isEmpty()) {
         const QFileInfo initial(initialPath);
         dialog.setDirectory(initial.absolutePath());
@@ -72,14 +73,14 @@ std::optional<FileNameProvider::ExportTarget> FileDialogNames::exportTarget(cons
 }
 
 std::optional<QString> FileDialogNames::openRuleBaseName(const QString& initialPath) {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Open"));
+    QFileDialog dialog(QApplication::activeWindow(), QCoreApplication::translate("FileDialogNames", "Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     return run(dialog, initialPath);
 }
 
 std::optional<QString> FileDialogNames::saveRuleBaseName(const QString& initialPath) {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save rulebase as"));
+    QFileDialog dialog(QApplication::activeWindow(), QCoreApplication::translate("FileDialogNames", "Save rulebase as"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("rb"));

@@ -22,8 +22,14 @@
 #include "app/core/WorkbenchMessages.h"
 #include "app/qt/EditorGeneralTab.h"
 #include "app/qt/EditorProgress.h"
+#include "app/qt/EditorRulesTab.h"
 #include "app/qt/EditorVariablesTab.h"
+#include "app/qt/RulesInfoMenu.h"
 #include "rulebase/CRuleBase.h"
+#include "rulebase/analysis/DeleteDuplicit.h"
+#include "rulebase/analysis/DeleteRedundant.h"
+#include "rulebase/analysis/MergeInconsistent.h"
+#include "rulebase/analysis/RuleAnalysis.h"
 #include "app/qt/FileNameProvider.h"
 #include "app/qt/TextClipboard.h"
 #include "app/qt/VariableEditing.h"
@@ -48,17 +54,19 @@ void InferenceUnitEditor::buildWindow() {
     general_ = new EditorGeneralTab(tabs_);
     inputs_ = new EditorVariablesTab(true, tabs_);
     outputs_ = new EditorVariablesTab(false, tabs_);
-    tabs_->addTab(general_, QStringLiteral("&General"));
-    tabs_->addTab(inputs_, QStringLiteral("&Input variables"));
-    tabs_->addTab(outputs_, QStringLiteral("O&utput variables"));
+    rulesMenu_ = new RulesInfoMenu(this);
+    rules_ = new EditorRulesTab(*unit_, *rulesMenu_, tabs_);
+    tabs_->addTab(general_, tr("&General"));
+    tabs_->addTab(inputs_, tr("&Input variables"));
+    tabs_->addTab(outputs_, tr("O&utput variables"));
+    tabs_->addTab(rules_, tr("&Rules"));
     progress_ = new EditorProgress(this);
 
-    test_ = new QPushButton(QStringLiteral("&Test"), this);
-    save_ = new QPushButton(QStringLiteral("&Save"), this);
-    saveAs_ = new QPushButton(QStringLiteral("Save &As"), this);
-    close_ = new QPushButton(QStringLiteral("&Close"), this);
-    // The test window is not part of the workbench yet.
-    test_->setEnabled(false);
+    test_ = new QPushButton(tr("&Test"), this);
+    save_ = new QPushButton(tr("&Save"), this);
+    saveAs_ = new QPushButton(tr("Save &As"), this);
+    close_ = new QPushButton(tr("&Close"), this);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
 
     auto* left = new QVBoxLayout;
     left->addWidget(tabs_, 1);
@@ -86,7 +94,34 @@ void InferenceUnitEditor::connectTabs() {
     connect(inputs_, &EditorVariablesTab::deleteRequested, this, &InferenceUnitEditor::deleteVariable);
     connect(inputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(true, row); });
     connect(outputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(false, row); });
+    connect(rules_, &EditorRulesTab::changed, this, &InferenceUnitEditor::markModified);
+    connect(rules_, &EditorRulesTab::userTermsChanged, this, &InferenceUnitEditor::userTermsChanged);
+    connect(tabs_, &QTabWidget::currentChanged, this, &InferenceUnitEditor::tabChanged);
 }
+
+// The Rules tab fills its grid on entering; it may be left only with every cell filled and correct, and
+// hands its rules to the rule base when it is.
+void InferenceUnitEditor::tabChanged(int index) {
+    if (returningToRules_) return;
+    QWidget* entered = tabs_->widget(index);
+    if (shownTab_ == rules_ && entered != rules_) {
+        if (!rules_->mayLeave()) {
+            returningToRules_ = true;
+            tabs_->setCurrentWidget(rules_);
+            returningToRules_ = false;
+            rules_->view()->setFocus();
+            emit commandStateChanged();
+            return;
+        }
+        rules_->commit();
+        emit userTermsChanged({});
+    }
+    if (entered == rules_ && shownTab_ != rules_) rules_->fill();
+    shownTab_ = entered;
+    emit commandStateChanged();
+}
+
+bool InferenceUnitEditor::rulesShown() const { return tabs_->currentWidget() == rules_; }
 
 QWidget& InferenceUnitEditor::frame() {
     if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -116,13 +151,26 @@ void InferenceUnitEditor::setModified(bool modified) {
     emit modifiedChanged(modified);
 }
 
+// A variable corrected on the way in changed the rule base: it is modified, so that the correction is saved.
 void InferenceUnitEditor::startEditing() {
     general_->fill(*unit_);
     refillVariables();
+    if (unit_->descriptionType() == DescriptionType::singleton) rulesMenu_->withoutRedundancy();
+    rules_->fill();
     tabs_->setCurrentWidget(general_);
-    checkVariables();
+    shownTab_ = general_;
+    const bool corrected = checkVariables();
     restartHistory();
-    setModified(!named_);
+    setModified(!named_ || corrected);
+    updateTestButton();
+}
+
+// Testing needs the test window, which evaluates one output variable.
+void InferenceUnitEditor::updateTestButton() {
+    test_->setEnabled(false);
+    test_->setToolTip(unit_->SuccedentCount() >= 2
+                          ? tr("A rule base with more than one output variable cannot be tested.")
+                          : tr("The test window is not available in this version of the workbench."));
 }
 
 // --- saving ----------------------------------------------------------------------------------------------
@@ -146,6 +194,7 @@ SaveOutcome InferenceUnitEditor::saveAs() {
 
 // A failed write changes nothing: the editor keeps its file name and stays modified.
 SaveOutcome InferenceUnitEditor::writeTo(const QString& path) {
+    if (rulesShown()) rules_->commit();
     unit_->SetDescription(general_->description().toStdString());
     if (const auto failure = RuleBaseSaver::write(*unit_, path.toStdString())) {
         services_.prompter.show(*failure);
@@ -157,6 +206,10 @@ SaveOutcome InferenceUnitEditor::writeTo(const QString& path) {
 }
 
 void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
+    if (busy_ || (rulesShown() && !rules_->mayLeave())) {
+        event->ignore();
+        return;
+    }
     const bool mayClose = EditorCloseGuard::mayClose(modified_, fileName_.toStdString(), services_.prompter,
                                                      [this] { return save(); });
     if (!mayClose) {
@@ -170,12 +223,14 @@ void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
 // --- changes and undo ------------------------------------------------------------------------------------
 
 void InferenceUnitEditor::markModified() {
-    history_.snapshot(currentRules());
+    if (!rulesShown() || rules_->currentCellFilled()) history_.snapshot(currentRules());
     setModified(true);
+    emit commandStateChanged();
 }
 
+// The rules as the Rules tab shows them, else as the rule base holds them.
 RuleList InferenceUnitEditor::currentRules() const {
-    return unit_->Rules();
+    return rulesShown() ? rules_->rules() : unit_->Rules();
 }
 
 void InferenceUnitEditor::restartHistory() {
@@ -183,16 +238,28 @@ void InferenceUnitEditor::restartHistory() {
     history_.snapshot(currentRules());
 }
 
+bool InferenceUnitEditor::canUndo() const {
+    return history_.undoDepth() > 1 || history_.canUndoFrom(currentRules());
+}
+
+bool InferenceUnitEditor::canRedo() const {
+    return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
+}
+
 void InferenceUnitEditor::undo() {
+    if (busy_) return;
     if (const auto previous = history_.undo(currentRules())) {
         applyRules(*previous);
     }
+    emit commandStateChanged();
 }
 
 void InferenceUnitEditor::redo() {
+    if (busy_) return;
     if (const auto next = history_.redo(currentRules())) {
         applyRules(*next);
     }
+    emit commandStateChanged();
 }
 
 void InferenceUnitEditor::applyRules(const RuleList& rules) {
@@ -205,30 +272,112 @@ void InferenceUnitEditor::applyRules(const RuleList& rules) {
         // A list taken for other variables; the rule base keeps its rules.
         return;
     }
+    if (rulesShown()) rules_->fill();
     markModified();
 }
 
 // --- clipboard, rule commands, words ---------------------------------------------------------------------
 
+bool InferenceUnitEditor::canUseClipboard() const {
+    return !busy_ && ((rulesShown() && rules_->gridFocused()) || TextClipboard::handles(focusWidget()));
+}
+
 void InferenceUnitEditor::cut() {
-    TextClipboard::cut(focusWidget());
+    if (busy_) return;
+    if (rulesShown() && rules_->gridFocused()) {
+        rules_->cut();
+    } else {
+        TextClipboard::cut(focusWidget());
+    }
 }
 
 void InferenceUnitEditor::copy() {
-    TextClipboard::copy(focusWidget());
+    if (busy_) return;
+    if (rulesShown() && rules_->gridFocused()) {
+        rules_->copy();
+    } else {
+        TextClipboard::copy(focusWidget());
+    }
 }
 
 void InferenceUnitEditor::paste() {
-    TextClipboard::paste(focusWidget());
+    if (busy_) return;
+    if (rulesShown() && rules_->gridFocused()) {
+        rules_->paste();
+    } else {
+        TextClipboard::paste(focusWidget());
+    }
 }
 
-void InferenceUnitEditor::runRuleCommand(RuleCommand /*command*/) {
-    // Every rule command works on the rules grid's selection; with no grid there is nothing to act on.
-}
-
-bool InferenceUnitEditor::insertWord(const QString& /*word*/, bool /*moveToNext*/) {
-    // Words go into the current cell of the rules grid, which only the Rules tab shows.
+bool InferenceUnitEditor::canRun(RuleCommand command) const {
+    if (busy_ || !rulesShown()) return false;
+    switch (command) {
+        case RuleCommand::deleteEmpty:
+        case RuleCommand::duplicate:
+        case RuleCommand::invertSign: return rules_->gridFocused();
+        case RuleCommand::deleteDuplicit:
+        case RuleCommand::deleteRedundant:
+        case RuleCommand::mergeInconsistent: return true;
+    }
     return false;
+}
+
+void InferenceUnitEditor::runRuleCommand(RuleCommand command) {
+    if (!canRun(command)) return;
+    switch (command) {
+        case RuleCommand::deleteEmpty: rules_->deleteEmpty(); break;
+        case RuleCommand::duplicate: rules_->duplicate(); break;
+        case RuleCommand::invertSign: rules_->invertSign(); break;
+        case RuleCommand::deleteDuplicit:
+        case RuleCommand::deleteRedundant:
+        case RuleCommand::mergeInconsistent: runAnalysisCommand(command); break;
+    }
+}
+
+// The commands built on the rule analysis replace the rules of the rule base, which the grid then shows.
+void InferenceUnitEditor::runAnalysisCommand(RuleCommand command) {
+    if (!rules_->checkCurrent()) return;
+    rules_->commit();
+    try {
+        if (command == RuleCommand::deleteDuplicit) {
+            unit_->SetRules(deleteDuplicit(rules_->rules()));
+        } else if (command == RuleCommand::deleteRedundant) {
+            unit_->SetRules(withoutRedundant());
+        } else {
+            mergeInconsistent(*unit_);
+        }
+    } catch (const ESyntax&) {
+        // The rules are in place; a cell that does not compile is refused when the rule base is saved.
+    }
+    rules_->fill();
+    markModified();
+}
+
+// Judging every rule against all others takes a while on large rule bases: the progress bar counts the
+// rules, and the window takes no other command until the judgement is done.
+std::vector<RuleRow> InferenceUnitEditor::withoutRedundant() {
+    const RuleAnalysis analysis = RuleAnalysis::of(*unit_);
+    const std::vector<RuleRow> rows = unit_->Rules();
+    std::vector<RuleRow> kept;
+    busy_ = true;
+    tabs_->setEnabled(false);
+    emit commandStateChanged();
+    progress_->run(static_cast<int>(rows.size()), [&](const EditorProgress::StepReport& report) {
+        kept = deleteRedundant(analysis, rows, report);
+    });
+    tabs_->setEnabled(true);
+    busy_ = false;
+    return kept;
+}
+
+bool InferenceUnitEditor::insertWord(const QString& word, bool moveToNext) {
+    if (busy_ || !rulesShown()) return false;
+    rules_->insertWord(word, moveToNext);
+    return true;
+}
+
+QStringList InferenceUnitEditor::currentUserTerms() const {
+    return rulesShown() ? rules_->currentUserTerms() : QStringList();
 }
 
 // --- General tab -----------------------------------------------------------------------------------------
@@ -264,7 +413,7 @@ void InferenceUnitEditor::addVariable() {
         return;
     }
     refillVariables();
-    columnWidthsStale_ = true;
+    rules_->variablesChanged();
     // Rule lists taken before hold one text fewer per rule; they no longer fit the rule base.
     restartHistory();
     markModified();
@@ -288,7 +437,7 @@ void InferenceUnitEditor::deleteVariable(int row) {
         services_.prompter.show(WorkbenchMessages::syntaxError(error.message()));
     }
     refillVariables();
-    columnWidthsStale_ = true;
+    rules_->variablesChanged();
     restartHistory();
     markModified();
 }
@@ -298,16 +447,21 @@ void InferenceUnitEditor::editVariable(bool input, int row) {
     if (row < 0 || row >= count) {
         return;
     }
+    const RuleList before = unit_->Rules();
     if (services_.variables.editVariable(this, *unit_, UnitVariableRows::signedIndex(input, row))) {
-        variableEdited();
+        variableEdited(unit_->Rules() != before);
     }
 }
 
-void InferenceUnitEditor::variableEdited() {
+// Rules rewritten for a new context or renamed terms belong to that variable: undoing them alone would
+// give rules that no longer fit it, so the history starts again, as after adding or deleting a variable.
+void InferenceUnitEditor::variableEdited(bool rulesRewritten) {
     refillVariables();
-    columnWidthsStale_ = true;
+    rules_->variablesChanged();
     compile();
+    if (rulesRewritten) restartHistory();
     markModified();
+    updateTestButton();
 }
 
 void InferenceUnitEditor::compile() {
@@ -318,7 +472,8 @@ void InferenceUnitEditor::compile() {
     }
 }
 
-void InferenceUnitEditor::checkVariables() {
+bool InferenceUnitEditor::checkVariables() {
+    bool corrected = false;
     const VariableChecker checker;
     std::vector<int> indexes;
     for (int k = 0; k < unit_->AntecedentCount(); ++k) {
@@ -330,11 +485,14 @@ void InferenceUnitEditor::checkVariables() {
     for (const int index : indexes) {
         if (const auto problem = checker.check(*unit_, index)) {
             services_.prompter.show({*problem, {}, PromptIcon::none});
+            const RuleList before = unit_->Rules();
             if (services_.variables.editVariable(this, *unit_, index)) {
-                variableEdited();
+                variableEdited(unit_->Rules() != before);
+                corrected = true;
             }
         }
     }
+    return corrected;
 }
 
 }  // namespace zorv

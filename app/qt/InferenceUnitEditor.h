@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <memory>
 
@@ -17,16 +18,22 @@ namespace zorv {
 class CRuleBase;
 class EditorGeneralTab;
 class EditorProgress;
+class EditorRulesTab;
 class EditorVariablesTab;
+class RulesInfoMenu;
 
-// The window of one rule base ("Inference unit"), which owns it: its General and variables tabs, the side
-// buttons, saving, the save question on closing, the undo history of its rules and the progress display.
-// Lives in a child window of the main window; its caption is the rule base's file path.
+// The window of one rule base ("Inference unit"), which owns it: its General, variables and Rules tabs, the
+// side buttons, saving, the save question on closing, the undo history of its rules, the rule commands of
+// the Edit menu and the progress display. Lives in a child window of the main window; its caption is the
+// rule base's file path.
 class InferenceUnitEditor final : public QWidget {
     Q_OBJECT
 
 public:
     static constexpr const char* kFormCaption = "Inference unit";
+    // Below this the tabs' labels and buttons would be crushed when the child windows are tiled.
+    static constexpr int kMinimumWidth = 520;
+    static constexpr int kMinimumHeight = 340;
 
     InferenceUnitEditor(std::unique_ptr<CRuleBase> unit, WorkbenchServices services, QWidget* parent = nullptr);
     ~InferenceUnitEditor() override;
@@ -51,36 +58,51 @@ public:
     // Asks for a file name and writes the rule base there; on success that file becomes the editor's.
     SaveOutcome saveAs();
 
-    // Every change goes through here: marks the editor modified and remembers the rules for undo.
+    // Every change goes through here: marks the editor modified and remembers the rules for undo (unless
+    // the current rule cell is empty or wrong).
     void markModified();
     void undo();
     void redo();
     const RuleUndoHistory& undoHistory() const { return history_; }
+    bool canUndo() const;
+    bool canRedo() const;
 
-    // The Edit menu's clipboard commands for the focused control.
+    // The Edit menu's clipboard commands: the rules grid's when it has the focus, else the focused text
+    // control's own.
     void cut();
     void copy();
     void paste();
-    // The rule commands of the Edit menu. They work on the rules grid, so without it they change nothing.
+    // The rule commands of the Edit menu: Delete Empty, Duplicate and Invert sign work on the focused rules
+    // grid; Delete Duplicit, Delete Redundant and Merge Inconsistent on the rules while the Rules tab shows.
     void runRuleCommand(RuleCommand command);
+    // Whether a command can act now (the menu disables the others).
+    bool canRun(RuleCommand command) const;
+    bool canUseClipboard() const;
     // A word from a word toolbar for the current rule cell; false when no rule cell takes it (the rules
     // grid is not shown).
     bool insertWord(const QString& word, bool moveToNext);
+    // The user terms of the current rule cell's variable (none unless the Rules tab shows).
+    QStringList currentUserTerms() const;
+    bool rulesShown() const;
+    // A long rule command is running; the window takes no other command meanwhile.
+    bool busy() const { return busy_; }
 
     QTabWidget* tabs() const { return tabs_; }
     EditorGeneralTab* generalTab() const { return general_; }
     EditorVariablesTab* inputTab() const { return inputs_; }
     EditorVariablesTab* outputTab() const { return outputs_; }
+    EditorRulesTab* rulesTab() const { return rules_; }
+    RulesInfoMenu* rulesInfoMenu() const { return rulesMenu_; }
     EditorProgress* progress() const { return progress_; }
     QPushButton* testButton() const { return test_; }
     QPushButton* saveButton() const { return save_; }
     QPushButton* saveAsButton() const { return saveAs_; }
     QPushButton* closeButton() const { return close_; }
-    // Set when the variables changed; the rules grid recomputes its column widths once.
-    bool columnWidthsStale() const { return columnWidthsStale_; }
-
 signals:
     void modifiedChanged(bool modified);
+    // Which commands can act may have changed.
+    void commandStateChanged();
+    void userTermsChanged(const QStringList& names);
     // The rule base was written to path.
     void saved(const QString& path);
 
@@ -97,6 +119,10 @@ private:
     RuleList currentRules() const;
     void applyRules(const RuleList& rules);
     void restartHistory();
+    void tabChanged(int index);
+    void runAnalysisCommand(RuleCommand command);
+    std::vector<RuleRow> withoutRedundant();
+    void updateTestButton();
 
     void chooseInference(int index);
     void chooseDefuzzification(int index);
@@ -105,8 +131,9 @@ private:
     void addVariable();
     void deleteVariable(int row);
     void editVariable(bool input, int row);
-    void variableEdited();
-    void checkVariables();
+    void variableEdited(bool rulesRewritten);
+    // True when a variable was corrected.
+    bool checkVariables();
     void compile();
 
     std::unique_ptr<CRuleBase> unit_;
@@ -115,13 +142,17 @@ private:
     QString caption_;
     bool named_ = false;
     bool modified_ = false;
-    bool columnWidthsStale_ = true;
+    bool busy_ = false;
+    bool returningToRules_ = false;
     RuleUndoHistory history_;
 
     QTabWidget* tabs_ = nullptr;
     EditorGeneralTab* general_ = nullptr;
     EditorVariablesTab* inputs_ = nullptr;
     EditorVariablesTab* outputs_ = nullptr;
+    EditorRulesTab* rules_ = nullptr;
+    RulesInfoMenu* rulesMenu_ = nullptr;
+    QWidget* shownTab_ = nullptr;
     EditorProgress* progress_ = nullptr;
     QPushButton* test_ = nullptr;
     QPushButton* save_ = nullptr;

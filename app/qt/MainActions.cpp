@@ -5,13 +5,17 @@
 #include <QIcon>
 #include <QKeySequence>
 
+#include "app/qt/WorkbenchIcons.h"
+
 namespace zorv {
 namespace {
 
+QString translated(const char* text) { return QCoreApplication::translate("MainActions", text); }
+
 QAction* make(QObject* owner, const char* text, const char* tip = nullptr, const QKeySequence& keys = {}) {
-    auto* action = new QAction(QCoreApplication::translate("MainActions", text), owner);
+    auto* action = new QAction(translated(text), owner);
     if (tip) {
-        action->setStatusTip(QCoreApplication::translate("MainActions", tip));
+        action->setStatusTip(translated(tip));
     }
     if (!keys.isEmpty()) {
         action->setShortcut(keys);
@@ -20,7 +24,7 @@ QAction* make(QObject* owner, const char* text, const char* tip = nullptr, const
 }
 
 QAction* withIcon(QAction* action, const char* themeName) {
-    action->setIcon(QIcon::fromTheme(QString::fromLatin1(themeName)));
+    action->setIcon(WorkbenchIcons::named(themeName));
     return action;
 }
 
@@ -37,19 +41,19 @@ MainActions MainActions::create(QObject* owner) {
     MainActions a{};
     a.newFile = withIcon(make(owner, "&New", "Create a new file", QKeySequence(Qt::CTRL | Qt::Key_N)), "document-new");
     a.open = withIcon(make(owner, "&Open", "Open a file", QKeySequence(Qt::CTRL | Qt::Key_O)), "document-open");
-    a.close = make(owner, "&Close", "Close current file");
+    a.close = withIcon(make(owner, "&Close", "Close current file"), "window-close");
     a.save = withIcon(make(owner, "&Save", "Save current file", QKeySequence(Qt::CTRL | Qt::Key_S)), "document-save");
-    a.saveAs = make(owner, "Save &As...", "Save current file with different name");
+    a.saveAs = withIcon(make(owner, "Save &As...", "Save current file with different name"), "document-save-as");
     a.importFile = withIcon(make(owner, QT_TRANSLATE_NOOP("MainActions", "&Import..."),
                                  QT_TRANSLATE_NOOP("MainActions", "Open a FIS, FCL or FLL file of another fuzzy tool as a new rule base")),
                             "document-import");
     a.exportFile = withIcon(make(owner, QT_TRANSLATE_NOOP("MainActions", "&Export..."),
                                  QT_TRANSLATE_NOOP("MainActions", "Write the current rule base as FLL, FIS, FCL or stand-alone C")),
                             "document-export");
-    a.exit = make(owner, "E&xit", "Exit application");
+    a.exit = withIcon(make(owner, "E&xit", "Exit application"), "application-exit");
 
-    a.undo = make(owner, "Undo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_U));
-    a.redo = make(owner, "Redo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_R));
+    a.undo = withIcon(make(owner, "Undo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_U)), "edit-undo");
+    a.redo = withIcon(make(owner, "Redo", nullptr, QKeySequence(Qt::CTRL | Qt::Key_R)), "edit-redo");
     a.cut = withIcon(
         make(owner, "Cu&t", "Cuts the selection and puts it on the Clipboard", QKeySequence(Qt::CTRL | Qt::Key_X)),
         "edit-cut");
@@ -58,8 +62,8 @@ MainActions MainActions::create(QObject* owner) {
                       "edit-copy");
     a.paste = withIcon(make(owner, "&Paste", "Inserts Clipboard contents", QKeySequence(Qt::CTRL | Qt::Key_V)),
                        "edit-paste");
-    a.deleteEmpty = make(owner, "Delete &Empty", nullptr, QKeySequence(Qt::CTRL | Qt::Key_E));
-    a.duplicate = make(owner, "&Duplicate", nullptr, QKeySequence(Qt::CTRL | Qt::Key_D));
+    a.deleteEmpty = withIcon(make(owner, "Delete &Empty", nullptr, QKeySequence(Qt::CTRL | Qt::Key_E)), "edit-delete");
+    a.duplicate = withIcon(make(owner, "&Duplicate", nullptr, QKeySequence(Qt::CTRL | Qt::Key_D)), "list-add");
     a.invertSign = make(owner, "&Invert sign (+/-)", nullptr, QKeySequence(Qt::CTRL | Qt::Key_I));
     a.deleteDuplicit = make(owner, "Delete D&uplicit");
     a.deleteRedundant = make(owner, "Delete &Redundant");
@@ -72,14 +76,14 @@ MainActions MainActions::create(QObject* owner) {
     a.viewConnectives = checkable(owner, "&Connectives");
     a.viewConnectives->setVisible(false);
 
-    a.cascade = make(owner, "&Cascade");
-    a.tileHorizontally = make(owner, "Tile &Horizontally");
-    a.tileVertically = make(owner, "Tile &Vertically");
+    a.cascade = withIcon(make(owner, "&Cascade"), "window-cascade");
+    a.tileHorizontally = withIcon(make(owner, "Tile &Horizontally"), "window-tile-horizontal");
+    a.tileVertically = withIcon(make(owner, "Tile &Vertically"), "window-tile-vertical");
     a.minimizeAll = make(owner, "&Minimize All");
     a.arrangeAll = make(owner, "&Arrange All");
 
-    a.helpContents = make(owner, "Contents...");
-    a.about = make(owner, "&About...");
+    a.helpContents = withIcon(make(owner, "Contents..."), "help-contents");
+    a.about = withIcon(make(owner, "&About..."), "help-about");
     return a;
 }
 

@@ -24,6 +24,7 @@
 #include "app/qt/FileNameProvider.h"
 #include "app/qt/InferenceUnitEditor.h"
 #include "app/qt/NewRuleBaseChooser.h"
+#include "app/qt/RulesInfoMenu.h"
 #include "app/qt/SettingsStore.h"
 #include "app/qt/WindowArranger.h"
 #include "app/qt/WindowPlacement.h"
@@ -52,7 +53,8 @@ MainWindow::MainWindow(WorkbenchServices services, QWidget* parent)
     statusBar();
     rebuildReopenMenu();
     updateActions();
-    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::updateActions);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &MainWindow::editorActivated);
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::updateActions);
     connect(&memoryTimer_, &QTimer::timeout, this, &MainWindow::refreshMemory);
     memoryTimer_.start(kMemoryRefreshMs);
     refreshMemory();
@@ -62,6 +64,7 @@ MainWindow::MainWindow(WorkbenchServices services, QWidget* parent)
 // The child windows outlive this part of the window; they must not report back to it while they go.
 MainWindow::~MainWindow() {
     memoryTimer_.stop();
+    disconnect(qApp, nullptr, this, nullptr);
     disconnect(mdi_, nullptr, this, nullptr);
     for (QMdiSubWindow* window : mdi_->subWindowList()) {
         disconnect(window, nullptr, this, nullptr);
@@ -73,17 +76,17 @@ MainWindow::~MainWindow() {
 
 void MainWindow::createMenus() {
     const MainActions& a = actions_;
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->menuAction()->setStatusTip(QStringLiteral("File related commands"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->menuAction()->setStatusTip(tr("File related commands"));
     file->addActions({a.newFile, a.open, a.close, a.save, a.saveAs});
     file->addSeparator();
     file->addActions({a.importFile, a.exportFile});
-    reopen_ = file->addMenu(QStringLiteral("Reopen"));
+    reopen_ = file->addMenu(tr("Reopen"));
     file->addSeparator();
     file->addAction(a.exit);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->menuAction()->setStatusTip(QStringLiteral("Edit commands"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->menuAction()->setStatusTip(tr("Edit commands"));
     edit->addActions({a.undo, a.redo});
     edit->addSeparator();
     edit->addActions({a.cut, a.copy, a.paste});
@@ -92,22 +95,23 @@ void MainWindow::createMenus() {
     edit->addSeparator();
     edit->addActions({a.deleteDuplicit, a.deleteRedundant, a.mergeInconsistent});
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     view->addActions({a.viewModifiers, a.viewBasic, a.viewSigned, a.viewUser, a.viewConnectives});
 
-    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
-    window->menuAction()->setStatusTip(QStringLiteral("Window related commands"));
+    QMenu* window = menuBar()->addMenu(tr("&Window"));
+    windowMenu_ = window->menuAction();
+    window->menuAction()->setStatusTip(tr("Window related commands"));
     window->addActions({a.cascade, a.tileHorizontally, a.tileVertically, a.minimizeAll, a.arrangeAll});
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->menuAction()->setStatusTip(QStringLiteral("Help topics"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->menuAction()->setStatusTip(tr("Help topics"));
     help->addActions({a.helpContents, a.about});
 }
 
 void MainWindow::createToolBar() {
     const MainActions& a = actions_;
-    QToolBar* bar = addToolBar(QStringLiteral("Tool bar"));
-    bar->setObjectName(QStringLiteral("Tool bar"));
+    QToolBar* bar = addToolBar(tr("Tool bar"));
+    bar->setObjectName(tr("Tool bar"));
     bar->addActions({a.newFile, a.open, a.save});
     bar->addSeparator();
     bar->addActions({a.cut, a.copy, a.paste});
@@ -221,6 +225,10 @@ InferenceUnitEditor* MainWindow::addEditor(std::unique_ptr<CRuleBase> unit, cons
         editor->setFile(path, false);
     }
     connect(editor, &InferenceUnitEditor::modifiedChanged, this, &MainWindow::updateActions);
+    connect(editor, &InferenceUnitEditor::commandStateChanged, this, &MainWindow::updateActions);
+    connect(editor, &InferenceUnitEditor::userTermsChanged, this, [this, editor](const QStringList& names) {
+        if (activeEditor() == editor) wordToolBar(WordBar::user)->setWords(names);
+    });
     connect(editor, &InferenceUnitEditor::saved, this, [this](const QString& savedPath) {
         enterRecent(savedPath);
         updateActions();
@@ -269,19 +277,32 @@ void MainWindow::exportFile() {
     }
 }
 
-InferenceUnitEditor* MainWindow::openPath(const QString& chosen) {
-    OpenedRuleBase opened = RuleBaseOpener::open(chosen.toStdString());
-    if (opened.status == OpenedRuleBase::Status::missing) {
-        services_.prompter.show(*opened.failure);
-        return nullptr;
+// Two editors of one file would each save over the other's work.
+InferenceUnitEditor* MainWindow::editorOf(const QString& path) const {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    for (InferenceUnitEditor* editor : editors()) {
+        if (editor->isNamed() && QFileInfo(editor->fileName()).canonicalFilePath() == canonical) return editor;
     }
+    return nullptr;
+}
+
+InferenceUnitEditor* MainWindow::openPath(const QString& chosen) {
     // Captions and the recent list hold full paths, whatever directory the program runs in later.
     const QString path = QFileInfo(chosen).absoluteFilePath();
-    InferenceUnitEditor* editor = nullptr;
-    if (opened.status == OpenedRuleBase::Status::broken) {
-        services_.prompter.show(*opened.failure);
+    InferenceUnitEditor* editor = RuleBaseOpener::exists(chosen.toStdString()) ? editorOf(path) : nullptr;
+    if (editor != nullptr) {
+        mdi_->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(editor->parentWidget()));
     } else {
-        editor = addEditor(std::move(opened.unit), path, true);
+        OpenedRuleBase opened = RuleBaseOpener::open(chosen.toStdString());
+        if (opened.status == OpenedRuleBase::Status::missing) {
+            services_.prompter.show(*opened.failure);
+            return nullptr;
+        }
+        if (opened.status == OpenedRuleBase::Status::broken) {
+            services_.prompter.show(*opened.failure);
+        } else {
+            editor = addEditor(std::move(opened.unit), path, true);
+        }
     }
     enterRecent(path);
     updateActions();
@@ -347,15 +368,40 @@ void MainWindow::rebuildReopenMenu() {
 
 void MainWindow::updateActions() {
     const InferenceUnitEditor* editor = activeEditor();
-    actions_.save->setEnabled(editor && editor->isModified());
-    actions_.saveAs->setEnabled(editor != nullptr);
-    actions_.exportFile->setEnabled(editor != nullptr);
+    const MainActions& a = actions_;
+    a.save->setEnabled(editor && editor->isModified());
+    a.saveAs->setEnabled(editor != nullptr);
+    a.exportFile->setEnabled(editor != nullptr);
+    a.undo->setEnabled(editor && !editor->busy() && editor->canUndo());
+    a.redo->setEnabled(editor && !editor->busy() && editor->canRedo());
+    const bool clipboard = editor && editor->canUseClipboard();
+    for (QAction* action : {a.cut, a.copy, a.paste}) action->setEnabled(clipboard);
+    const std::pair<QAction*, RuleCommand> ruleCommands[] = {
+        {a.deleteEmpty, RuleCommand::deleteEmpty},         {a.duplicate, RuleCommand::duplicate},
+        {a.invertSign, RuleCommand::invertSign},           {a.deleteDuplicit, RuleCommand::deleteDuplicit},
+        {a.deleteRedundant, RuleCommand::deleteRedundant}, {a.mergeInconsistent, RuleCommand::mergeInconsistent}};
+    for (const auto& [action, command] : ruleCommands) action->setEnabled(editor && editor->canRun(command));
+}
+
+// The active editor brings its "Rules info" menu and the user terms of its current rule cell.
+void MainWindow::editorActivated() {
+    InferenceUnitEditor* editor = activeEditor();
+    showRulesInfoMenu(editor ? editor->rulesInfoMenu() : nullptr);
+    wordToolBar(WordBar::user)->setWords(editor ? editor->currentUserTerms() : QStringList());
+    updateActions();
+}
+
+void MainWindow::showRulesInfoMenu(QMenu* menu) {
+    if (rulesInfo_ == menu) return;
+    if (rulesInfo_) menuBar()->removeAction(rulesInfo_->menuAction());
+    rulesInfo_ = menu;
+    if (menu) menuBar()->insertMenu(windowMenu_, menu);
 }
 
 // A closed editor takes its user terms off the toolbar; the last one closing leaves nothing to save.
 void MainWindow::childClosed() {
     wordToolBar(WordBar::user)->setWords({});
-    updateActions();
+    editorActivated();
 }
 
 void MainWindow::insertWord(const QString& word, bool moveToNext) {

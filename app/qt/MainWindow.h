@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 #include <QTimer>
 #include <memory>
@@ -44,8 +45,9 @@ public:
     void importFile();
     // File > Export...: the active editor's rule base as FLL, FIS, FCL or C.
     void exportFile();
-    // Opens path in a new editor, or shows why it cannot ("File not found: ", "Syntax error"). Paths that
-    // exist are entered into the recent files either way. Returns the new editor, or null.
+    // Opens path in a new editor, or shows why it cannot ("File not found: ", "Syntax error"). A file that an
+    // editor already shows is not read again: that editor is activated. Paths that exist are entered into
+    // the recent files either way. Returns the editor, or null.
     InferenceUnitEditor* openPath(const QString& path);
     // Opens the recent file stored under index.
     void openRecent(int index);
@@ -75,6 +77,9 @@ private:
     void enterRecent(const QString& path);
     void rebuildReopenMenu();
     void updateActions();
+    void editorActivated();
+    void showRulesInfoMenu(QMenu* menu);
+    InferenceUnitEditor* editorOf(const QString& path) const;
     void childClosed();
     void insertWord(const QString& word, bool moveToNext);
     void showHelp();
@@ -88,6 +93,8 @@ private:
     UntitledNames untitled_;
     QMdiArea* mdi_;
     QMenu* reopen_ = nullptr;
+    QAction* windowMenu_ = nullptr;
+    QPointer<QMenu> rulesInfo_;
     QLabel* memory_ = nullptr;
     QTimer memoryTimer_;
     QList<WordToolBar*> wordBars_;

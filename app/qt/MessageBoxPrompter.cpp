@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/qt/ShownText.h"
+
 namespace zorv {
 namespace {
 
@@ -20,8 +22,8 @@ QMessageBox::Icon iconOf(PromptIcon icon) {
 void prepare(QMessageBox& box, const PromptMessage& message) {
     box.setIcon(iconOf(message.icon));
     box.setWindowTitle(message.caption.empty() ? QGuiApplication::applicationDisplayName()
-                                               : QString::fromStdString(message.caption));
-    box.setText(QString::fromStdString(message.text));
+                                               : shownText(message.caption));
+    box.setText(shownText(message.text));
 }
 
 }  // namespace

@@ -8,12 +8,12 @@
 namespace zorv {
 
 NewRuleBaseDialog::NewRuleBaseDialog(QWidget* parent) : QDialog(parent), types_(new QComboBox(this)) {
-    setWindowTitle(QStringLiteral("New Rulebase Properties"));
-    types_->addItem(QStringLiteral("Linguistic"), static_cast<int>(DescriptionType::linguistic));
-    types_->addItem(QStringLiteral("TS-Singleton"), static_cast<int>(DescriptionType::singleton));
+    setWindowTitle(tr("New Rulebase Properties"));
+    types_->addItem(tr("Linguistic"), static_cast<int>(DescriptionType::linguistic));
+    types_->addItem(tr("TS-Singleton"), static_cast<int>(DescriptionType::singleton));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Type of unit:"), types_);
+    form->addRow(tr("Type of unit:"), types_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

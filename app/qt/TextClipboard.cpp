@@ -37,6 +37,10 @@ bool apply(QWidget* widget, Apply&& operation) {
 
 }  // namespace
 
+bool TextClipboard::handles(const QWidget* widget) {
+    return apply(const_cast<QWidget*>(widget), [](auto&) {});
+}
+
 bool TextClipboard::cut(QWidget* widget) {
     return apply(widget, [](auto& control) { control.cut(); });
 }

@@ -23,6 +23,7 @@
 #include "app/qt/TermMessageBoxes.h"
 #include "app/qt/UserTermsGrid.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
+#include "app/qt/ShownText.h"
 
 namespace zorv {
 
@@ -42,7 +43,7 @@ void SetHeaders(QTableWidget* grid) {
     grid->setColumnCount(UserTermTable::kColumnCount);
     QStringList headers;
     for (int column = 0; column < UserTermTable::kColumnCount; ++column) {
-        headers << QString::fromStdString(UserTermTable::Header(column));
+        headers << shownText(UserTermTable::Header(column));
     }
     grid->setHorizontalHeaderLabels(headers);
     grid->verticalHeader()->hide();
@@ -68,10 +69,10 @@ UserTermsDialog::UserTermsDialog(CRuleBase& unit, int signedIndex, TermClipboard
       prompter_(prompter),
       session_(unit, signedIndex),
       standardTable_(StandardTable(unit, signedIndex)) {
-    setWindowTitle(QStringLiteral("User expressions"));
+    setWindowTitle(tr("User expressions"));
     pages_ = new QTabWidget(this);
-    pages_->addTab(buildUserPage(), QStringLiteral("User"));
-    pages_->addTab(buildStandardPage(), QStringLiteral("Standard"));
+    pages_->addTab(buildUserPage(), tr("User"));
+    pages_->addTab(buildStandardPage(), tr("Standard"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     resize(820, 620);
@@ -94,6 +95,7 @@ QWidget* UserTermsDialog::buildUserPage() {
     grid_->setNavigator([this](int row, int column, bool forward) {
         return session_.table().adjacentCell(row, column, forward);
     });
+    grid_->setLeaveCheck([this] { return grid_->currentRow() < 0 || leaveCell(grid_->currentRow(), grid_->currentColumn()); });
     chart_ = new TermChart(page);
     chart_->setTable(&session_.table());
     auto* layout = new QVBoxLayout(page);
@@ -125,20 +127,20 @@ QWidget* UserTermsDialog::buildButtons() {
         layout->addWidget(button);
         return button;
     };
-    add(QStringLiteral("Add &Quadratic"), &UserTermsDialog::addQuadratic);
-    add(QStringLiteral("Add &Trapezoid"), &UserTermsDialog::addTrapezoid);
-    add(QStringLiteral("Add T&riangular"), &UserTermsDialog::addTriangular);
-    add(QStringLiteral("Add &Uniform"), &UserTermsDialog::addUniform);
-    addGaussian_ = add(QStringLiteral("Add &Gaussian"), &UserTermsDialog::addGaussian);
+    add(tr("Add &Quadratic"), &UserTermsDialog::addQuadratic);
+    add(tr("Add &Trapezoid"), &UserTermsDialog::addTrapezoid);
+    add(tr("Add T&riangular"), &UserTermsDialog::addTriangular);
+    add(tr("Add &Uniform"), &UserTermsDialog::addUniform);
+    addGaussian_ = add(tr("Add &Gaussian"), &UserTermsDialog::addGaussian);
     addGaussian_->hide();
-    QPushButton* changeType = Button(QStringLiteral("Change Type"), bar);
+    QPushButton* changeType = Button(tr("Change Type"), bar);
     typeMenu_ = buildTypeMenu();
     changeType->setMenu(typeMenu_);
     layout->addWidget(changeType);
-    add(QStringLiteral("&Delete"), &UserTermsDialog::deleteTerm);
+    add(tr("&Delete"), &UserTermsDialog::deleteTerm);
     layout->addStretch();
-    add(QStringLiteral("OK"), &UserTermsDialog::accept)->setDefault(true);
-    add(QStringLiteral("Cancel"), &UserTermsDialog::reject);
+    add(tr("OK"), &UserTermsDialog::accept)->setDefault(true);
+    add(tr("Cancel"), &UserTermsDialog::reject);
     return bar;
 }
 
@@ -149,10 +151,10 @@ QMenu* UserTermsDialog::buildTypeMenu() {
         action->setData(QString::fromUtf8(type.data(), static_cast<qsizetype>(type.size())));
         return action;
     };
-    item(QStringLiteral("to &Quadratic"), UserTermShape::kQuadratic);
-    item(QStringLiteral("to &Trapezoid"), UserTermShape::kTrapezoid);
-    item(QStringLiteral("to Trian&gular"), UserTermShape::kTriang);
-    item(QStringLiteral("to Gaussian"), UserTermShape::kGaussian)->setVisible(false);
+    item(tr("to &Quadratic"), UserTermShape::kQuadratic);
+    item(tr("to &Trapezoid"), UserTermShape::kTrapezoid);
+    item(tr("to Trian&gular"), UserTermShape::kTriang);
+    item(tr("to Gaussian"), UserTermShape::kGaussian)->setVisible(false);
     connect(menu, &QMenu::aboutToShow, this, &UserTermsDialog::updateTypeMenu);
     return menu;
 }
@@ -173,8 +175,8 @@ QWidget* UserTermsDialog::buildStandardPage() {
     standardChart_->setTable(&standardTable_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    QPushButton* ok = Button(QStringLiteral("OK"), page);
-    QPushButton* cancel = Button(QStringLiteral("Cancel"), page);
+    QPushButton* ok = Button(tr("OK"), page);
+    QPushButton* cancel = Button(tr("Cancel"), page);
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(page);

@@ -15,6 +15,7 @@
 #include "app/core/VariableForm.h"
 #include "app/qt/TermMessageBoxes.h"
 #include "app/qt/UserTermsDialog.h"
+#include "app/qt/ShownText.h"
 
 namespace zorv {
 
@@ -49,15 +50,15 @@ void VariableDialog::buildForm() {
     discretization_ = new QLineEdit(this);
     low_ = new QLineEdit(this);
     high_ = new QLineEdit(this);
-    editExpressions_ = new QPushButton(QStringLiteral("Edit expressions..."), this);
+    editExpressions_ = new QPushButton(tr("Edit expressions..."), this);
     editExpressions_->setAutoDefault(false);
     layout_ = new QFormLayout;
-    layout_->addRow(QStringLiteral("Name of variable:"), name_);
-    layout_->addRow(QStringLiteral("Copy from variable:"), copyList_);
-    layout_->addRow(QStringLiteral("Discretization (20 - 1000):"), discretization_);
-    layout_->addRow(QStringLiteral("Lower bound:"), low_);
-    layout_->addRow(QStringLiteral("Upper bound:"), high_);
-    layout_->addRow(QStringLiteral("Expression:"), editExpressions_);
+    layout_->addRow(tr("Name of variable:"), name_);
+    layout_->addRow(tr("Copy from variable:"), copyList_);
+    layout_->addRow(tr("Discretization (20 - 1000):"), discretization_);
+    layout_->addRow(tr("Lower bound:"), low_);
+    layout_->addRow(tr("Upper bound:"), high_);
+    layout_->addRow(tr("Expression:"), editExpressions_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     // The buttons take no focus, so that pressing them does not first run the check of the field left.
     for (QAbstractButton* button : buttons->buttons()) button->setFocusPolicy(Qt::NoFocus);
@@ -104,7 +105,7 @@ void VariableDialog::prepareAdd(CRuleBase& unit, bool input, int copyFrom) {
 }
 
 void VariableDialog::fillFromForm() {
-    setWindowTitle(QString::fromStdString(form_->caption()));
+    setWindowTitle(shownText(form_->caption()));
     copyList_->clear();
     for (const std::string& name : form_->copyChoices()) copyList_->addItem(QString::fromStdString(name));
     copyList_->setCurrentIndex(form_->copyChoice());

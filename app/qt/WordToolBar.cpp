@@ -4,14 +4,15 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QToolButton>
+#include "app/qt/ShownText.h"
 
 namespace zorv {
 
 WordToolBar::WordToolBar(const WordToolBarTable& table, QWidget* parent)
-    : QToolBar(QString::fromStdString(table.caption), parent) {
+    : QToolBar(shownText(table.caption), parent) {
     setObjectName(QString::fromStdString(table.caption));
     setAllowedAreas(Qt::AllToolBarAreas);
-    addWidget(new QLabel(QString::fromStdString(table.label), this));
+    addWidget(new QLabel(shownText(table.label), this));
     addSeparator();
     for (const WordButton& button : table.buttons) {
         addWordButton(QString::fromStdString(button.caption));

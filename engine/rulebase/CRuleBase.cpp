@@ -222,7 +222,10 @@ void CRuleBase::SetRules(std::span<const RuleRow> rows) {
     }
     ClearRules();
     if (!antecedents_.empty()) {
-        for (const RuleRow& row : rows) enabled_.push_back(row.enabled ? 1 : 0);
+        for (const RuleRow& row : rows) {
+            enabled_.push_back(row.enabled ? 1 : 0);
+            comments_.push_back(row.comment);
+        }
         // Variable by variable, so that each variable's cells follow each other in the pool.
         for (std::size_t v = 0; v < width; ++v) {
             const int index = v < antecedents_.size() ? static_cast<int>(v) : ~static_cast<int>(v - antecedents_.size());
@@ -250,6 +253,7 @@ std::vector<RuleRow> CRuleBase::Rules() const {
     for (int r = 0; r < RuleCount(); ++r) {
         RuleRow& row = rows[At(r)];
         row.enabled = Enabled(r);
+        row.comment = Comment(r);
         for (int k = 0; k < AntecedentCount(); ++k) row.texts.push_back(Text(k, r));
         for (int k = 0; k < SuccedentCount(); ++k) row.texts.push_back(Text(~k, r));
     }
@@ -262,13 +266,15 @@ void CRuleBase::ClearRules() {
     for (auto& variable : antecedents_) variable->cellIndex_.clear();
     for (auto& variable : succedents_) variable->cellIndex_.clear();
     enabled_.clear();
+    comments_.clear();
     fired_.clear();
     specificity_.clear();
 }
 
 // Interns one text per antecedent, then one per succedent (texts in that order).
-void CRuleBase::AppendRule(bool enabled, std::span<const std::string_view> texts) {
+void CRuleBase::AppendRule(bool enabled, std::span<const std::string_view> texts, std::string comment) {
     enabled_.push_back(enabled ? 1 : 0);
+    comments_.push_back(std::move(comment));
     for (int k = 0; k < AntecedentCount(); ++k) {
         antecedents_[At(k)]->cellIndex_.push_back(Intern(texts[At(k)], k));
     }

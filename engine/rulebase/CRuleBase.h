@@ -117,6 +117,11 @@ public:
 
     bool Enabled(int rule) const { return enabled_[static_cast<std::size_t>(rule)] != 0; }
     void SetEnabled(int rule, bool enabled);
+    // The ";" comment lines written before a rule in the file (joined by line feeds), and those after the
+    // last rule. Both are kept through reading and writing; empty when the file has none.
+    const std::string& Comment(int rule) const { return comments_[static_cast<std::size_t>(rule)]; }
+    const std::string& TrailingComment() const { return trailingComment_; }
+    void SetTrailingComment(std::string comment) { trailingComment_ = std::move(comment); }
     std::uint16_t Specificity(int rule) const { return specificity_[static_cast<std::size_t>(rule)]; }
 
     // Recompiles every cell and recomputes rule specificity, then prepares the inference working memory.
@@ -201,7 +206,7 @@ private:
     int Intern(std::string_view text, int signedIndex);
     void ReleaseCell(int poolIndex);
     void ClearRules();
-    void AppendRule(bool enabled, std::span<const std::string_view> texts);
+    void AppendRule(bool enabled, std::span<const std::string_view> texts, std::string comment = {});
     void AppendVariable(CFuzzyVariable variable, int templateIndex, bool antecedent);
     // Used by the reader, which builds the unit in place and compiles it once at the end.
     void AppendLoadedVariable(CFuzzyVariable variable, bool antecedent);
@@ -228,6 +233,8 @@ private:
     int firedCount_ = -1;
     std::vector<std::uint8_t> fired_;
     std::vector<std::uint8_t> enabled_;
+    std::vector<std::string> comments_;
+    std::string trailingComment_;
     mutable InferenceScratch scratch_;
 };
 

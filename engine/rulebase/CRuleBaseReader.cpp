@@ -188,15 +188,18 @@ void CRuleBaseReader::ReadRules(CRuleBase& unit) const {
     if (declared == 0 && !lines.Empty()) CTextScan::Fail(text_, countAt, "bad value of NumberOfRules");
     std::uint64_t work = 0;
     int compiledCells = 0;
+    std::string trailing;
     const long long read = lines.Read(
         declared, unit.AntecedentCount(), unit.SuccedentCount(),
-        [&](bool enabled, std::span<const std::string_view> texts) {
-            unit.AppendRule(enabled, texts);
+        [&](bool enabled, std::span<const std::string_view> texts, std::string comment) {
+            unit.AppendRule(enabled, texts, std::move(comment));
             for (; compiledCells < unit.PoolSize(); ++compiledCells) {
                 work += CRuleBaseLimits::CompileWork(unit, *unit.PoolCell(compiledCells));
             }
             if (work > CRuleBaseLimits::kMaxCompileWork) CTextScan::Fail(text_, section->begin, "rule base too large");
-        });
+        },
+        &trailing);
+    unit.SetTrailingComment(std::move(trailing));
     if (read != declared) {
         diagnostics_ << "warning: bad value of NumberOfRules=" << declared << ", new value NumberOfRules=" << read
                      << std::endl;

@@ -1,5 +1,6 @@
 #include "rulebase/CRuleBaseSaveCheck.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
@@ -115,9 +116,23 @@ void CRuleBaseSaveCheck::CheckUserTerms(const CBasicSettings& settings, const st
     }
 }
 
+// Comment lines are read back as such only when each begins with ";" and holds no carriage return.
+bool CRuleBaseSaveCheck::CommentFits(std::string_view comment) {
+    if (comment.empty()) return true;
+    for (std::size_t begin = 0; begin <= comment.size();) {
+        const std::size_t end = std::min(comment.find('\n', begin), comment.size());
+        const std::string_view line = comment.substr(begin, end - begin);
+        if (!line.starts_with(';') || line.find('\r') != std::string_view::npos) return false;
+        begin = end + 1;
+    }
+    return true;
+}
+
 // Expressions are stored between double quotes, one rule per line, and are never empty.
 void CRuleBaseSaveCheck::CheckRules() const {
+    if (!CommentFits(unit_.TrailingComment())) Refuse("cannot save the comment after the last rule");
     for (int r = 0; r < unit_.RuleCount(); ++r) {
+        if (!CommentFits(unit_.Comment(r))) Refuse("cannot save the comment of rule " + std::to_string(r + 1));
         for (int i = -unit_.SuccedentCount(); i < unit_.AntecedentCount(); ++i) {
             const std::string& text = unit_.Text(i, r);
             const std::string where = "expression of variable \"" + Printable(unit_.VariableName(i)) +

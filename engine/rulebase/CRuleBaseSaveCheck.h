@@ -27,6 +27,7 @@ private:
     void CheckVariable(int signedIndex) const;
     void CheckUserTerms(const CBasicSettings& settings, const std::string& variable) const;
     void CheckRules() const;
+    static bool CommentFits(std::string_view comment);
     void CheckCells() const;
 
     const CRuleBase& unit_;

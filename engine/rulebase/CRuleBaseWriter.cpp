@@ -130,12 +130,14 @@ void CRuleBaseWriter::WriteUserTerms(std::string& out, const CFuzzyVariable& var
 void CRuleBaseWriter::WriteRules(std::string& out) const {
     Line(out, "RULES");
     for (int r = 0; r < unit_.RuleCount(); ++r) {
+        if (!unit_.Comment(r).empty()) Line(out, unit_.Comment(r));
         std::string line = unit_.Enabled(r) ? "" : "#";
         for (int k = 0; k < unit_.AntecedentCount(); ++k) line += " \"" + unit_.AntecedentText(k, r) + "\"";
         line += " |";
         for (int k = 0; k < unit_.SuccedentCount(); ++k) line += " \"" + unit_.SuccedentText(k, r) + "\"";
         Line(out, line);
     }
+    if (!unit_.TrailingComment().empty()) Line(out, unit_.TrailingComment());
     Line(out, "END_RULES");
 }
 

@@ -22,34 +22,49 @@ bool CRuleLinesReader::Empty() const {
     return pos >= end_ || AtEnd(pos);
 }
 
-long long CRuleLinesReader::Read(long long limit, int antecedents, int succedents, const RuleSink& sink) const {
+long long CRuleLinesReader::Read(long long limit, int antecedents, int succedents, const RuleSink& sink,
+                                std::string* trailing) const {
     const std::size_t nAnt = static_cast<std::size_t>(antecedents);
     std::vector<std::string_view> texts(nAnt + static_cast<std::size_t>(succedents));
     std::size_t pos = CTextScan::SkipBlanks(text_, begin_, end_);
     long long count = 0;
     while (count < limit) {
-        pos = SkipComments(pos);
+        std::string comment;
+        pos = SkipComments(pos, &comment);
         bool enabled = true;
         if (pos < end_ && text_[pos] == '#') {
             enabled = false;
             ++pos;
         }
-        if (AtEnd(pos)) break;
+        if (AtEnd(pos)) {
+            if (trailing != nullptr) *trailing = std::move(comment);
+            return count;
+        }
         for (std::size_t k = 0; k < nAnt; ++k) texts[k] = Expression(pos);
         const std::size_t bar = text_.substr(0, end_).find('|', pos);
         if (bar == std::string_view::npos) CTextScan::Fail(text_, pos, std::string(kError));
         pos = bar + 1;
         for (std::size_t k = nAnt; k < texts.size(); ++k) texts[k] = Expression(pos);
-        sink(enabled, texts);
+        sink(enabled, texts, std::move(comment));
         ++count;
         pos = CTextScan::SkipBlanks(text_, CTextScan::LineEnd(text_, pos, end_), end_);
+    }
+    if (trailing != nullptr) {
+        std::string comment;
+        const std::size_t after = SkipComments(pos, &comment);
+        if (after >= end_ || AtEnd(after)) *trailing = std::move(comment);
     }
     return count;
 }
 
-std::size_t CRuleLinesReader::SkipComments(std::size_t pos) const {
+std::size_t CRuleLinesReader::SkipComments(std::size_t pos, std::string* comment) const {
     while (pos < end_ && text_[pos] == ';') {
-        pos = CTextScan::SkipBlanks(text_, CTextScan::LineEnd(text_, pos, end_), end_);
+        const std::size_t lineEnd = CTextScan::LineEnd(text_, pos, end_);
+        if (comment != nullptr) {
+            if (!comment->empty()) comment->push_back('\n');
+            comment->append(text_.substr(pos, lineEnd - pos));
+        }
+        pos = CTextScan::SkipBlanks(text_, lineEnd, end_);
     }
     return pos;
 }

@@ -50,6 +50,10 @@ public:
     void perceiveWithUserTerms(double x, CLingTerm& d, int mode) const;
     // 1 when a sorts before b, 0 when after, -1 when they cannot be ordered.
     int compareExpressions(std::string_view a, std::string_view b) const;
+    // compareExpressions in two steps, for callers that order many texts: the descriptor a text sorts by
+    // (none when it fails the syntax check), and the comparison of two texts by their descriptors.
+    std::optional<CLingTerm> sortTerm(std::string_view text) const;
+    static int compareSortTerms(const CLingTerm& da, std::string_view a, const CLingTerm& db, std::string_view b);
 
     std::optional<CVocabularyWord> matchAtom(std::string_view text) const override;
     std::optional<CVocabularyWord> matchHedge(std::string_view text) const override;

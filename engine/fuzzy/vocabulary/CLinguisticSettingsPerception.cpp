@@ -125,11 +125,21 @@ void CLinguisticSettings::perceiveWith(double x, CLingTerm& d, int mode, int las
 }
 
 int CLinguisticSettings::compareExpressions(std::string_view a, std::string_view b) const {
-    if (checkSyntax(a) || checkSyntax(b)) return -1;
-    CLingTerm da;
-    CLingTerm db;
-    describeExpression(*this, a, da);
-    describeExpression(*this, b, db);
+    const std::optional<CLingTerm> da = sortTerm(a);
+    const std::optional<CLingTerm> db = sortTerm(b);
+    if (!da || !db) return -1;
+    return compareSortTerms(*da, a, *db, b);
+}
+
+std::optional<CLingTerm> CLinguisticSettings::sortTerm(std::string_view text) const {
+    if (checkSyntax(text)) return std::nullopt;
+    CLingTerm d;
+    describeExpression(*this, text, d);
+    return d;
+}
+
+int CLinguisticSettings::compareSortTerms(const CLingTerm& da, std::string_view a, const CLingTerm& db,
+                                          std::string_view b) {
     if (!isEvaluative(da) || !isEvaluative(db)) return compareTexts(a, b);
     if (da.sign != db.sign) return da.sign < db.sign ? 1 : 0;
     if (da.atom != db.atom) {

@@ -52,6 +52,17 @@ TEST_F(UndoHistory, TwoEditsUndoneAndRedoneInOrder) {
     EXPECT_EQ(current, rules("sm", "bi"));
 }
 
+TEST_F(UndoHistory, TellsWhetherUndoOrRedoWouldChangeTheRules) {
+    history.snapshot(current);
+    EXPECT_FALSE(history.canUndoFrom(current));
+    edit(rules("sm", "ze"));
+    EXPECT_TRUE(history.canUndoFrom(current));
+    EXPECT_FALSE(history.canRedoFrom(current));
+    undo();
+    EXPECT_FALSE(history.canUndoFrom(current));
+    EXPECT_TRUE(history.canRedoFrom(current));
+}
+
 TEST_F(UndoHistory, UndoPastTheFirstSnapshotKeepsTheRulesAndSomethingToReturnTo) {
     history.snapshot(current);
     EXPECT_FALSE(undo());

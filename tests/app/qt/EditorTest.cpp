@@ -216,7 +216,7 @@ private Q_SLOTS:
         QCOMPARE(editor->tabs()->currentWidget(), general);
         QStringList tabs;
         for (int i = 0; i < editor->tabs()->count(); ++i) tabs << editor->tabs()->tabText(i);
-        QCOMPARE(tabs, (QStringList{"&General", "&Input variables", "O&utput variables"}));
+        QCOMPARE(tabs, (QStringList{"&General", "&Input variables", "O&utput variables", "&Rules"}));
         QCOMPARE(general->unitName()->text(), QStringLiteral("general"));
         QVERIFY(general->unitName()->isReadOnly());
         QCOMPARE(general->unitType()->text(), QStringLiteral("Linguistic"));
@@ -290,7 +290,7 @@ private Q_SLOTS:
         QCOMPARE(rowTexts(*editor->outputTab()->grid(), 0), (QStringList{"Y", "", "0.00", "1.00", ""}));
         QVERIFY(!editor->outputTab()->addButton());
         QVERIFY(!editor->outputTab()->deleteButton());
-        QCOMPARE(editor->inputTab()->addButton()->text(), QStringLiteral("&Add variable"));
+        QCOMPARE(editor->inputTab()->addButton()->text(), QStringLiteral("Add variab&le"));
     }
 
     void deletingTheOnlyInputVariableIsRefused() {
@@ -371,6 +371,13 @@ private Q_SLOTS:
         QCOMPARE(prompter().shown[0].text, std::string("Discretization for symetrical variable must be odd value!"));
         QCOMPARE(bench->variables.edits, std::vector<int>{1});
         QVERIFY(!editor->isModified());
+
+        // A correction made in the dialog is a change to save.
+        prompter().answers = {PromptAnswer::no};
+        QVERIFY(closeEditor(editor));
+        QTRY_VERIFY(window->editors().isEmpty());
+        bench->variables.accept = true;
+        QVERIFY(window->openPath(path)->isModified());
     }
 
     // --- undo and redo ---------------------------------------------------------------------------------

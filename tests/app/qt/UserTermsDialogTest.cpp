@@ -76,6 +76,7 @@ private slots:
     void deleteRefusesUsedTerms();
     void pasteNamesCopiesUniquely();
     void tabMovesOverEditableCells();
+    void tabOutOfARefusedCellKeepsItsEditor();
     void chartDragMovesTheNearestParameter();
     void standardPageListsTheVocabulary();
 };
@@ -346,6 +347,31 @@ void UserTermsDialogTest::tabMovesOverEditableCells() {
     QTest::keyClick(dialog.grid(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(dialog.grid()->currentRow(), 0);
     QCOMPARE(dialog.grid()->currentColumn(), Column(S::rightSupp));
+    dialog.reject();
+}
+
+void UserTermsDialogTest::tabOutOfARefusedCellKeepsItsEditor() {
+    auto unit = UnitWithTerms();
+    TermDialogTestPrompter prompter;
+    TermClipboard clipboard;
+    UserTermsDialog dialog(*unit, 0, clipboard, prompter);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTableWidget* grid = dialog.grid();
+    grid->setFocus();
+    grid->setCurrentCell(0, Column(S::leftKernel));
+    grid->editItem(grid->item(0, Column(S::leftKernel)));
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->currentIndex()));
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QStringLiteral("5"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QCOMPARE(prompter.lastText(), std::string("Value is greater than next parameter"));
+    QCOMPARE(grid->currentColumn(), Column(S::leftKernel));
+    QCOMPARE(grid->indexWidget(grid->currentIndex()), editor);
+    QVERIFY(!grid->indexWidget(grid->model()->index(0, Column(S::rightSupp))));
+    QTest::keyClicks(editor, QStringLiteral("\b1"));
+    QCOMPARE(editor->text(), QStringLiteral("1"));
     dialog.reject();
 }
 

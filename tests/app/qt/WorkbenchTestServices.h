@@ -59,9 +59,11 @@ public:
 
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
-        if (answers.empty()) return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
+        std::optional<QString> answer;
+        if (!answers.empty()) {
+            answer.swap(answers.front());
+            answers.pop_front();
+        }
         return answer;
     }
 };
@@ -73,7 +75,7 @@ public:
 };
 
 // Stands in for the variable dialog: records the calls; "Add" appends a copy of the input variable it is
-// told to copy from, "Edit" renames the variable when asked to.
+// told to copy from, "Edit" renames the variable and rewrites the rules when asked to.
 class FakeVariableEditing final : public VariableEditing {
 public:
     bool addVariable(QWidget*, CRuleBase& unit, bool input, int copyFrom) override {
@@ -89,11 +91,14 @@ public:
         edits.push_back(signedIndex);
         if (!accept) return false;
         if (!newName.empty()) unit.Variable(signedIndex).SetName(newName);
+        if (alsoRewrite) unit.SetRules(*alsoRewrite);
         return true;
     }
 
     bool accept = true;
     std::string newName;
+    // Rules the dialog leaves behind, as a context change answered "recompute" does.
+    std::optional<std::vector<RuleRow>> alsoRewrite;
     std::vector<int> adds;
     std::vector<int> edits;
 };

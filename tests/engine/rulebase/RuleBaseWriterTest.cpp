@@ -112,6 +112,28 @@ TEST(WriterRoundTrip, KeepsAUnitWithoutRules) {
     EXPECT_EQ(RoundTrip(*unit)->RuleCount(), 0);
 }
 
+// Comment lines stay with the rule they stand before, also when the rules are reordered; those after the
+// last rule stay at the end. A comment the file could not read back as one is refused before writing.
+TEST(WriterRoundTrip, KeepsCommentLinesWithTheirRules) {
+    const auto unit = LoadText(Replace(Replace(kBaseFile, "#\"low\"", ";  the low one \n; second line\n#\"low\""),
+                                       "END_RULES", "; the end\nEND_RULES"));
+    EXPECT_EQ(unit->Comment(0), "");
+    EXPECT_EQ(unit->Comment(1), ";  the low one \n; second line");
+    EXPECT_EQ(unit->TrailingComment(), "; the end");
+    RoundTrip(*unit);
+
+    std::vector<RuleRow> rows = unit->Rules();
+    std::swap(rows[0], rows[1]);
+    unit->SetRules(rows);
+    EXPECT_NE(SaveText(*unit).find("RULES\n;  the low one \n; second line\n# \"low\" | \"me\"\n \"sm\" | \"bi\"\n"
+                                   "; the end\nEND_RULES\n"),
+              std::string::npos);
+
+    rows[1].comment = "no semicolon";
+    unit->SetRules(rows);
+    EXPECT_THROW(SaveText(*unit), EWrite);
+}
+
 // The first holder in the file (not in the scan order, which starts with the last succedent) is written in full.
 TEST(WriterRoundTrip, WritesSharedSettingsBeforeTheirAliases) {
     auto unit = CRuleBase::Create(DescriptionType::linguistic);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QTimer>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "rulebase/analysis/RulesInfo.h"
+#include "rulebase/analysis/RuleTable.h"
+
+namespace zorv {
+
+// Runs the rules grid's analysis away from the interface thread: a request waits for a short pause in the
+// changes (each new request restarts the wait), then the snapshot it asks for is analysed on the thread pool.
+// Only the newest request counts: a result that arrives after a newer request is dropped, and the newest
+// result is announced with the grid revision it was taken from.
+class RulesAnalysisRunner final : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int kPauseMs = 150;
+    // Takes the snapshot when the pause is over (on the interface thread).
+    using Snapshot = std::function<RuleTable()>;
+
+    explicit RulesAnalysisRunner(QObject* parent = nullptr);
+    ~RulesAnalysisRunner() override;
+
+    // Asks for an analysis of the content of the given revision.
+    void request(std::uint64_t revision, Snapshot snapshot, RulesInfoColumns shown);
+    // Forgets a waiting request and any result still to come.
+    void cancel();
+    bool busy() const { return timer_.isActive() || watcher_.isRunning(); }
+
+signals:
+    void finished(std::uint64_t revision, const std::vector<zorv::RuleInfo>& infos);
+
+private:
+    void start();
+    void deliver();
+
+    QTimer timer_;
+    QFutureWatcher<std::vector<RuleInfo>> watcher_;
+    std::uint64_t requested_ = 0;  // the newest request
+    std::uint64_t running_ = 0;    // the request being analysed
+    std::uint64_t revision_ = 0;
+    Snapshot snapshot_;
+    RulesInfoColumns shown_;
+};
+
+}  // namespace zorv
