@@ -10,8 +10,11 @@
 #include <QTest>
 
 #include "WorkbenchTestServices.h"
+#include "app/core/BatchRunner.h"
+#include "app/core/EvaluatorSources.h"
 #include "app/core/FiredRulesText.h"
 #include "app/core/FixedText.h"
+#include "app/core/ProjectionCurve.h"
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/BackgroundEvaluation.h"
 #include "app/qt/EditorGeneralTab.h"
@@ -88,7 +91,9 @@ private Q_SLOTS:
         QVERIFY(test);
         QCOMPARE(test->windowTitle(), bench->path(QStringLiteral("heater.rb - Test")));
         QVERIFY(!window->actions().save->isEnabled());
-        for (QWidget* control : lockedControls(editor)) QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+        for (QWidget* control : lockedControls(editor)) QVERIFY(!control->isEnabled());
+        Q_EMIT editor->inputTab()->editRequested(0);  // a double click in the grid
+        QVERIFY(bench->variables.edits.empty());
 
         // The rule base text is the writer's, and no scratch file was written.
         QFile file(bench->path(QStringLiteral("heater.rb")));
@@ -188,8 +193,10 @@ private Q_SLOTS:
         const QString path = bench->path(QStringLiteral("three.rb"));
         b.load()->SaveToFile(path.toStdString());
 
-        TestWindow* test = testPath(path);
+        InferenceUnitEditor* editor = nullptr;
+        TestWindow* test = testPath(path, &editor);
         QVERIFY(test);
+        CRuleBase& unit = editor->unit();
         QVERIFY(test->projectionRun()->running());
         QVERIFY(test->cancelButton()->isVisibleTo(test));
         QVERIFY(test->plot()->stale());
@@ -205,8 +212,12 @@ private Q_SLOTS:
         QVERIFY(drawn.wait(60000));
         QTest::qWait(50);
         QCOMPARE(drawn.count(), 1);
-        QCOMPARE(test->plot()->xs().size(), std::size_t{26});
         QVERIFY(!test->plot()->stale());
+        // The same numbers as in the foreground.
+        const ProjectionCurve curve(unit, 0, 25, test->session().Inputs().Values());
+        BatchRun run(curve.Points());
+        BatchRunner::Run(run, *EvaluatorSources::For(unit, UnitResponse::Plain));
+        QCOMPARE(test->plot()->ys(), run.Batch().Outputs());
     }
 };
 
