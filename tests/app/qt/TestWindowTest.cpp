@@ -183,6 +183,12 @@ private Q_SLOTS:
         Q_EMIT test->stepsField()->editingFinished();
         QCOMPARE(test->stepsField()->text(), QStringLiteral("1"));
         QCOMPARE(test->plot()->xs(), (std::vector<double>{10, 30}));
+
+        bench->files.imageAnswers.push_back(bench->path(QStringLiteral("projection.svg")));
+        QTest::mouseClick(test->exportButton(), Qt::LeftButton);
+        QFile picture(bench->path(QStringLiteral("projection.svg")));
+        QVERIFY(picture.open(QIODevice::ReadOnly));
+        QVERIFY(picture.readAll().contains("<svg"));
     }
 
     void aLongProjectionRunsInTheBackgroundAndCancelStopsIt() {
