@@ -93,9 +93,11 @@ void BM_InferOnly(benchmark::State& state) {
     const std::size_t n = static_cast<std::size_t>(w.unit->AntecedentCount());
     const std::size_t rows = w.inputs.size() / n;
     std::size_t row = 0;
-    zorv::CFuzzyDiscreteSet& conclusion = w.unit->Scratch().conclusion;
+    const auto compiled = w.unit->Compiled();
+    zorv::Workspace ws(*compiled);
+    zorv::CFuzzyDiscreteSet& conclusion = ws.conclusion;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(inference.crisp(*w.unit, &w.inputs[row * n], conclusion));
+        benchmark::DoNotOptimize(inference.crisp(*compiled, ws, &w.inputs[row * n], conclusion));
         row = row + 1 == rows ? 0 : row + 1;
     }
     state.SetLabel(std::string(inference.shortName));

@@ -9,7 +9,6 @@
 
 #include "inference/InferenceMethodTable.h"
 #include "inference/filter/FTInferenceFilter.h"
-#include "inference/filter/UnitReplica.h"
 #include "rulebase/CRuleBase.h"
 
 namespace {
@@ -33,8 +32,9 @@ void BM_FilterRebuild(benchmark::State& state) {
     const auto* fileMethod = &unit.InferenceMethod();
     if (state.range(1) >= 0)
         unit.SetInferenceMethod(zorv::InferenceMethodTable()[static_cast<std::size_t>(state.range(1))]);
-    FTInferenceFilter filter(unit, {}, static_cast<int>(state.range(0)));
-    for (auto _ : state) filter.Rebuild();
+    const auto compiled = unit.Compiled();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FTInferenceFilter::Build(compiled, {}, {}, static_cast<int>(state.range(0))));
     state.SetLabel(std::string(unit.InferenceMethod().shortName));
     unit.SetInferenceMethod(*fileMethod);
 }
@@ -47,17 +47,10 @@ BENCHMARK(BM_FilterRebuild)
     ->UseRealTime()
     ->MeasureProcessCPUTime();
 
-// The copy of the unit each helper thread evaluates on.
-void BM_UnitReplica(benchmark::State& state) {
-    const auto replica = zorv::UnitReplica::capture(Grid49());
-    for (auto _ : state) benchmark::DoNotOptimize(replica->make());
-}
-BENCHMARK(BM_UnitReplica)->Unit(benchmark::kMillisecond);
-
 void BM_FilteredEvaluate(benchmark::State& state) {
-    FTInferenceFilter filter(Grid49());
+    const auto filter = FTInferenceFilter::Build(Grid49().Compiled());
     const double inputs[] = {0.43, 0.61};
-    for (auto _ : state) benchmark::DoNotOptimize(filter.Evaluate(inputs));
+    for (auto _ : state) benchmark::DoNotOptimize(filter->Evaluate(inputs));
 }
 BENCHMARK(BM_FilteredEvaluate);
 

@@ -7,15 +7,19 @@
 #include <exception>
 
 #include "cli/InputNumber.h"
+#include "inference/compiled/CompiledRuleBase.h"
+#include "inference/filter/FTInferenceFilter.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
 
 namespace {
 
-constexpr std::size_t kChunkBytes = std::size_t{1} << 20;
+constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 // The shortest text of a double takes at most 24 characters.
 constexpr std::size_t kMaxNumberText = 32;
+// Below this many lines per thread another thread does not pay for itself.
+constexpr std::size_t kMinLinesPerJob = 2048;
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -39,78 +43,115 @@ std::string shown(std::string_view token) {
     return token.size() > kShown ? std::string(token.substr(0, kShown)) + "..." : std::string(token);
 }
 
+std::string tooLong() { return "longer than " + std::to_string(BatchEvaluator::kMaxLineBytes) + " bytes"; }
+
 }  // namespace
 
-BatchEvaluator::BatchEvaluator(CRuleBase& unit, bool filtered)
-    : unit_(unit), filtered_(filtered), inputs_(static_cast<std::size_t>(unit.AntecedentCount())), output_(kChunkBytes + kMaxNumberText) {
+// What one thread made of its lines of a block: their outputs, and the first bad line that ended it.
+struct BatchEvaluator::Piece {
+    std::string output;
+    std::size_t lines = 0;      // lines evaluated (before the bad one)
+    long long clamped = 0;
+    bool failed = false;
+    std::string error;          // why line `lines` (0-based, in the piece) is bad
+};
+
+BatchEvaluator::BatchEvaluator(CRuleBase& unit, bool filtered, int jobs) : runner_(unit.Compiled(), jobs) {
+    if (filtered) {
+        if (!unit.FilterIsCurrent()) unit.RebuildFilter();
+        filter_ = unit.Filter();
+    }
     for (int k = 0; k < unit.AntecedentCount(); ++k) {
         low_.push_back(unit.ContextLow(k));
         high_.push_back(unit.ContextHigh(k));
     }
 }
 
+BatchEvaluator::~BatchEvaluator() = default;
+
 BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out) {
     Outcome outcome;
-    std::vector<char> buffer(kChunkBytes + kMaxLineBytes + 1);
+    std::vector<char> buffer(kBlockBytes + kMaxLineBytes + 1);
     std::size_t have = 0;
     for (;;) {
-        in.read(buffer.data() + have, static_cast<std::streamsize>(kChunkBytes));
+        in.read(buffer.data() + have, static_cast<std::streamsize>(kBlockBytes));
         const auto got = static_cast<std::size_t>(in.gcount());
         have += got;
         const bool atEnd = got == 0;
-        std::size_t start = 0;
-        for (;;) {
-            const void* found = std::memchr(buffer.data() + start, '\n', have - start);
-            const std::size_t stop = found ? static_cast<std::size_t>(static_cast<const char*>(found) - buffer.data())
-                                           : (atEnd && start < have ? have : std::string_view::npos);
-            if (stop == std::string_view::npos) {
-                break;
-            }
-            if (!evaluateLine(std::string_view(buffer.data() + start, stop - start), outcome)) {
-                flush(out);
-                return outcome;
-            }
-            start = std::min(stop + 1, have);
-            if (outputSize_ >= kChunkBytes) {
-                flush(out);
-            }
+        // The block ends after its last line break; at the end of the input, with the last line.
+        std::size_t usable = have;
+        if (!atEnd) {
+            const auto last = std::find(std::make_reverse_iterator(buffer.begin() + static_cast<std::ptrdiff_t>(have)),
+                                        buffer.rend(), '\n');
+            usable = static_cast<std::size_t>(buffer.rend() - last);
         }
-        if (atEnd) {
-            break;
+        if (usable > 0) {
+            evaluateBlock(std::string_view(buffer.data(), usable));
+            if (!writeBlock(out, outcome)) return outcome;
         }
-        have -= start;
+        if (atEnd) break;
+        have -= usable;
         if (have > kMaxLineBytes) {
-            outcome.error = lineError(outcome.rows + 1, "longer than " + std::to_string(kMaxLineBytes) + " bytes");
+            outcome.error = lineError(outcome.rows + 1, tooLong());
             break;
         }
-        std::memmove(buffer.data(), buffer.data() + start, have);
+        std::memmove(buffer.data(), buffer.data() + usable, have);
     }
-    flush(out);
+    out.flush();
     if (in.bad() && outcome.error.empty()) {
         outcome.error = "read error after line " + std::to_string(outcome.rows);
     }
     return outcome;
 }
 
-bool BatchEvaluator::evaluateLine(std::string_view line, Outcome& outcome) {
-    if (line.size() > kMaxLineBytes) {
-        outcome.error = lineError(outcome.rows + 1, "longer than " + std::to_string(kMaxLineBytes) + " bytes");
-        return false;
+void BatchEvaluator::evaluateBlock(std::string_view text) {
+    lineStarts_.clear();
+    for (std::size_t at = 0; at < text.size();) {
+        lineStarts_.push_back(at);
+        const void* found = std::memchr(text.data() + at, '\n', text.size() - at);
+        at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) + 1 : text.size();
     }
-    if (!parseLine(line, outcome)) {
-        return false;
-    }
-    try {
-        appendOutput(filtered_ ? unit_.EvaluateFiltered(inputs_.data()) : unit_.Evaluate(inputs_.data()));
-    } catch (const std::exception& refused) {
-        outcome.error = lineError(outcome.rows + 1, refused.what());
-        return false;
-    }
-    ++outcome.rows;
-    return true;
+    lineStarts_.push_back(text.size());
+    const std::size_t lines = lineStarts_.size() - 1;
+    pieces_.resize(static_cast<std::size_t>(runner_.jobs()));
+    for (Piece& piece : pieces_) piece = Piece{std::move(piece.output), 0, 0, false, {}};
+    runner_.run(
+        lines,
+        [&](const ChunkRunner::Piece& range, Workspace& ws) {
+            evaluatePiece(text, range, ws, pieces_[static_cast<std::size_t>(range.index)]);
+        },
+        kMinLinesPerJob);
 }
 
-bool BatchEvaluator::parseLine(std::string_view line, Outcome& outcome) {
+void BatchEvaluator::evaluatePiece(std::string_view text, const ChunkRunner::Piece& range, Workspace& ws,
+                                   Piece& piece) const {
+    piece.output.clear();
+    std::vector<double> inputs(low_.size());
+    char number[kMaxNumberText];
+    const CompiledRuleBase& compiled = runner_.compiled();
+    for (std::size_t i = range.begin; i < range.end; ++i) {
+        std::string_view line = text.substr(lineStarts_[i], lineStarts_[i + 1] - lineStarts_[i]);
+        if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+        if (line.size() > kMaxLineBytes) {
+            piece.failed = true;
+            piece.error = tooLong();
+        } else if (parseLine(line, inputs, piece)) {
+            try {
+                const double value = filter_ ? filter_->Evaluate(inputs) : compiled.evaluate(inputs, ws);
+                const auto written = std::to_chars(number, number + kMaxNumberText - 1, value);
+                *written.ptr = '\n';
+                piece.output.append(number, static_cast<std::size_t>(written.ptr + 1 - number));
+            } catch (const std::exception& refused) {
+                piece.failed = true;
+                piece.error = refused.what();
+            }
+        }
+        if (piece.failed) return;
+        ++piece.lines;
+    }
+}
+
+bool BatchEvaluator::parseLine(std::string_view line, std::vector<double>& inputs, Piece& piece) const {
     const char* p = line.data();
     const char* const end = p + line.size();
     std::size_t count = 0;
@@ -126,38 +167,40 @@ bool BatchEvaluator::parseLine(std::string_view line, Outcome& outcome) {
             ++p;
         }
         double value = 0.0;
-        if (count < inputs_.size()) {
+        if (count < inputs.size()) {
             if (!readNumber(token, p, value)) {
-                std::string message(1, '\'');
-                message += shown(std::string_view(token, static_cast<std::size_t>(p - token)));
-                message += "' is not a finite number";
-                outcome.error = lineError(outcome.rows + 1, message);
+                piece.failed = true;
+                piece.error.assign(1, '\'');
+                piece.error += shown(std::string_view(token, static_cast<std::size_t>(p - token)));
+                piece.error += "' is not a finite number";
                 return false;
             }
             const double clamped = std::clamp(value, low_[count], high_[count]);
-            outcome.clamped += clamped != value ? 1 : 0;
-            inputs_[count] = clamped;
+            piece.clamped += clamped != value ? 1 : 0;
+            inputs[count] = clamped;
         }
         ++count;
     }
-    if (count != inputs_.size()) {
-        outcome.error = lineError(outcome.rows + 1, "expected " + std::to_string(inputs_.size()) + " input values, found " +
-                                                        std::to_string(count));
+    if (count != inputs.size()) {
+        piece.failed = true;
+        piece.error = "expected " + std::to_string(inputs.size()) + " input values, found " + std::to_string(count);
         return false;
     }
     return true;
 }
 
-void BatchEvaluator::appendOutput(double value) {
-    char* const at = output_.data() + outputSize_;
-    const auto written = std::to_chars(at, at + kMaxNumberText - 1, value);
-    *written.ptr = '\n';
-    outputSize_ = static_cast<std::size_t>(written.ptr + 1 - output_.data());
-}
-
-void BatchEvaluator::flush(std::ostream& out) {
-    out.write(output_.data(), static_cast<std::streamsize>(outputSize_));
-    outputSize_ = 0;
+bool BatchEvaluator::writeBlock(std::ostream& out, Outcome& outcome) {
+    for (const Piece& piece : pieces_) {
+        out.write(piece.output.data(), static_cast<std::streamsize>(piece.output.size()));
+        outcome.rows += static_cast<long long>(piece.lines);
+        outcome.clamped += piece.clamped;
+        if (piece.failed) {
+            outcome.error = lineError(outcome.rows + 1, piece.error);
+            out.flush();
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string BatchEvaluator::lineError(long long line, const std::string& message) const {

@@ -2,13 +2,17 @@
 
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "inference/compiled/ChunkRunner.h"
+
 namespace zorv {
 class CRuleBase;
+class FTInferenceFilter;
 }
 
 namespace zorv::cli {
@@ -18,9 +22,13 @@ namespace zorv::cli {
 // A line holds one value per input variable, separated by blanks or tabs (a carriage return counts
 // as a blank), with "." or "," as the decimal mark. Values outside a context are clamped to it.
 // Numbers are read with from_chars and written with to_chars in the shortest form that reads back to
-// the same double, into a buffer written out in large blocks: nothing is allocated per line.
-// The first bad line (wrong count, not a number, too long) stops the run; the outputs of the lines
-// before it are written.
+// the same double. The first bad line (wrong count, not a number, too long) stops the run; the outputs
+// of the lines before it are written.
+//
+// The input is read in blocks of whole lines; the lines of a block are parsed, evaluated and printed on
+// up to `jobs` threads (ChunkRunner: contiguous pieces, each with a workspace of its own, against one
+// compiled form) and written in input order, so the output does not depend on the number of jobs and
+// the memory used does not depend on the number of lines.
 class BatchEvaluator {
 public:
     static constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
@@ -31,26 +39,30 @@ public:
         std::string error;      // empty when every line was evaluated
     };
 
-    // filtered: evaluate through the unit's F-transform filter (built first when the unit has none).
-    explicit BatchEvaluator(CRuleBase& unit, bool filtered = false);
+    // filtered: evaluate through the unit's F-transform filter (built first when it is not current; ERefused
+    // when it cannot be). jobs: the most threads to use, 0 for every core.
+    explicit BatchEvaluator(CRuleBase& unit, bool filtered = false, int jobs = 0);
+    ~BatchEvaluator();
 
     Outcome run(std::istream& in, std::ostream& out);
 
 private:
-    // Evaluates one line and appends its output; false (with outcome.error) for a bad line.
-    bool evaluateLine(std::string_view line, Outcome& outcome);
-    bool parseLine(std::string_view line, Outcome& outcome);
-    void appendOutput(double value);
-    void flush(std::ostream& out);
+    struct Piece;
+
+    // Evaluates the complete lines of text (each ending in '\n' or at the end of text).
+    void evaluateBlock(std::string_view text);
+    void evaluatePiece(std::string_view text, const ChunkRunner::Piece& range, Workspace& ws, Piece& piece) const;
+    bool parseLine(std::string_view line, std::vector<double>& inputs, Piece& piece) const;
+    // Writes the pieces' outputs in order, up to the first bad line; false when there was one.
+    bool writeBlock(std::ostream& out, Outcome& outcome);
     std::string lineError(long long line, const std::string& message) const;
 
-    CRuleBase& unit_;
-    bool filtered_;
+    std::shared_ptr<const FTInferenceFilter> filter_;
+    ChunkRunner runner_;
     std::vector<double> low_;
     std::vector<double> high_;
-    std::vector<double> inputs_;
-    std::vector<char> output_;
-    std::size_t outputSize_ = 0;
+    std::vector<std::size_t> lineStarts_;  // of the block being evaluated, and its end
+    std::vector<Piece> pieces_;
 };
 
 }  // namespace zorv::cli

@@ -9,6 +9,7 @@
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"
 #include "cli/InputNumber.h"
+#include "cli/JobsOption.h"
 #include "cli/NumberText.h"
 #include "cli/RuleBaseLoader.h"
 #include "rulebase/CRuleBase.h"
@@ -20,7 +21,7 @@ namespace {
 constexpr std::string_view kSummary = "import a data file, compute every row, show the largest error";
 
 constexpr std::string_view kHelp =
-    R"(Usage: zorv compute FILE.rb DATA.txt [-o OUT.out] [--ling-approx]
+    R"(Usage: zorv compute FILE.rb DATA.txt [-o OUT.out] [--ling-approx] [--jobs N]
 
 Does what the data table of the workbench does with a data file: imports its rows, evaluates the
 rule base on each and compares the result with the expected value.
@@ -43,6 +44,8 @@ Options:
   -o, --output OUT.out  also write the table as an output file: tab-separated cells with "," as
                         the decimal mark, the variable names and contexts in two header lines
   --ling-approx         add the typical expression of each result (linguistic rule bases)
+  -j, --jobs N          evaluate the rows on N threads (default: every core); the output is the
+                        same for any N
   -h, --help            shows this text
 
 Exit status:
@@ -83,6 +86,8 @@ ComputeCommand::Arguments ComputeCommand::parse(const std::vector<std::string>& 
             parsed.output = cursor.value(arg);
         } else if (arg == "--ling-approx") {
             parsed.lingApprox = true;
+        } else if (arg == "-j" || arg == "--jobs") {
+            parsed.jobs = readJobs(cursor, arg);
         } else {
             return false;
         }
@@ -110,9 +115,12 @@ int ComputeCommand::run(const std::vector<std::string>& args, std::ostream& out,
         if (unit->SuccedentCount() == 0) {
             throw CliError::badValue(arguments.ruleBase + ": the rule base has no output variable");
         }
+        if (const auto& refusal = unit->Compiled()->refusal()) {
+            throw CliError::badValue(arguments.ruleBase + ": " + *refusal);
+        }
         DataTable table(RuleBaseDataSource::LayoutOf(*unit, arguments.lingApprox));
         const bool complete = importData(arguments, table, err);
-        RuleBaseDataSource source(*unit);
+        RuleBaseDataSource source(*unit, arguments.jobs);
         const DataComputeResult result = table.Compute(source);
         out << report(table, result);
         out.flush();

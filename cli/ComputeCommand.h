@@ -27,6 +27,7 @@ private:
     struct Arguments {
         bool help = false;
         bool lingApprox = false;
+        int jobs = 0;  // threads to evaluate the rows on; 0: every core
         std::string ruleBase;
         std::string data;
         std::optional<std::string> output;

@@ -3,6 +3,7 @@
 #include "cli/ArgumentCursor.h"
 #include "cli/CliError.h"
 #include "cli/InputNumber.h"
+#include "cli/JobsOption.h"
 
 namespace zorv::cli {
 
@@ -44,6 +45,8 @@ void EvalArguments::readOption(const std::string& option, ArgumentCursor& cursor
         conclusion = true;
     } else if (option == "--filter") {
         filter = true;
+    } else if (option == "--jobs" || option == "-j") {
+        jobs = readJobs(cursor, option);
     } else {
         throw CliError::usage("unknown option '" + option + "'");
     }
@@ -58,6 +61,9 @@ void EvalArguments::check() const {
     }
     if (batch && (fired || conclusion)) {
         throw CliError::usage("--fired and --conclusion do not apply to --batch");
+    }
+    if (!batch && jobs != 0) {
+        throw CliError::usage("--jobs applies to --batch only");
     }
 }
 

@@ -19,6 +19,7 @@ struct EvalArguments {
     bool fired = false;
     bool conclusion = false;
     bool filter = false;  // evaluate through the F-transform filter
+    int jobs = 0;         // threads for --batch; 0: every core
 
     // Reads the arguments; a line that cannot be understood throws a usage CliError.
     static EvalArguments parse(const std::vector<std::string>& args);

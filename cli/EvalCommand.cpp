@@ -16,6 +16,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/EvaluationRefusal.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
@@ -26,7 +27,7 @@ constexpr std::string_view kSummary = "evaluate a rule base on crisp inputs, one
 
 constexpr std::string_view kHelp =
     R"(Usage: zorv eval FILE.rb X1 ... Xn [--infer NAME] [--defuzz NAME] [--filter] [--fired] [--conclusion]
-       zorv eval FILE.rb --batch INPUTS [--infer NAME] [--defuzz NAME] [--filter]
+       zorv eval FILE.rb --batch INPUTS [--jobs N] [--infer NAME] [--defuzz NAME] [--filter]
 
 Evaluates the rule base on crisp inputs, one value per input variable in the order of the file,
 and prints the crisp value of the first output variable: inference, then defuzzification for a
@@ -50,10 +51,11 @@ Options:
   --filter           evaluate through the F-transform filter: the rule base's response is sampled
                      at 201 points per input over the input contexts and fitted with an
                      F-transform of 20 triangular nodes per input, whose inverse is the value.
-                     Fitting costs 201^n evaluations (a progress bar shows on a terminal) and is
-                     refused above 50,000,000 inferences, e.g. for 4 inputs or for 2 inputs with
-                     the smooth defuzzification. --fired and --conclusion still show the plain
-                     inference at the inputs
+                     Fitting costs 201^n evaluations, spread over every core (a progress bar
+                     shows on a terminal), and is refused above 50,000,000 inferences, e.g. for 4
+                     inputs or for 2 inputs with the smooth defuzzification, or when so many rules
+                     and output points would make it run for minutes. --fired and --conclusion
+                     still show the plain inference at the inputs
   --fired            after the value, the fired rules as the test window lists them:
                        Number of fired rules: N
                        Rule K: INPUT1 & INPUT2 --> OUTPUT
@@ -62,6 +64,8 @@ Options:
   --batch INPUTS     evaluate every line of the file INPUTS ("-": the standard input); a line holds
                      the n input values separated by blanks or tabs. Prints one value per line and
                      nothing else; notes go to standard error. The first bad line stops the run.
+  -j, --jobs N       evaluate the batch on N threads (default: every core); the output is the same
+                     for any N
   -h, --help         shows this text
 
 Numbers are printed in the shortest form that reads back to the same value.
@@ -80,6 +84,7 @@ Examples:
   zorv eval examples/braking.rb -12 4 --fired
   zorv eval examples/heater.rb 18 0 --defuzz MOM --conclusion
   zorv eval examples/fan.rb --batch rows.txt
+  zorv eval examples/fan.rb --batch rows.txt --jobs 1
   zorv eval examples/heater.rb 16.5 -3 --filter
 )";
 
@@ -89,11 +94,6 @@ int reportError(std::ostream& err, const CliError& error) {
         err << "Try 'zorv eval --help'.\n";
     }
     return error.code();
-}
-
-bool fits(const InferenceMethodEntry& method, DescriptionType type) {
-    const bool numeric = method.kind == InferenceKind::TakagiSugeno;
-    return type == DescriptionType::linguistic ? !numeric : numeric;
 }
 
 std::string contextText(double low, double high) {
@@ -122,6 +122,9 @@ int EvalCommand::run(const std::vector<std::string>& args, std::ostream& out, st
             throw CliError::badValue(arguments.file + ": the rule base has no output variable");
         }
         applyMethods(arguments, *unit, err);
+        if (const auto& refusal = unit->Compiled()->refusal()) {
+            throw CliError::badValue(arguments.file + ": " + *refusal);
+        }
         if (arguments.filter) {
             prepareFilter(arguments, *unit, err);
         }
@@ -139,9 +142,8 @@ int EvalCommand::run(const std::vector<std::string>& args, std::ostream& out, st
 void EvalCommand::applyMethods(const EvalArguments& arguments, CRuleBase& unit, std::ostream& err) const {
     if (arguments.infer) {
         const InferenceMethodEntry& method = MethodOption::inference(*arguments.infer);
-        if (!fits(method, unit.descriptionType())) {
-            throw CliError::badValue(std::string(method.displayName) + " does not apply to a " +
-                                     std::string(DescriptionTypeName(unit.descriptionType())) + " rule base");
+        if (const auto refusal = EvaluationRefusal::Of(unit.descriptionType(), method)) {
+            throw CliError::badValue(*refusal);
         }
         unit.SetInferenceMethod(method);
     }
@@ -154,8 +156,8 @@ void EvalCommand::applyMethods(const EvalArguments& arguments, CRuleBase& unit, 
     }
 }
 
-void EvalCommand::prepareFilter(const EvalArguments& arguments, CRuleBase& unit, std::ostream& err) const {
-    if (unit.Filter() != nullptr && !arguments.infer && !arguments.defuzz) {
+void EvalCommand::prepareFilter(const EvalArguments&, CRuleBase& unit, std::ostream& err) const {
+    if (unit.FilterIsCurrent()) {
         return;
     }
     TerminalProgress progress(err, "F-transform filter");
@@ -220,7 +222,7 @@ std::string EvalCommand::conclusionText(CRuleBase& unit, const std::vector<doubl
     const double low = unit.ContextLow(-1);
     const double high = unit.ContextHigh(-1);
     CFuzzyDiscreteSet conclusion(1, {0.0}, low, high);
-    InferConclusion(unit.InferenceMethod(), unit, inputs.data(), conclusion);
+    InferConclusion(unit.InferenceMethod(), *unit.Compiled(), unit.OwnWorkspace(), inputs.data(), conclusion);
     const auto& mu = conclusion.values();
     const int n = static_cast<int>(mu.size());
     std::ostringstream text;
@@ -241,7 +243,7 @@ int EvalCommand::runBatch(const EvalArguments& arguments, CRuleBase& unit, std::
         }
     }
     std::istream& in = *arguments.batch == "-" ? in_ : file;
-    const BatchEvaluator::Outcome outcome = BatchEvaluator(unit, arguments.filter).run(in, out);
+    const BatchEvaluator::Outcome outcome = BatchEvaluator(unit, arguments.filter, arguments.jobs).run(in, out);
     out.flush();
     if (outcome.clamped > 0) {
         err << "note: " << outcome.clamped << " input value(s) outside their context were clamped\n";

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <atomic>
 #include <exception>
+#include <span>
 #include <vector>
 
 #include "app/core/DataNumberFormat.h"
+#include "inference/compiled/ChunkRunner.h"
+#include "inference/compiled/CompiledRuleBase.h"
 
 namespace zorv {
 
@@ -37,36 +41,89 @@ DataComputeResult DataTableComputer::Compute(DataGrid& grid, const ProgressCallb
     const int total = grid.DataRowCount();
     Report(progress, 0, total);
     ClearResults(grid);
-    std::vector<double> inputs(static_cast<std::size_t>(layout_.InputCount()));
-    result.values.reserve(static_cast<std::size_t>(total));
-    for (int i = 0; i < total; ++i) {
-        const int row = DataGrid::kHeaderRows + i;
-        double value = 0.0;
-        result.stopReason = ComputeRow(grid, row, inputs.data(), value);
-        if (!result.stopReason.empty()) {
-            result.stoppedAtRow = row;
-            break;
-        }
-        result.values.push_back(value);
-        Report(progress, i + 1, total);
+    const std::vector<double> inputs = ReadRows(grid, result);
+    EvaluateRows(inputs, result, progress, total);
+    for (int i = 0; i < result.RowsComputed(); ++i) {
+        WriteResult(grid, DataGrid::kHeaderRows + i, result.values[static_cast<std::size_t>(i)]);
     }
     Report(progress, total, total);
     result.maxError = MaxError(grid, layout_, result.maxErrorProblem);
     return result;
 }
 
-std::string DataTableComputer::ComputeRow(DataGrid& grid, int row, double* inputs, double& value) const {
-    std::string problem = ReadInputs(grid, row, inputs);
-    if (!problem.empty()) {
-        return problem;
+std::vector<double> DataTableComputer::ReadRows(const DataGrid& grid, DataComputeResult& result) const {
+    const auto width = static_cast<std::size_t>(layout_.InputCount());
+    std::vector<double> inputs;
+    for (int row = DataGrid::kHeaderRows; row < grid.RowCount(); ++row) {
+        inputs.resize(inputs.size() + width);
+        result.stopReason = ReadInputs(grid, row, inputs.data() + inputs.size() - width);
+        if (!result.stopReason.empty()) {
+            result.stoppedAtRow = row;
+            inputs.resize(inputs.size() - width);
+            break;
+        }
     }
-    try {
-        value = evaluator_.Evaluate(inputs);
-    } catch (const std::exception& refused) {
-        return refused.what();
+    return inputs;
+}
+
+void DataTableComputer::EvaluateRows(const std::vector<double>& inputs, DataComputeResult& result,
+                                     const ProgressCallback& progress, int total) const {
+    if (evaluator_.Compiled() != nullptr) {
+        EvaluateCompiled(inputs, result, progress, total);
+        return;
     }
-    WriteResult(grid, row, value);
-    return {};
+    const auto width = static_cast<std::size_t>(layout_.InputCount());
+    const std::size_t rows = width == 0 ? 0 : inputs.size() / width;
+    result.values.reserve(rows);
+    for (std::size_t i = 0; i < rows; ++i) {
+        try {
+            result.values.push_back(evaluator_.Evaluate(inputs.data() + i * width));
+        } catch (const std::exception& refused) {
+            result.stopReason = refused.what();
+            result.stoppedAtRow = DataGrid::kHeaderRows + static_cast<int>(i);
+            return;
+        }
+        Report(progress, static_cast<int>(i) + 1, total);
+    }
+}
+
+// The rows are split over the threads; each piece stops at its first refused row, and the rows after the
+// first refused row of all are dropped.
+void DataTableComputer::EvaluateCompiled(const std::vector<double>& inputs, DataComputeResult& result,
+                                         const ProgressCallback& progress, int total) const {
+    constexpr std::size_t kMinRowsPerJob = 1024;
+    constexpr std::size_t kReportEvery = 256;
+    const auto width = static_cast<std::size_t>(layout_.InputCount());
+    const std::size_t rows = width == 0 ? 0 : inputs.size() / width;
+    ChunkRunner runner(evaluator_.Compiled(), evaluator_.Jobs());
+    std::vector<double> values(rows, 0.0);
+    std::vector<std::optional<std::pair<std::size_t, std::string>>> refusals(static_cast<std::size_t>(runner.jobs()));
+    std::atomic<std::size_t> done{0};
+    runner.run(
+        rows,
+        [&](const ChunkRunner::Piece& piece, Workspace& ws) {
+            for (std::size_t i = piece.begin; i < piece.end; ++i) {
+                try {
+                    values[i] = runner.compiled().evaluate(std::span(inputs).subspan(i * width, width), ws);
+                } catch (const std::exception& refused) {
+                    refusals[static_cast<std::size_t>(piece.index)].emplace(i, refused.what());
+                    return;
+                }
+                ++done;
+                if (piece.callingThread && (i - piece.begin) % kReportEvery == kReportEvery - 1)
+                    Report(progress, static_cast<int>(done.load()), total);
+            }
+        },
+        kMinRowsPerJob);
+    std::size_t computed = rows;
+    for (const auto& refusal : refusals) {
+        if (refusal && refusal->first < computed) {
+            computed = refusal->first;
+            result.stopReason = refusal->second;
+            result.stoppedAtRow = DataGrid::kHeaderRows + static_cast<int>(computed);
+        }
+    }
+    result.values.assign(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(computed));
 }
 
 std::string DataTableComputer::ReadInputs(const DataGrid& grid, int row, double* inputs) const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/core/DataComputeResult.h"
 #include "app/core/DataGrid.h"
@@ -15,6 +17,8 @@ namespace zorv {
 // Inputs outside a context are clamped to it. A row whose input cell is not a number (or whose
 // evaluation the rule base refuses) stops the computation there; the computed cells of that row and
 // the rows below are left empty, so that no result of an earlier run stays beside the new ones.
+// When the evaluator offers a compiled rule base, the rows are evaluated on it on several threads
+// (ChunkRunner); the results are the same as row by row.
 class DataTableComputer {
 public:
     DataTableComputer(const DataTableLayout& layout, DataTableEvaluator& evaluator)
@@ -28,10 +32,16 @@ public:
                                           std::string& problem);
 
 private:
-    // Evaluates the row and writes its result; the reason it cannot, empty on success.
-    std::string ComputeRow(DataGrid& grid, int row, double* inputs, double& value) const;
+    // The inputs of the data rows, one row after another, up to the first row that cannot be read
+    // (result.stopReason and stoppedAtRow then say why).
+    std::vector<double> ReadRows(const DataGrid& grid, DataComputeResult& result) const;
     // The problem with the row's input cells; empty when all are numbers.
     std::string ReadInputs(const DataGrid& grid, int row, double* inputs) const;
+    // Evaluates the rows read into result.values, up to the first the evaluator refuses.
+    void EvaluateRows(const std::vector<double>& inputs, DataComputeResult& result,
+                      const ProgressCallback& progress, int total) const;
+    void EvaluateCompiled(const std::vector<double>& inputs, DataComputeResult& result,
+                          const ProgressCallback& progress, int total) const;
     void WriteResult(DataGrid& grid, int row, double value) const;
     void ClearResults(DataGrid& grid) const;
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace zorv {
+
+class CompiledRuleBase;
 
 // What the data table needs of a rule base to compute its rows.
 class DataTableEvaluator {
@@ -15,6 +18,12 @@ public:
     // The typical expression of a value of output variable 0, "-" in front for a negative value;
     // empty when the output variable has no linguistic vocabulary.
     virtual std::string TypicalExpression(double value) const = 0;
+
+    // The compiled rule base that gives the same values as Evaluate(), for evaluating many rows on several
+    // threads; null to have every row go through Evaluate() on the calling thread.
+    virtual std::shared_ptr<const CompiledRuleBase> Compiled() const { return nullptr; }
+    // How many threads the rows may use with Compiled() (0: every core).
+    virtual int Jobs() const { return 0; }
 };
 
 // Reports progress of a long loop: steps done out of the total.

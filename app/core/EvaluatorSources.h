@@ -13,8 +13,8 @@ class CRuleBase;
 // the windows and the command-line tool take their evaluators from here, so they agree number for number.
 class EvaluatorSources {
 public:
-    // Evaluators for the unit as it is now; make a new source for each computation. The source refers to
-    // the unit, which must outlive it.
+    // Evaluators for the unit as it is now; make a new source for each computation. A source with
+    // Concurrency() 1 refers to the unit, which must then outlive it; the others hold a snapshot of their own.
     static std::unique_ptr<EvaluatorSource> For(CRuleBase& unit, UnitResponse response);
 };
 

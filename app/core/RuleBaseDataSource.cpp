@@ -29,6 +29,8 @@ DataTableLayout RuleBaseDataSource::LayoutOf(const CRuleBase& unit, bool lingApp
 
 double RuleBaseDataSource::Evaluate(const double* inputs) { return unit_.Evaluate(inputs); }
 
+std::shared_ptr<const CompiledRuleBase> RuleBaseDataSource::Compiled() const { return unit_.Compiled(); }
+
 std::string RuleBaseDataSource::TypicalExpression(double value) const {
     if (unit_.descriptionType() != DescriptionType::linguistic || unit_.SuccedentCount() == 0) {
         return {};

@@ -2,30 +2,34 @@
 
 #include <string>
 
-#include "fuzzy/sets/CFuzzyDiscreteSet.h"
 #include "inference/ERefused.h"
-#include "inference/InferenceMethodTable.h"
+#include "inference/compiled/ChunkRunner.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "rulebase/CRuleBase.h"
 #include "zorv/Error.h"
 
 namespace zorv {
 
+namespace {
+// Below this many rows per thread another thread does not pay for its start.
+constexpr std::size_t kMinRowsPerThread = 2048;
+}  // namespace
+
 RuleBaseEvaluator::RuleBaseEvaluator(CRuleBase& unit) : unit_(unit), inputs_(unit), row_(inputs_.size()) {}
 
-// A linguistic unit holding the Takagi-Sugeno row would answer +infinity for every input: that is no value
-// of its output, so it is refused like a unit without an output.
-void RuleBaseEvaluator::checkEvaluable() const {
+// A type and method that do not go together (a linguistic unit holding the Takagi-Sugeno row, say) are
+// refused by the compiled form itself, in the same words as everywhere else.
+std::shared_ptr<const CompiledRuleBase> RuleBaseEvaluator::evaluable() const {
     if (unit_.SuccedentCount() == 0) throw Error("the rule base has no output variable");
-    const InferenceMethodEntry& method = unit_.InferenceMethod();
-    if (unit_.descriptionType() == DescriptionType::linguistic && method.kind == InferenceKind::TakagiSugeno) {
-        throw Error(std::string(method.displayName) + " does not apply to a linguistic rule base");
-    }
+    std::shared_ptr<const CompiledRuleBase> compiled = unit_.Compiled();
+    if (compiled->refusal()) throw Error(*compiled->refusal());
+    return compiled;
 }
 
 // The smooth defuzzification refuses neighbourhoods that would take too many inferences.
-double RuleBaseEvaluator::run(const double* inputs) const {
+double RuleBaseEvaluator::run(const CompiledRuleBase& compiled, std::span<const double> row, Workspace& ws) const {
     try {
-        return unit_.Evaluate(inputs);
+        return compiled.evaluate(row, ws);
     } catch (const ERefused& refused) {
         throw Error(refused.what());
     }
@@ -33,47 +37,55 @@ double RuleBaseEvaluator::run(const double* inputs) const {
 
 double RuleBaseEvaluator::evaluate(std::span<const double> inputs) const {
     const std::lock_guard lock(mutex_);
-    checkEvaluable();
+    const auto compiled = evaluable();
     inputs_.prepare(inputs, row_);
-    return run(row_.data());
+    return run(*compiled, row_, workspace_);
 }
 
 // The fired rules and the conclusion are those of the plain inference at the inputs (a smooth
 // defuzzification re-runs the inference around them), as the workbench's test window shows them.
 Evaluation RuleBaseEvaluator::explain(std::span<const double> inputs) const {
     const std::lock_guard lock(mutex_);
-    checkEvaluable();
+    const auto compiled = evaluable();
     inputs_.prepare(inputs, row_);
     Evaluation result;
-    result.value = run(row_.data());
-    if (unit_.descriptionType() == DescriptionType::linguistic) {
-        CFuzzyDiscreteSet conclusion(1, {0.0}, unit_.ContextLow(-1), unit_.ContextHigh(-1));
-        InferConclusion(unit_.InferenceMethod(), unit_, row_.data(), conclusion);
-        result.conclusion = conclusion.values();
+    result.value = run(*compiled, row_, workspace_);
+    if (compiled->descriptionType() == DescriptionType::linguistic) {
+        result.conclusion = workspace_.Conclusion().values();
     }
-    const auto& fired = unit_.Fired();
+    const std::span<const std::uint8_t> fired = workspace_.Fired();
     for (std::size_t r = 0; r < fired.size(); ++r) {
         if (fired[r] != 0) result.firedRules.push_back(r);
     }
     return result;
 }
 
-void RuleBaseEvaluator::evaluateRows(std::span<const double> rows, std::span<double> out) const {
+void RuleBaseEvaluator::evaluateRows(std::span<const double> rows, std::span<double> out, int jobs) const {
     const std::size_t n = inputCount();
     if (rows.size() != out.size() * n) {
         throw Error(std::to_string(rows.size()) + " input value(s) do not make " + std::to_string(out.size()) +
                     " row(s) of " + std::to_string(n));
     }
-    const std::lock_guard lock(mutex_);
-    checkEvaluable();
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        try {
-            inputs_.prepare(rows.subspan(i * n, n), row_);
-            out[i] = run(row_.data());
-        } catch (const Error& error) {
-            throw Error("row " + std::to_string(i) + ": " + error.what());
-        }
+    std::shared_ptr<const CompiledRuleBase> compiled;
+    {
+        const std::lock_guard lock(mutex_);
+        compiled = evaluable();
     }
+    ChunkRunner runner(compiled, jobs);
+    runner.run(
+        out.size(),
+        [&](const ChunkRunner::Piece& piece, Workspace& ws) {
+            std::vector<double> row(n);
+            for (std::size_t i = piece.begin; i < piece.end; ++i) {
+                try {
+                    inputs_.prepare(rows.subspan(i * n, n), row);
+                    out[i] = run(*compiled, row, ws);
+                } catch (const Error& error) {
+                    throw Error("row " + std::to_string(i) + ": " + error.what());
+                }
+            }
+        },
+        kMinRowsPerThread);
 }
 
 }  // namespace zorv

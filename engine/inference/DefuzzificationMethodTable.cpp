@@ -12,11 +12,12 @@ namespace {
 
 // The table's plain entry point: finds where the conclusion is non-zero (densifying a compact set first).
 template <RangedDefuzzifierFn Ranged>
-double Whole(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion) {
-    if (conclusion.isDense()) return Ranged(unit, conclusion, NonZeroRange(conclusion.values().data(), conclusion.count()));
+double Whole(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion) {
+    if (conclusion.isDense())
+        return Ranged(compiled, ws, conclusion, NonZeroRange(conclusion.values().data(), conclusion.count()));
     CFuzzyDiscreteSet dense = conclusion;
     dense.densify();
-    return Ranged(unit, dense, NonZeroRange(dense.values().data(), dense.count()));
+    return Ranged(compiled, ws, dense, NonZeroRange(dense.values().data(), dense.count()));
 }
 
 template <RangedDefuzzifierFn Ranged>

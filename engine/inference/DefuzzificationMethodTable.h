@@ -7,14 +7,17 @@
 
 namespace zorv {
 
-class CRuleBase;
+class CompiledRuleBase;
 class CFuzzyDiscreteSet;
+class Workspace;
 
-// Reduces the conclusion of the unit's first succedent to a number in that succedent's context.
-using DefuzzifierFn = double (*)(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion);
+// Reduces the conclusion of the first succedent to a number in that succedent's context. The workspace is
+// that of the inference which made the conclusion (the smooth method runs further inferences on it).
+using DefuzzifierFn = double (*)(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion);
 // The same, told what the inference that made the conclusion knows about it (samples outside the range equal
 // range.outside), so that scans and sums need not visit those samples. The range must be right.
-using RangedDefuzzifierFn = double (*)(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
+using RangedDefuzzifierFn = double (*)(const CompiledRuleBase& compiled, Workspace& ws,
+                                       const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
 
 // One row of the defuzzification method table.
 struct DefuzzificationMethodEntry {

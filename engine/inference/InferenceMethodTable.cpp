@@ -9,7 +9,9 @@
 #include "inference/methods/CrispInference.h"
 #include "inference/methods/InferenceMethods.h"
 #include "inference/methods/MethodLookup.h"
-#include "rulebase/CRuleBase.h"
+#include "inference/compiled/CompiledRuleBase.h"
+#include "inference/compiled/EvaluationRefusal.h"
+#include "inference/compiled/Workspace.h"
 
 namespace zorv {
 
@@ -76,24 +78,27 @@ const InferenceMethodEntry& LogicalDeductionMethod() { return kMethods[1]; }
 
 const InferenceMethodEntry& TakagiSugenoMethod() { return kMethods[7]; }
 
-ConclusionRange InferConclusion(const InferenceMethodEntry& method, CRuleBase& unit, const double* inputs,
-                                CFuzzyDiscreteSet& conclusion) {
+ConclusionRange InferConclusion(const InferenceMethodEntry& method, const CompiledRuleBase& compiled, Workspace& ws,
+                                const double* inputs, CFuzzyDiscreteSet& conclusion) {
     switch (method.kind) {
         case InferenceKind::Crisp:
-            return method.crisp(unit, inputs, conclusion);
+            return method.crisp(compiled, ws, inputs, conclusion);
         case InferenceKind::FuzzyInput: {
-            InferenceScratch& s = unit.Scratch();
-            s.EnsurePrepared(unit);
-            StoreInputs(unit, s, inputs);
-            for (int k = 0; k < s.antecedentCount; ++k)
-                MakeSingleton(s.singletons[static_cast<std::size_t>(k)], s.contexts[static_cast<std::size_t>(k)], inputs[k]);
-            return method.fuzzy(unit, s.singletonInputs.data(), conclusion);
+            ws.Fit(compiled);
+            StoreInputs(compiled, ws, inputs);
+            const CompiledRules& rules = compiled.rules();
+            for (int k = 0; k < rules.antecedentCount; ++k) {
+                const auto i = static_cast<std::size_t>(k);
+                MakeSingleton(ws.singletons[i], rules.contexts[i], inputs[k]);
+                ws.singletonInputs[i] = &ws.singletons[i];
+            }
+            return method.fuzzy(compiled, ws, ws.singletonInputs.data(), conclusion);
         }
         case InferenceKind::TakagiSugeno:
             break;
     }
-    throw ERefused("The method \"" + std::string(method.displayName) +
-                   "\" gives a number, not an output fuzzy set; choose another inference method.");
+    throw ERefused(EvaluationRefusal::Of(DescriptionType::linguistic, method).value_or(
+        "The Takagi-Sugeno inference gives a number, not an output fuzzy set."));
 }
 
 }  // namespace zorv

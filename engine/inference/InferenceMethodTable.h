@@ -8,8 +8,9 @@
 
 namespace zorv {
 
-class CRuleBase;
+class CompiledRuleBase;
 class CFuzzyDiscreteSet;
+class Workspace;
 
 // Kind of input an inference method takes and of result it gives.
 enum class InferenceKind : std::uint8_t {
@@ -20,11 +21,13 @@ enum class InferenceKind : std::uint8_t {
 
 // conclusion: resized (only when its grid differs) to the first succedent's discretization over its context,
 // then filled. Returns where its non-zero samples lie. Nothing is allocated once the conclusion has its size.
-using CrispInferenceFn = ConclusionRange (*)(CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion);
-// inputs: one set per antecedent, sampled on that antecedent's discretization over its context.
-using FuzzyInferenceFn = ConclusionRange (*)(CRuleBase& unit, const CFuzzyDiscreteSet* const* inputs,
+// The fired flags, their count and the inputs go to the workspace.
+using CrispInferenceFn = ConclusionRange (*)(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs,
                                              CFuzzyDiscreteSet& conclusion);
-using TakagiSugenoFn = double (*)(CRuleBase& unit, const double* inputs);
+// inputs: one set per antecedent, sampled on that antecedent's discretization over its context.
+using FuzzyInferenceFn = ConclusionRange (*)(const CompiledRuleBase& compiled, Workspace& ws,
+                                             const CFuzzyDiscreteSet* const* inputs, CFuzzyDiscreteSet& conclusion);
+using TakagiSugenoFn = double (*)(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs);
 
 // One row of the inference method table. Exactly the pointer matching `kind` is set.
 struct InferenceMethodEntry {
@@ -54,7 +57,7 @@ const InferenceMethodEntry& TakagiSugenoMethod();
 // Runs any conclusion-producing row on crisp inputs. A fuzzy-input row receives each crisp input as a singleton
 // (1 at the antecedent's grid point nearest to the input, 0 elsewhere). Throws ERefused for the Takagi-Sugeno row,
 // which gives a number and no conclusion.
-ConclusionRange InferConclusion(const InferenceMethodEntry& method, CRuleBase& unit, const double* inputs,
-                                CFuzzyDiscreteSet& conclusion);
+ConclusionRange InferConclusion(const InferenceMethodEntry& method, const CompiledRuleBase& compiled, Workspace& ws,
+                                const double* inputs, CFuzzyDiscreteSet& conclusion);
 
 }  // namespace zorv

@@ -24,6 +24,14 @@ CFuzValue::CFuzValue(std::string text, int ownerIndex) : CValue(std::move(text),
 
 CFuzValue::~CFuzValue() = default;
 
+// The samples are immutable and shared; the set is copied.
+CFuzValue::CFuzValue(const CFuzValue& other)
+    : CValue(other),
+      set_(static_cast<CFuzzyDiscreteSet*>(other.set_->clone().release())),
+      sampled_(other.sampled_) {}
+
+std::unique_ptr<CValue> CFuzValue::Clone() const { return std::unique_ptr<CValue>(new CFuzValue(*this)); }
+
 void CFuzValue::Compile(const CRuleBase& unit) {
     const CSettings& settings = unit.Settings(OwnerIndex());
     SetSpecificityRank(RankOf(settings, Text()));
@@ -60,12 +68,10 @@ CFuzzyDiscreteSet CFuzValue::Evaluate(const CRuleBase& unit) const {
 // Keeps the flat samples and the set: compressed to its support, or as it is when every value is 0.
 void CFuzValue::Store(CFuzzyDiscreteSet set, double low, double high) {
     set.densify();
-    samples_ = set.values();
-    low_ = low;
-    width_ = high - low;
-    first_ = set.firstNonZero();
-    last_ = set.lastNonZero();
-    if (first_ <= last_) {
+    const int first = set.firstNonZero();
+    const int last = set.lastNonZero();
+    sampled_ = std::make_shared<const SampledCell>(set.values(), low, high, first, last);
+    if (first <= last) {
         set_ = std::make_unique<CCompressedFuzzyDiscreteSet>(std::move(set));
     } else {
         set_ = std::make_unique<CFuzzyDiscreteSet>(std::move(set));

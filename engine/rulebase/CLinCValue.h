@@ -12,6 +12,8 @@ class CLinCValue final : public CValue {
 public:
     CLinCValue(std::string text, int ownerIndex, int antecedentCount);
 
+    std::unique_ptr<CValue> Clone() const override { return std::unique_ptr<CValue>(new CLinCValue(*this)); }
+
     // Parses the text for the unit's current number of inputs (the array is resized to it).
     void Compile(const CRuleBase& unit) override;
     std::optional<ESyntax> Check(const CRuleBase& unit) const override;
@@ -20,6 +22,7 @@ public:
     const std::vector<double>& Coefficients() const { return coefficients_; }
 
 private:
+    CLinCValue(const CLinCValue&) = default;
     void Parse(const CRuleBase& unit, std::vector<double>& coefficients) const;
 
     std::vector<double> coefficients_;

@@ -10,11 +10,13 @@
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "inference/filter/FTInferenceFilter.h"
 #include "rulebase/CFuzValue.h"
 #include "rulebase/CLinCValue.h"
 #include "rulebase/CRuleBaseReader.h"
 #include "rulebase/CRuleBaseWriter.h"
+#include "rulebase/SettingsCopy.h"
 
 namespace zorv {
 
@@ -34,9 +36,54 @@ std::size_t CRuleBase::CellKeyHash::operator()(const CellKey& key) const {
 CRuleBase::CRuleBase(DescriptionType type)
     : descriptionType_(type),
       inferenceMethod_(type == DescriptionType::linguistic ? &LogicalDeductionMethod() : &TakagiSugenoMethod()),
-      defuzzificationMethod_(&SimpleDeeMethod()) {}
+      defuzzificationMethod_(&SimpleDeeMethod()),
+      rules_(std::make_shared<const CompiledRules>(*this)) {
+    Rechoose();
+}
 
 CRuleBase::~CRuleBase() = default;
+CRuleBase::CRuleBase(CRuleBase&&) noexcept = default;
+CRuleBase& CRuleBase::operator=(CRuleBase&&) noexcept = default;
+
+// Variables sharing a vocabulary in the original share its copy; the compiled cells are immutable and shared.
+CRuleBase::CRuleBase(const CRuleBase& other)
+    : filter_(other.filter_),
+      useFuzzyFilter_(other.useFuzzyFilter_),
+      description_(other.description_),
+      name_(other.name_),
+      descriptionType_(other.descriptionType_),
+      perceptionUpper_(other.perceptionUpper_),
+      perceptionLower_(other.perceptionLower_),
+      inferenceMethod_(other.inferenceMethod_),
+      defuzzificationMethod_(other.defuzzificationMethod_),
+      steps_(other.steps_),
+      specificity_(other.specificity_),
+      enabled_(other.enabled_),
+      comments_(other.comments_),
+      trailingComment_(other.trailingComment_),
+      rules_(other.rules_),
+      compiled_(other.compiled_),
+      workspace_(other.workspace_) {
+    std::unordered_map<const CSettings*, std::shared_ptr<CSettings>> copies;
+    const auto copyOf = [&copies](const CFuzzyVariable& variable) {
+        auto copy = std::make_unique<CFuzzyVariable>(variable);
+        std::shared_ptr<CSettings>& settings = copies[variable.settings_.get()];
+        if (settings == nullptr) settings = CopySettings(*variable.settings_);
+        copy->settings_ = settings;
+        return copy;
+    };
+    for (const auto& variable : other.antecedents_) antecedents_.push_back(copyOf(*variable));
+    for (const auto& variable : other.succedents_) succedents_.push_back(copyOf(*variable));
+    for (const auto& cell : other.pool_) pool_.push_back(cell != nullptr ? cell->Clone() : nullptr);
+    for (std::size_t i = 0; i < pool_.size(); ++i) {
+        if (pool_[i] != nullptr) poolLookup_.emplace(KeyOf(*pool_[i]), static_cast<int>(i));
+    }
+}
+
+CRuleBase& CRuleBase::operator=(const CRuleBase& other) {
+    if (this != &other) *this = CRuleBase(other);
+    return *this;
+}
 
 std::unique_ptr<CRuleBase> CRuleBase::Create(DescriptionType type) {
     auto unit = std::make_unique<CRuleBase>(type);
@@ -210,7 +257,10 @@ const CValue& CRuleBase::Cell(int signedIndex, int rule) const {
     return *pool_[At(Variable(signedIndex).cellIndex_.at(At(rule)))];
 }
 
-void CRuleBase::SetEnabled(int rule, bool enabled) { enabled_.at(At(rule)) = enabled ? 1 : 0; }
+void CRuleBase::SetEnabled(int rule, bool enabled) {
+    enabled_.at(At(rule)) = enabled ? 1 : 0;
+    Rechoose();
+}
 
 void CRuleBase::SetRules(std::span<const RuleRow> rows) {
     const std::size_t width = antecedents_.size() + succedents_.size();
@@ -233,7 +283,7 @@ void CRuleBase::SetRules(std::span<const RuleRow> rows) {
             for (const RuleRow& row : rows) cells.push_back(Intern(row.texts[v], index));
         }
     }
-    fired_.assign(enabled_.size(), 0);
+    workspace_.fired.assign(enabled_.size(), 0);
     specificity_.assign(enabled_.size(), 0);
     Compile();
 }
@@ -267,7 +317,7 @@ void CRuleBase::ClearRules() {
     for (auto& variable : succedents_) variable->cellIndex_.clear();
     enabled_.clear();
     comments_.clear();
-    fired_.clear();
+    workspace_.fired.clear();
     specificity_.clear();
 }
 
@@ -291,8 +341,8 @@ void CRuleBase::AppendLoadedVariable(CFuzzyVariable variable, bool antecedent) {
 // A unit without antecedents has no rules: expressions read for its succedents alone are dropped.
 void CRuleBase::FinishLoad() {
     if (antecedents_.empty()) ClearRules();
-    fired_.assign(enabled_.size(), 0);
-    firedCount_ = -1;
+    workspace_.fired.assign(enabled_.size(), 0);
+    workspace_.firedCount = -1;
     Compile();
 }
 
@@ -347,10 +397,14 @@ void CRuleBase::Compile() {
         }
     }
     ComputeSpecificity();
-    inputBuffer_.resize(antecedents_.size());
-    fired_.resize(enabled_.size());
-    scratch_.Prepare(*this);
+    rules_ = std::make_shared<const CompiledRules>(*this);
+    Rechoose();
     if (firstError) throw *firstError;
+}
+
+void CRuleBase::Rechoose() {
+    compiled_ = CompiledRuleBase::Of(*this, rules_);
+    workspace_.Fit(*compiled_);
 }
 
 // The sum of the ranks of the rule's linguistic antecedent expressions; 0 when one of them ranks 0.

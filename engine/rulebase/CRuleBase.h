@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,7 +15,8 @@
 
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
-#include "inference/InferenceScratch.h"
+#include "inference/compiled/CompiledRuleBase.h"
+#include "inference/compiled/Workspace.h"
 #include "rulebase/CFuzzyVariable.h"
 #include "rulebase/CValue.h"
 #include "rulebase/DescriptionType.h"
@@ -25,12 +27,16 @@ namespace zorv {
 class CSettings;
 class FTInferenceFilter;
 
-// A rule base ("inference unit"): input (antecedent) and output (succedent) variables, the rules as rows of
-// expression cells interned in a shared pool, the chosen inference and defuzzification methods, and the
-// per-rule bookkeeping of the last evaluation.
+// A rule base ("inference unit") as it is edited and stored: input (antecedent) and output (succedent)
+// variables, the rules as rows of expression cells interned in a shared pool, the chosen inference and
+// defuzzification methods. Evaluation goes through its compiled form (CompiledRuleBase, immutable, made by
+// Compile() and renewed whenever a choice changes) with a workspace the unit owns, which keeps the
+// bookkeeping of the last evaluation (inputs, fired rules). Whoever evaluates many times, or on other threads,
+// takes Compiled() and a Workspace of their own.
 //
 // Variables are addressed by one signed index: antecedent k is k, succedent k is -(k + 1) (~k).
-// A unit is neither copied nor moved: inference keeps working memory that refers to it.
+// A copy is an independent document (its own variables, vocabularies and cells) that starts with the
+// original's compiled form, filter and evaluation state.
 class CRuleBase {
 public:
     // "None" for variable lookups: outside every signed index range.
@@ -41,8 +47,10 @@ public:
     // name "Default name", empty description.
     explicit CRuleBase(DescriptionType type);
     ~CRuleBase();
-    CRuleBase(const CRuleBase&) = delete;
-    CRuleBase& operator=(const CRuleBase&) = delete;
+    CRuleBase(const CRuleBase& other);
+    CRuleBase& operator=(const CRuleBase& other);
+    CRuleBase(CRuleBase&&) noexcept;
+    CRuleBase& operator=(CRuleBase&&) noexcept;
 
     // A new unit as the "new rule base" command makes it: X and Y over <0, 1> at 301 points and one rule
     // "ze" -> "ze" (linguistic) or "ze" -> "0.5" (other types, Y with linear settings).
@@ -124,10 +132,14 @@ public:
     void SetTrailingComment(std::string comment) { trailingComment_ = std::move(comment); }
     std::uint16_t Specificity(int rule) const { return specificity_[static_cast<std::size_t>(rule)]; }
 
-    // Recompiles every cell and recomputes rule specificity, then prepares the inference working memory.
+    // Recompiles every cell and recomputes rule specificity, then makes the compiled form anew.
     // Every cell is compiled even when one fails; the first failure is then thrown (ESyntax) and the
     // failing cells act as all-zero sets (zero coefficients).
     void Compile();
+    // The current compiled form: the cells as the last Compile() left them, with the current choices (methods,
+    // perception thresholds, steps, enabled rules). Never null; the unit may change or go while a holder of the
+    // pointer still evaluates it.
+    std::shared_ptr<const CompiledRuleBase> Compiled() const { return compiled_; }
 
     // --- cell pool ----------------------------------------------------------------------------------------
     int PoolSize() const { return static_cast<int>(pool_.size()); }
@@ -135,58 +147,70 @@ public:
     const CValue* PoolCell(int i) const { return pool_[static_cast<std::size_t>(i)].get(); }
     const CValue& Cell(int signedIndex, int rule) const;
 
-    // --- evaluation state ---------------------------------------------------------------------------------
-    std::vector<double>& InputBuffer() { return inputBuffer_; }
-    const std::vector<double>& InputBuffer() const { return inputBuffer_; }
-    std::vector<std::uint8_t>& Fired() { return fired_; }
-    const std::vector<std::uint8_t>& Fired() const { return fired_; }
-    int FiredCount() const { return firedCount_; }
-    void SetFiredCount(int count) { firedCount_ = count; }
-    InferenceScratch& Scratch() const { return scratch_; }
+    // --- evaluation state: the unit's own workspace -----------------------------------------------------------
+    std::vector<double>& InputBuffer() { return workspace_.inputs; }
+    const std::vector<double>& InputBuffer() const { return workspace_.inputs; }
+    std::vector<std::uint8_t>& Fired() { return workspace_.fired; }
+    const std::vector<std::uint8_t>& Fired() const { return workspace_.fired; }
+    int FiredCount() const { return workspace_.firedCount; }
+    void SetFiredCount(int count) { workspace_.firedCount = count; }
+    Workspace& OwnWorkspace() { return workspace_; }
+    const Workspace& OwnWorkspace() const { return workspace_; }
 
-    // The crisp output for one input per antecedent (in antecedent order), through the unit's methods.
+    // The crisp output for one input per antecedent (in antecedent order), through the compiled form and the
+    // unit's own workspace. Throws ERefused when the compiled form refuses the evaluation.
     double Evaluate(const double* inputs);
+    double Evaluate(std::span<const double> inputs);
 
     // --- properties ---------------------------------------------------------------------------------------
+    // The setters of what evaluation reads (type, methods, perception thresholds, steps, enabled flags) take
+    // effect at once: each renews the compiled form (the cells are shared, not compiled again).
     DescriptionType descriptionType() const { return descriptionType_; }
-    void SetDescriptionType(DescriptionType type) { descriptionType_ = type; }
+    void SetDescriptionType(DescriptionType type);
     const std::string& Description() const { return description_; }
     void SetDescription(std::string description) { description_ = std::move(description); }
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
 
     const InferenceMethodEntry& InferenceMethod() const { return *inferenceMethod_; }
-    void SetInferenceMethod(const InferenceMethodEntry& method) { inferenceMethod_ = &method; }
+    void SetInferenceMethod(const InferenceMethodEntry& method);
     const DefuzzificationMethodEntry& DefuzzificationMethod() const { return *defuzzificationMethod_; }
-    void SetDefuzzificationMethod(const DefuzzificationMethodEntry& method) { defuzzificationMethod_ = &method; }
+    void SetDefuzzificationMethod(const DefuzzificationMethodEntry& method);
 
     // --- F-transform filter -------------------------------------------------------------------------------
     // Progress of a filter rebuild: (samples evaluated, all samples), reported on the calling thread.
     using FilterProgress = std::function<void(int done, int total)>;
 
     bool UseFuzzyFilter() const { return useFuzzyFilter_; }
-    // Stores the switch (file key UseFuzzyFilter); nothing happens when it is unchanged. Switching it on
-    // rebuilds the filter; switching it off keeps the filter as it is. Setting the switch never fails: when
-    // the rebuild is refused (see RebuildFilter) the switch stays on as set, the filter is left as it was,
-    // and the refusal's message is returned (the filtered evaluation refuses likewise until a rebuild
-    // succeeds). None otherwise.
-    std::optional<std::string> SetUseFuzzyFilter(bool use, const FilterProgress& progress = {});
-    // Fits the filter to the unit's current response: rebuilds the filter, or makes the first one. Leaves the
-    // unit's input buffer and fired flags as after evaluating the last sample. Throws ERefused when the
-    // rebuild would take too many inferences or cannot be fitted; the filter is then left as it was.
-    void RebuildFilter(const FilterProgress& progress = {});
+    // Stores the switch (file key UseFuzzyFilter). Nothing is built here: the filter is made when a filtered
+    // evaluation first needs it. Switching it on returns why the filter could not be built now
+    // (FilterRefusal), so that the caller can say so at once; the switch stays on as set. None otherwise.
+    std::optional<std::string> SetUseFuzzyFilter(bool use);
+    // Why a filter could not be built for the current compiled form (too costly, no input, a context that is
+    // no interval, an evaluation the compiled form refuses); none when it could. Cheap: nothing is evaluated.
+    std::optional<std::string> FilterRefusal() const;
+    // Fits a new filter to the current compiled form, sampling on all cores. Throws ERefused (see
+    // FilterRefusal) and returns false when stop was requested before the end; in both cases the previous
+    // filter stays. After a build the unit's input buffer and fired flags are those of the last sample, as
+    // though the unit had evaluated every sample itself.
+    bool RebuildFilter(const FilterProgress& progress = {}, std::stop_token stop = {});
     // The output through the filter, for one input per antecedent. The filter is built first when the unit
-    // has none, or none for its current number of antecedents (ERefused as for RebuildFilter).
+    // has none made from its current compiled form (ERefused as for RebuildFilter).
     double EvaluateFiltered(const double* inputs);
-    // The filter, null until it is first built.
-    const FTInferenceFilter* Filter() const { return filter_.get(); }
+    // The last filter built or given, which may have been made from an earlier compiled form; null before.
+    std::shared_ptr<const FTInferenceFilter> Filter() const { return filter_; }
+    // Whether Filter() was made from the current compiled form.
+    bool FilterIsCurrent() const;
+    // Takes a filter built elsewhere (e.g. on a worker thread, from Compiled()); it is used while it is
+    // current.
+    void SetFilter(std::shared_ptr<const FTInferenceFilter> filter) { filter_ = std::move(filter); }
 
     double PerceptionUpper() const { return perceptionUpper_; }
     double PerceptionLower() const { return perceptionLower_; }
-    void SetPerceptionUpper(double value) { perceptionUpper_ = value; }
-    void SetPerceptionLower(double value) { perceptionLower_ = value; }
+    void SetPerceptionUpper(double value);
+    void SetPerceptionLower(double value);
     int Steps() const { return steps_; }
-    void SetSteps(int steps) { steps_ = steps; }
+    void SetSteps(int steps);
 
 private:
     friend class CRuleBaseReader;
@@ -213,8 +237,10 @@ private:
     void FinishLoad();
     void RenumberOwnersAfterDelete(int deleted);
     void ComputeSpecificity();
+    // Makes the compiled form anew from the compiled rules and the current choices.
+    void Rechoose();
 
-    std::unique_ptr<FTInferenceFilter> filter_;
+    std::shared_ptr<const FTInferenceFilter> filter_;
     bool useFuzzyFilter_ = false;
     std::string description_;
     std::string name_ = "Default name";
@@ -227,15 +253,14 @@ private:
     std::vector<std::unique_ptr<CFuzzyVariable>> succedents_;
     std::vector<std::unique_ptr<CValue>> pool_;
     std::unordered_map<CellKey, int, CellKeyHash> poolLookup_;
-    std::vector<double> inputBuffer_;
     int steps_ = 100;
     std::vector<std::uint16_t> specificity_;
-    int firedCount_ = -1;
-    std::vector<std::uint8_t> fired_;
     std::vector<std::uint8_t> enabled_;
     std::vector<std::string> comments_;
     std::string trailingComment_;
-    mutable InferenceScratch scratch_;
+    std::shared_ptr<const CompiledRules> rules_;
+    std::shared_ptr<const CompiledRuleBase> compiled_;
+    Workspace workspace_;
 };
 
 }  // namespace zorv

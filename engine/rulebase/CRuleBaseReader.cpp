@@ -81,10 +81,11 @@ std::unique_ptr<CRuleBase> CRuleBaseReader::Read(std::string name) const {
     CheckVariableCounts(*unit);
     ReadRules(*unit);
     unit->FinishLoad();
-    // A filter that cannot be built does not spoil a valid file: the switch stays on as stored, and the
-    // refusal is reported here and again when the filter is used.
+    // Loading never builds the filter (that waits for the first filtered evaluation). A filter that could not
+    // be built does not spoil a valid file: the switch stays on as stored, and the refusal is reported here
+    // and again when the filter is used.
     if (const auto refusal = unit->SetUseFuzzyFilter(useFilter)) {
-        diagnostics_ << "warning: UseFuzzyFilter=true, but the filter was not built: " << *refusal << std::endl;
+        diagnostics_ << "warning: UseFuzzyFilter=true, but the filter cannot be built: " << *refusal << std::endl;
     }
     return unit;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -17,8 +18,10 @@ class CValue {
 public:
     CValue(std::string text, int ownerIndex) : text_(std::move(text)), ownerIndex_(ownerIndex) {}
     virtual ~CValue() = default;
-    CValue(const CValue&) = delete;
     CValue& operator=(const CValue&) = delete;
+
+    // A copy with the same text, owner, reference count and compiled form.
+    virtual std::unique_ptr<CValue> Clone() const = 0;
 
     // Rebuilds the compiled form from the text with the owner's settings in unit. When the text does not
     // compile, the compiled form becomes neutral (all-zero set, zero coefficients), the message is kept
@@ -44,6 +47,7 @@ public:
     std::optional<int> SpecificityRank() const { return specificityRank_; }
 
 protected:
+    CValue(const CValue&) = default;
     void SetCompileError(std::optional<std::string> message) { compileError_ = std::move(message); }
     void SetSpecificityRank(std::optional<int> rank) { specificityRank_ = rank; }
 

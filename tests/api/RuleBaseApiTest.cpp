@@ -78,7 +78,8 @@ TEST(RuleBaseApi, RefusesBadInputsWithAClearError) {
                                                               "InfMethod=Logical_Deduction",
                                                               "InfMethod=Takagi-Sugeno Inference"));
     EXPECT_EQ(message([&] { mismatched.evaluate({20.0, 0.0}); }),
-              "Takagi-Sugeno Inference does not apply to a linguistic rule base");
+              "The Takagi-Sugeno inference needs a singleton or Takagi-Sugeno rule base; a linguistic rule base "
+              "needs one of the other inference methods.");
     EXPECT_EQ(message([&] { zorv::RuleBase::load(kExamples + "missing.rb"); }),
               kExamples + "missing.rb: cannot read file by open");
 }

@@ -80,4 +80,12 @@ inline std::vector<std::string> fields(const std::string& line) {
     }
 }
 
+// The text of a rule base file with its InfMethod= line naming another method.
+inline std::string withInferenceMethod(const std::string& path, const std::string& method) {
+    std::string text = fileText(path);
+    const std::size_t at = text.find("InfMethod=");
+    text.replace(at, text.find('\n', at) - at, "InfMethod=" + method);
+    return text;
+}
+
 }  // namespace zorv::cli::test

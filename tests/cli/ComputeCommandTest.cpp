@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "cli/ComputeCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/NumberText.h"
@@ -134,6 +135,31 @@ TEST_F(ComputeCommandTest, ReportsPartialImportsAndRefusesBadCommandLines) {
         EXPECT_EQ(compute(args).status, kUsage) << (args.empty() ? "" : args.back());
     }
     EXPECT_EQ(compute({"-h"}).out.rfind("Usage: zorv compute", 0), 0u);
+}
+
+TEST_F(ComputeCommandTest, RowsGiveTheSameOutputOnAnyNumberOfJobs) {
+    std::string rows = "indoor outdoor power\n";
+    for (int i = 0; i < 5000; ++i) rows += std::to_string(8 + i % 25) + " " + std::to_string(-30 + i % 47) + " 50\n";
+    rows += "12 x 50\n15 0 50\n";
+    const std::string data = write("d.txt", rows);
+    const Outcome one = compute({example("heater.rb"), data, "--jobs", "1", "--ling-approx"});
+    EXPECT_EQ(one.status, kBadInput);
+    EXPECT_EQ(linesOf(one.out).size(), 5001u);  // the rows before the bad one and their largest error
+    for (const char* jobs : {"2", "3"}) {
+        const Outcome many = compute({example("heater.rb"), data, "-j", jobs, "--ling-approx"});
+        EXPECT_EQ(many.status, one.status);
+        EXPECT_EQ(many.out, one.out);
+        EXPECT_EQ(many.err, one.err);
+    }
+}
+
+TEST_F(ComputeCommandTest, ALinguisticRuleBaseNamingTheTakagiSugenoInferenceIsRefused) {
+    const std::string ruleBase = write("ts.rb", test::withInferenceMethod(example("heater.rb"), "LLinCInfCrisp"));
+    const Outcome o = compute({ruleBase, write("d.txt", "indoor outdoor power\n12 -20 95\n")});
+    EXPECT_EQ(o.status, kBadInput);
+    EXPECT_TRUE(o.out.empty()) << o.out;
+    EXPECT_NE(o.err.find("error: "), std::string::npos) << o.err;
+    EXPECT_NE(o.err.find("Takagi-Sugeno inference needs"), std::string::npos) << o.err;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "CliTestSupport.h"
 #include "cli/EvalCommand.h"
 #include "cli/ExitCode.h"
 #include "cli/InputNumber.h"
@@ -145,6 +146,8 @@ TEST(EvalCommand, RefusesBadCommandLines) {
         {heater, "1", "2", "--infer"},
         {heater, "1", "2", "--batch", "-"},
         {heater, "--batch", "-", "--fired"},
+        {heater, "1", "2", "--jobs", "2"},
+        {heater, "--batch", "-", "--jobs", "0"},
         {"/no/such/file.rb", "1", "2"},
     };
     for (std::size_t i = 0; i < cases.size(); ++i) {
@@ -225,6 +228,38 @@ TEST(EvalCommand, BatchReadsAFileAcrossManyBufferRefills) {
     ASSERT_EQ(o.status, kSuccess) << o.err;
     EXPECT_EQ(o.out, expected);
     EXPECT_EQ(eval({example("fan.rb"), "--batch", path.string()}).status, kUsage);
+}
+
+// Lines are split over the threads in pieces; the values, the clamping notes and the line that stops the run
+// are those of one thread.
+TEST(EvalCommand, BatchOutputDoesNotDependOnTheJobs) {
+    std::string rows;
+    for (int i = 0; i < 20000; ++i) rows += std::to_string(i % 40) + " " + std::to_string(-30 + i % 50) + "\n";
+    rows += "12\n" + rows;
+    const Outcome one = eval({example("heater.rb"), "--batch", "-", "--jobs", "1"}, rows);
+    EXPECT_EQ(one.status, kBadInput);
+    EXPECT_EQ(linesOf(one.out).size(), 20000u);
+    EXPECT_NE(one.err.find("line 20001: expected 2 input values, found 1"), std::string::npos) << one.err;
+    for (const char* jobs : {"2", "3"}) {
+        const Outcome many = eval({example("heater.rb"), "--batch", "-", "-j", jobs}, rows);
+        EXPECT_EQ(many.status, one.status);
+        EXPECT_EQ(many.out, one.out);
+        EXPECT_EQ(many.err, one.err);
+    }
+}
+
+// A file may name a method that has no meaning for its type: it loads, but nothing is printed for it.
+TEST(EvalCommand, ALinguisticRuleBaseNamingTheTakagiSugenoInferenceIsRefused) {
+    const test::Folder folder;
+    const std::string path = folder.file("ts.rb", test::withInferenceMethod(example("heater.rb"), "Takagi-Sugeno Inference"));
+    const Outcome single = eval({path, "16", "0"});
+    const Outcome batch = eval({path, "--batch", "-"}, "16 0\n");
+    for (const Outcome& o : {single, batch}) {
+        EXPECT_EQ(o.status, kBadInput);
+        EXPECT_TRUE(o.out.empty()) << o.out;
+        EXPECT_EQ(o.err.rfind("error: ", 0), 0u) << o.err;
+        EXPECT_NE(o.err.find("Takagi-Sugeno inference needs"), std::string::npos) << o.err;
+    }
 }
 
 }  // namespace

@@ -29,11 +29,11 @@ TEST(EvalFilter, TheValueIsTheFiltersInverseAtTheInputs) {
     Folder folder;
     const std::string file = folder.file("unit.rb", twoInputs().text());
     auto unit = twoInputs().load();
-    const FTInferenceFilter filter(*unit);
+    const auto filter = FTInferenceFilter::Build(unit->Compiled());
     const double inputs[] = {3.5, -0.25};
     const CommandResult run = runZorv({"eval", file, "3.5", "-0,25", "--filter"});
     ASSERT_EQ(run.status, kSuccess) << run.err;
-    EXPECT_EQ(run.out, shortestText(filter.Evaluate(inputs)) + "\n");
+    EXPECT_EQ(run.out, shortestText(filter->Evaluate(inputs)) + "\n");
     EXPECT_NE(run.out, runZorv({"eval", file, "3.5", "-0,25"}).out) << "the plain value differs";
 }
 

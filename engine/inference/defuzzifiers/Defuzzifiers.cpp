@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "inference/defuzzifiers/DefuzzifierKernels.h"
-#include "rulebase/CRuleBase.h"
+#include "inference/compiled/CompiledRuleBase.h"
 
 namespace zorv {
 
-ConclusionView ViewOf(const CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    InferenceScratch& s = unit.Scratch();
-    s.EnsurePrepared(unit);
+ConclusionView ViewOf(const CompiledRuleBase& compiled, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
+    const CompiledRules& s = compiled.rules();
     ConclusionView view;
     view.n = conclusion.isDense() ? conclusion.count() : 0;  // the table's entry points densify first
     view.mu = conclusion.values().data();
@@ -20,28 +19,34 @@ ConclusionView ViewOf(const CRuleBase& unit, const CFuzzyDiscreteSet& conclusion
     return view;
 }
 
-double DefuzzifyCog(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    return CenterOfGravity(ViewOf(unit, conclusion, range));
+double DefuzzifyCog(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range) {
+    return CenterOfGravity(ViewOf(compiled, conclusion, range));
 }
 
-double DefuzzifyModifiedCog(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    return ModifiedCenterOfGravity(ViewOf(unit, conclusion, range));
+double DefuzzifyModifiedCog(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range) {
+    return ModifiedCenterOfGravity(ViewOf(compiled, conclusion, range));
 }
 
-double DefuzzifySimpleDee(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    return SimpleDee(ViewOf(unit, conclusion, range));
+double DefuzzifySimpleDee(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range) {
+    return SimpleDee(ViewOf(compiled, conclusion, range));
 }
 
-double DefuzzifySimpleDeeCog(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    return SimpleDeeCog(ViewOf(unit, conclusion, range));
+double DefuzzifySimpleDeeCog(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range) {
+    return SimpleDeeCog(ViewOf(compiled, conclusion, range));
 }
 
-double DefuzzifyDee(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    return LinguisticDee(ViewOf(unit, conclusion, range));
+double DefuzzifyDee(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range) {
+    return LinguisticDee(ViewOf(compiled, conclusion, range));
 }
 
-double DefuzzifyMom(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    return MeanOfMaxima(ViewOf(unit, conclusion, range));
+double DefuzzifyMom(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range) {
+    return MeanOfMaxima(ViewOf(compiled, conclusion, range));
 }
 
 }  // namespace zorv

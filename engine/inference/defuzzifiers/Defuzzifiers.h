@@ -6,29 +6,37 @@
 
 namespace zorv {
 
-class CRuleBase;
+class CompiledRuleBase;
+class Workspace;
 
-// The conclusion of the unit's first succedent as the defuzzifiers read it (context and symmetric flag of
-// that succedent).
-ConclusionView ViewOf(const CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
+// The conclusion of the first succedent as the defuzzifiers read it (context and symmetric flag of that
+// succedent).
+ConclusionView ViewOf(const CompiledRuleBase& compiled, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
 
 // The defuzzification methods of the table, on the unit's first succedent (see DefuzzifierKernels.h).
-double DefuzzifyCog(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
-double DefuzzifyModifiedCog(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
-double DefuzzifySimpleDee(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
-double DefuzzifySimpleDeeCog(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
-double DefuzzifyDee(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
-double DefuzzifyMom(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
+double DefuzzifyCog(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range);
+double DefuzzifyModifiedCog(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range);
+double DefuzzifySimpleDee(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range);
+double DefuzzifySimpleDeeCog(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range);
+double DefuzzifyDee(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range);
+double DefuzzifyMom(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range);
 
-// Smooth DEE: a weighted average of Simple DEE over a neighbourhood of the last inputs x (the input buffer).
+// Smooth DEE: a weighted average of Simple DEE over a neighbourhood of the last inputs x (the workspace's).
 // Per antecedent, with R = steps * 8 / 10 and d = (hi - lo)/10, the coordinates run from max(lo, x - d) by
 // d * 2 * 0.999 / R while they stay <= min(hi, x + d), weighted by the triangle (from, x, to); the unit's
 // inference runs at every point of the grid (first antecedent fastest):
 //   value = sum omega(p) SimpleDee(infer(p)) / sum omega(p),  omega(p) = prod_k w_k(p_k).
-// The given conclusion is used only when every weight is 0 (its own Simple DEE is returned then). The input
-// buffer, fired flags and firedCount are restored to those of the inference at x. Throws ERefused when the
-// grid would hold more than kMaxSmoothInferences points.
-double DefuzzifySmooth(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
+// The given conclusion is used only when every weight is 0 (its own Simple DEE is returned then). The
+// workspace's inputs, fired flags and firedCount are restored to those of the inference at x. Throws ERefused
+// when the grid would hold more than kMaxSmoothInferences points.
+double DefuzzifySmooth(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
+                   ConclusionRange range);
 inline constexpr double kMaxSmoothInferences = 10'000'000;
 
 }  // namespace zorv

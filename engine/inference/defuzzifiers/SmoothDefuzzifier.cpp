@@ -6,7 +6,8 @@
 #include "inference/InferenceMethodTable.h"
 #include "inference/defuzzifiers/DefuzzifierKernels.h"
 #include "inference/defuzzifiers/Defuzzifiers.h"
-#include "rulebase/CRuleBase.h"
+#include "inference/compiled/CompiledRuleBase.h"
+#include "inference/compiled/Workspace.h"
 
 namespace zorv {
 
@@ -15,9 +16,9 @@ namespace {
 constexpr double kWindowShare = 0.1;  // the neighbourhood reaches a tenth of the context on either side
 
 // Lays out axis k of the neighbourhood around the centre; returns how many coordinates it has (about).
-double LayOutAxis(InferenceScratch& s, int k, int resolution) {
+double LayOutAxis(const CompiledRules& c, Workspace& s, int k, int resolution) {
     const auto i = static_cast<std::size_t>(k);
-    const AntecedentContext& context = s.contexts[i];
+    const AntecedentContext& context = c.contexts[i];
     const double x = s.smoothCentre[i];
     const double d = (context.high - context.low) / 10;
     s.smoothStep[i] = d * 2 * 0.999 / resolution;
@@ -33,7 +34,7 @@ double LayOutAxis(InferenceScratch& s, int k, int resolution) {
 }
 
 // Moves coordinate k to the next point; false when it wrapped back to its first one.
-bool AdvanceAxis(InferenceScratch& s, std::size_t k) {
+bool AdvanceAxis(Workspace& s, std::size_t k) {
     const double step = s.smoothStep[k];
     if (step > 0.0 && std::isfinite(step)) {
         s.smoothPoint[k] += step;
@@ -48,13 +49,13 @@ bool AdvanceAxis(InferenceScratch& s, std::size_t k) {
 }
 
 // Odometer step, first antecedent fastest; false once the last antecedent has wrapped.
-bool Advance(InferenceScratch& s) {
+bool Advance(Workspace& s) {
     for (std::size_t k = 0; k < s.smoothPoint.size(); ++k)
         if (AdvanceAxis(s, k)) return true;
     return false;
 }
 
-double Weight(const InferenceScratch& s) {
+double Weight(const Workspace& s) {
     double omega = 1.0;
     for (const double w : s.smoothWeight) omega *= w;
     return omega;
@@ -66,60 +67,60 @@ void Refuse(double inferences) {
                    " are run); lower the number of steps or choose another defuzzification method.");
 }
 
-// Keeps what the inference at the centre left in the unit (input buffer, fired flags, firedCount) and puts
-// it back when the neighbourhood has been visited, also when an inference throws.
+// Keeps what the inference at the centre left in the workspace (inputs, fired flags, firedCount) and puts it
+// back when the neighbourhood has been visited, also when an inference throws.
 class FiredStateGuard {
 public:
-    FiredStateGuard(CRuleBase& unit, InferenceScratch& s) : unit_(unit), s_(s), count_(unit.FiredCount()) {
-        s_.savedFired.assign(unit.Fired().begin(), unit.Fired().end());
+    explicit FiredStateGuard(Workspace& s) : s_(s), count_(s.firedCount) {
+        s_.savedFired.assign(s.fired.begin(), s.fired.end());
     }
     ~FiredStateGuard() {
-        std::copy(s_.smoothCentre.begin(), s_.smoothCentre.end(), unit_.InputBuffer().begin());
-        unit_.Fired().assign(s_.savedFired.begin(), s_.savedFired.end());
-        unit_.SetFiredCount(count_);
+        std::copy(s_.smoothCentre.begin(), s_.smoothCentre.end(), s_.inputs.begin());
+        s_.fired.assign(s_.savedFired.begin(), s_.savedFired.end());
+        s_.firedCount = count_;
     }
     FiredStateGuard(const FiredStateGuard&) = delete;
     FiredStateGuard& operator=(const FiredStateGuard&) = delete;
 
 private:
-    CRuleBase& unit_;
-    InferenceScratch& s_;
+    Workspace& s_;
     int count_;
 };
 
 }  // namespace
 
-double DefuzzifySmooth(CRuleBase& unit, const CFuzzyDiscreteSet& conclusion, ConclusionRange range) {
-    InferenceScratch& s = unit.Scratch();
-    s.EnsurePrepared(unit);
-    const std::vector<double>& inputs = unit.InputBuffer();
+double DefuzzifySmooth(const CompiledRuleBase& compiled, Workspace& s, const CFuzzyDiscreteSet& conclusion,
+                       ConclusionRange range) {
+    s.Fit(compiled);
+    const CompiledRules& c = compiled.rules();
+    const std::vector<double>& inputs = s.inputs;
     for (std::size_t k = 0; k < s.smoothCentre.size(); ++k) s.smoothCentre[k] = k < inputs.size() ? inputs[k] : 0.0;
-    unit.InputBuffer().resize(s.smoothCentre.size());
+    s.inputs.resize(s.smoothCentre.size());
 
-    const int resolution = unit.Steps() * 8 / 10;
+    const int resolution = compiled.steps() * 8 / 10;
     double inferences = 1.0;
-    for (int k = 0; k < s.antecedentCount; ++k) inferences *= LayOutAxis(s, k, resolution);
+    for (int k = 0; k < c.antecedentCount; ++k) inferences *= LayOutAxis(c, s, k, resolution);
     if (inferences > kMaxSmoothInferences) Refuse(inferences);
 
     for (std::size_t k = 0; k < s.smoothPoint.size(); ++k) {
         s.smoothPoint[k] = s.smoothFrom[k];
         s.smoothWeight[k] = s.smoothWindows[k].mu(s.smoothPoint[k]);
     }
-    const InferenceMethodEntry& method = unit.InferenceMethod();
+    const InferenceMethodEntry& method = compiled.inferenceMethod();
     double weights = 0.0;
     double sum = 0.0;
     {
-        const FiredStateGuard guard(unit, s);
+        const FiredStateGuard guard(s);
         do {
-            const ConclusionRange range = InferConclusion(method, unit, s.smoothPoint.data(), s.smoothConclusion);
+            const ConclusionRange range = InferConclusion(method, compiled, s, s.smoothPoint.data(), s.smoothConclusion);
             const double omega = Weight(s);
-            const double v = SimpleDee(ViewOf(unit, s.smoothConclusion, range));
+            const double v = SimpleDee(ViewOf(compiled, s.smoothConclusion, range));
             weights += omega;
             sum += omega * v;
         } while (Advance(s));
     }
     if (weights != 0.0) return sum / weights;
-    return SimpleDee(ViewOf(unit, conclusion, range));
+    return SimpleDee(ViewOf(compiled, conclusion, range));
 }
 
 }  // namespace zorv

@@ -6,19 +6,19 @@
 
 #include "ftransform/partition/EFTransformSettings.h"
 #include "inference/ERefused.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "inference/filter/FilterRebuildCheck.h"
 #include "inference/filter/FilterSampleGrid.h"
 #include "inference/filter/ResponseSampler.h"
-#include "rulebase/CRuleBase.h"
 
 namespace zorv {
 
 namespace {
 
-std::vector<PartitionSettings> partitionsOf(const CRuleBase& unit) {
+std::vector<PartitionSettings> partitionsOf(const CompiledRuleBase& compiled) {
     std::vector<PartitionSettings> partitions;
-    for (int k = 0; k < unit.AntecedentCount(); ++k) {
-        PartitionSettings settings = PartitionSettings::forContext(unit.ContextLow(k), unit.ContextHigh(k));
+    for (const AntecedentContext& context : compiled.contexts()) {
+        PartitionSettings settings = PartitionSettings::forContext(context.low, context.high);
         settings.nodes = FTInferenceFilter::kNodes;
         settings.shape = BasicFunctionShape::Triangular;
         partitions.push_back(settings);
@@ -41,25 +41,29 @@ void fit(TFTransform& transform, const FilterSampleGrid& grid, const std::vector
 
 }  // namespace
 
-FTInferenceFilter::FTInferenceFilter(CRuleBase& unit, const Progress& progress, int threads)
-    : unit_(unit), threads_(threads) {
-    Rebuild(progress);
-}
+FTInferenceFilter::FTInferenceFilter(std::shared_ptr<const CompiledRuleBase> source,
+                                     std::vector<PartitionSettings> partitions, std::unique_ptr<TFTransform> transform)
+    : source_(std::move(source)), partitions_(std::move(partitions)), transform_(std::move(transform)) {}
 
-void FTInferenceFilter::Rebuild(const Progress& progress) {
-    const FilterSampleGrid grid(unit_);
-    if (const auto refusal = FilterRebuildCheck::refusal(unit_, grid)) throw ERefused(*refusal);
-    std::vector<PartitionSettings> partitions = partitionsOf(unit_);
+std::shared_ptr<const FTInferenceFilter> FTInferenceFilter::Build(std::shared_ptr<const CompiledRuleBase> source,
+                                                                  const Progress& progress, std::stop_token stop,
+                                                                  int threads) {
+    const CompiledRuleBase& compiled = *source;
+    const FilterSampleGrid grid(compiled);
+    if (const auto refusal = FilterRebuildCheck::refusal(compiled, grid)) throw ERefused(*refusal);
+    std::vector<PartitionSettings> partitions = partitionsOf(compiled);
     std::unique_ptr<TFTransform> transform;
     try {
         transform = std::make_unique<TFTransform>(partitions);
     } catch (const EFTransformSettings& fault) {
         throw ERefused(std::string("The F-transform filter cannot be built: ") + fault.what());
     }
-    transform->setDefaultValue((unit_.ContextLow(-1) + unit_.ContextHigh(-1)) * 0.5);
-    fit(*transform, grid, ResponseSampler(threads_).sample(unit_, grid, progress));
-    partitions_ = std::move(partitions);
-    transform_ = std::move(transform);
+    transform->setDefaultValue((compiled.rules().low + compiled.rules().high) * 0.5);
+    const auto responses = ResponseSampler(threads).sample(source, grid, progress, std::move(stop));
+    if (!responses) return nullptr;
+    fit(*transform, grid, *responses);
+    return std::shared_ptr<const FTInferenceFilter>(
+        new FTInferenceFilter(std::move(source), std::move(partitions), std::move(transform)));
 }
 
 double FTInferenceFilter::Evaluate(std::span<const double> inputs) const {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "rulebase/CRuleBase.h"
+#include "inference/compiled/CompiledRuleBase.h"
 
 namespace zorv {
 
@@ -13,8 +13,8 @@ constexpr std::size_t kMaxCoordinates = 1000;
 
 }  // namespace
 
-FilterSampleGrid::FilterSampleGrid(const CRuleBase& unit) {
-    for (int k = 0; k < unit.AntecedentCount(); ++k) addAxis(unit.ContextLow(k), unit.ContextHigh(k));
+FilterSampleGrid::FilterSampleGrid(const CompiledRuleBase& compiled) {
+    for (const AntecedentContext& context : compiled.contexts()) addAxis(context.low, context.high);
 }
 
 FilterSampleGrid::FilterSampleGrid(std::span<const double> lowHighPairs) {

@@ -6,7 +6,7 @@
 
 namespace zorv {
 
-class CRuleBase;
+class CompiledRuleBase;
 
 // The points at which the F-transform filter samples a rule base: per antecedent, the coordinates
 //     c_0 = low,  c_{i+1} = c_i + (high - low) * 0.999 * 0.005   while c_{i+1} <= high,
@@ -18,7 +18,7 @@ class FilterSampleGrid {
 public:
     static constexpr double kStepShare = 0.999 * 0.005;
 
-    explicit FilterSampleGrid(const CRuleBase& unit);
+    explicit FilterSampleGrid(const CompiledRuleBase& compiled);
     // An axis per context given as (low, high) pairs.
     explicit FilterSampleGrid(std::span<const double> lowHighPairs);
 

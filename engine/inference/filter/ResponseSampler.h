@@ -1,39 +1,37 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
+#include <stop_token>
 #include <vector>
 
 #include "ftransform/command/ProgressReporter.h"
 
 namespace zorv {
 
-class CRuleBase;
+class CompiledRuleBase;
 class FilterSampleGrid;
 
-// Evaluates a rule base at every point of a sample grid, in grid order, on up to `threads` threads.
-//
-// The calling thread evaluates the last share of the points on the unit itself; every other thread works
-// on its own copy of the unit (UnitReplica). A copy is trusted only when it answers the first point of its
-// share exactly as the unit does; otherwise, or when a copy cannot be made or fails, that share is
-// evaluated on the unit afterwards. The responses therefore do not depend on the number of threads, and
-// an exception can only come from the unit itself. Afterwards the unit's input buffer, fired flags and
-// firedCount are those of the last point, as after a serial run.
-//
-// Progress (points done of all points) is reported on the calling thread only.
+// Evaluates a compiled rule base at every point of a sample grid, in grid order, on up to `threads` threads,
+// each with a workspace of its own (ChunkRunner). Every response depends on its point alone, so the responses
+// do not depend on the number of threads. Progress (points done of all points) is reported on the calling
+// thread only; a stop request ends the run early.
 class ResponseSampler {
 public:
     using Progress = ProgressReporter::Callback;
-    // Below this many points per thread another thread does not pay for its copy of the unit.
+    // Below this many points per thread another thread does not pay for itself.
     static constexpr std::int64_t kMinPointsPerThread = 4096;
 
     // threads: the most threads to use; 0 for the number of cores.
-    explicit ResponseSampler(int threads = 0);
+    explicit ResponseSampler(int threads = 0) : threads_(threads) {}
 
-    std::vector<double> sample(CRuleBase& unit, const FilterSampleGrid& grid, const Progress& progress = {}) const;
+    // The responses, or none when stop was requested before every point was evaluated.
+    std::optional<std::vector<double>> sample(const std::shared_ptr<const CompiledRuleBase>& compiled,
+                                              const FilterSampleGrid& grid, const Progress& progress = {},
+                                              std::stop_token stop = {}) const;
 
 private:
-    int threadsFor(std::int64_t points) const;
-
     int threads_;
 };
 

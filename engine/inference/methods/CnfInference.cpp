@@ -5,7 +5,6 @@
 #include "inference/VectorClones.h"
 #include "inference/methods/CrispInference.h"
 #include "inference/methods/InferenceMethods.h"
-#include "rulebase/CRuleBase.h"
 
 namespace zorv {
 
@@ -50,10 +49,10 @@ bool FoldRule(double* mu, std::ptrdiff_t from, std::ptrdiff_t to, const Conseque
 }
 
 // The hull of the active rules' supports.
-ConclusionRange ActiveHull(const InferenceScratch& s) {
-    ConclusionRange hull{s.samples, -1};
-    for (const int r : s.active) {
-        const Consequent& b = s.consequents[static_cast<std::size_t>(r)];
+ConclusionRange ActiveHull(const CompiledRules& c, const Workspace& ws) {
+    ConclusionRange hull{c.samples, -1};
+    for (const int r : ws.active) {
+        const Consequent& b = c.consequents[static_cast<std::size_t>(r)];
         if (b.first > b.last) continue;
         hull.first = std::min(hull.first, b.first);
         hull.last = std::max(hull.last, b.last);
@@ -64,18 +63,17 @@ ConclusionRange ActiveHull(const InferenceScratch& s) {
 // Outside the hull every active rule gives I(d_r, 0): all those samples get the same running minimum, and a
 // rule is marked there when its value is below the minimum of the rules before it.
 // Returns that minimum.
-double FoldOutsideHull(double* mu, int n, ConclusionRange hull, const InferenceScratch& s,
-                       std::vector<std::uint8_t>& fired) {
+double FoldOutsideHull(double* mu, int n, ConclusionRange hull, Workspace& ws) {
     const bool empty = hull.first > hull.last;
     const int leftEnd = empty ? n : hull.first;  // samples [0, leftEnd) and [rightStart, n) lie outside
     const int rightStart = empty ? n : hull.last + 1;
     double m = 1.0;
     if (leftEnd == 0 && rightStart == n) return m;
-    for (const int r : s.active) {
-        const double v = CLukasiewiczImplication::op(s.ruleDegree[static_cast<std::size_t>(r)], 0.0);
+    for (const int r : ws.active) {
+        const double v = CLukasiewiczImplication::op(ws.ruleDegree[static_cast<std::size_t>(r)], 0.0);
         if (v < m) {
             m = v;
-            fired[static_cast<std::size_t>(r)] = 1;
+            ws.fired[static_cast<std::size_t>(r)] = 1;
         }
     }
     std::fill(mu, mu + leftEnd, m);
@@ -87,19 +85,20 @@ double FoldOutsideHull(double* mu, int n, ConclusionRange hull, const InferenceS
 
 // A rule is marked when it gives some sample a value below the minimum of the rules before it: that is where
 // the sample-by-sample fold (stopping at 0) marks it, so the rules can be folded one after another.
-ConclusionRange InferCnf(CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion) {
-    InferenceScratch& s = BeginCrispInference(unit, inputs);
-    double* mu = SizeConclusion(s, conclusion);
-    std::vector<std::uint8_t>& fired = unit.Fired();
-    const ConclusionRange hull = ActiveHull(s);
-    const double outside = FoldOutsideHull(mu, s.samples, hull, s, fired);
+ConclusionRange InferCnf(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs,
+                         CFuzzyDiscreteSet& conclusion) {
+    BeginCrispInference(compiled, ws, inputs);
+    const CompiledRules& c = compiled.rules();
+    double* mu = SizeConclusion(c, conclusion);
+    const ConclusionRange hull = ActiveHull(c, ws);
+    const double outside = FoldOutsideHull(mu, c.samples, hull, ws);
     if (hull.first <= hull.last) std::fill(mu + hull.first, mu + hull.last + 1, 1.0);
-    for (const int r : s.active) {
-        if (FoldRule(mu, hull.first, hull.last, s.consequents[static_cast<std::size_t>(r)],
-                     s.ruleDegree[static_cast<std::size_t>(r)]))
-            fired[static_cast<std::size_t>(r)] = 1;
+    for (const int r : ws.active) {
+        if (FoldRule(mu, hull.first, hull.last, c.consequents[static_cast<std::size_t>(r)],
+                     ws.ruleDegree[static_cast<std::size_t>(r)]))
+            ws.fired[static_cast<std::size_t>(r)] = 1;
     }
-    CountFired(unit, s);
+    CountFired(ws);
     if (hull.empty()) return {0, -1, outside};
     return {hull.first, hull.last, outside};
 }

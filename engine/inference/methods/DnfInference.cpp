@@ -5,7 +5,6 @@
 #include "inference/VectorClones.h"
 #include "inference/methods/CrispInference.h"
 #include "inference/methods/InferenceMethods.h"
-#include "rulebase/CRuleBase.h"
 
 namespace zorv {
 
@@ -42,34 +41,39 @@ using RaiseFn = bool (*)(double*, const double*, std::ptrdiff_t, std::ptrdiff_t,
 
 // A rule is marked when it gives some sample a value above the maximum of the rules before it: that is where
 // the sample-by-sample fold (stopping at 1) marks it, so the rules can be folded one after another.
-ConclusionRange InferDnf(RaiseFn raiseBy, CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion) {
-    InferenceScratch& s = BeginCrispInference(unit, inputs);
-    double* mu = ResetConclusion(s, conclusion, 0.0);
-    std::vector<std::uint8_t>& fired = unit.Fired();
-    ConclusionRange range{s.samples, -1};
-    for (const int r : s.active) {
-        const Consequent& b = s.consequents[static_cast<std::size_t>(r)];
+ConclusionRange InferDnf(RaiseFn raiseBy, const CompiledRuleBase& compiled, Workspace& ws, const double* inputs,
+                         CFuzzyDiscreteSet& conclusion) {
+    BeginCrispInference(compiled, ws, inputs);
+    const CompiledRules& c = compiled.rules();
+    double* mu = ResetConclusion(c, conclusion, 0.0);
+    ConclusionRange range{c.samples, -1};
+    for (const int r : ws.active) {
+        const Consequent& b = c.consequents[static_cast<std::size_t>(r)];
         if (b.first > b.last) continue;
-        if (raiseBy(mu, b.samples, b.first, b.last, s.ruleDegree[static_cast<std::size_t>(r)])) fired[static_cast<std::size_t>(r)] = 1;
+        if (raiseBy(mu, b.samples, b.first, b.last, ws.ruleDegree[static_cast<std::size_t>(r)]))
+            ws.fired[static_cast<std::size_t>(r)] = 1;
         range.first = std::min(range.first, b.first);
         range.last = std::max(range.last, b.last);
     }
-    CountFired(unit, s);
+    CountFired(ws);
     return range;
 }
 
 }  // namespace
 
-ConclusionRange InferDnfMin(CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion) {
-    return InferDnf(&RaiseByMin, unit, inputs, conclusion);
+ConclusionRange InferDnfMin(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs,
+                         CFuzzyDiscreteSet& conclusion) {
+    return InferDnf(&RaiseByMin, compiled, ws, inputs, conclusion);
 }
 
-ConclusionRange InferDnfProduct(CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion) {
-    return InferDnf(&RaiseByProduct, unit, inputs, conclusion);
+ConclusionRange InferDnfProduct(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs,
+                         CFuzzyDiscreteSet& conclusion) {
+    return InferDnf(&RaiseByProduct, compiled, ws, inputs, conclusion);
 }
 
-ConclusionRange InferDnfLukasiewicz(CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion) {
-    return InferDnf(&RaiseByLukasiewicz, unit, inputs, conclusion);
+ConclusionRange InferDnfLukasiewicz(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs,
+                         CFuzzyDiscreteSet& conclusion) {
+    return InferDnf(&RaiseByLukasiewicz, compiled, ws, inputs, conclusion);
 }
 
 }  // namespace zorv

@@ -7,23 +7,22 @@
 #include "inference/methods/InferenceMethods.h"
 #include "inference/methods/PerceptionThreshold.h"
 #include "inference/methods/RuleSelection.h"
-#include "rulebase/CRuleBase.h"
 
 namespace zorv {
 
 namespace {
 
-void CollectCandidates(const CRuleBase& unit, InferenceScratch& s) {
-    s.candidates.clear();
-    for (const int r : s.active)
-        s.candidates.push_back({r, s.ruleDegree[static_cast<std::size_t>(r)], unit.Specificity(r)});
+void CollectCandidates(const CompiledRuleBase& compiled, Workspace& ws) {
+    ws.candidates.clear();
+    for (const int r : ws.active)
+        ws.candidates.push_back({r, ws.ruleDegree[static_cast<std::size_t>(r)], compiled.specificity(r)});
 }
 
 // The hull of the selected rules' supports; outside it every consequent sample is 0.
-ConclusionRange SelectedHull(const InferenceScratch& s) {
-    ConclusionRange hull{s.samples, -1};
-    for (const int r : s.selected) {
-        const Consequent& b = s.consequents[static_cast<std::size_t>(r)];
+ConclusionRange SelectedHull(const CompiledRules& c, const Workspace& ws) {
+    ConclusionRange hull{c.samples, -1};
+    for (const int r : ws.selected) {
+        const Consequent& b = c.consequents[static_cast<std::size_t>(r)];
         if (b.first > b.last) continue;
         hull.first = std::min(hull.first, b.first);
         hull.last = std::max(hull.last, b.last);
@@ -89,9 +88,9 @@ bool AnyOpen(const double* open, int from, int to) {
 
 // Writes the conclusion of the selection; returns how many of the selected rules were examined at some sample
 // (the examined rules always form a prefix of the selection).
-int Deduce(InferenceScratch& s, double bestRaw, double* mu, ConclusionRange hull) {
-    const int n = s.samples;
-    const int all = static_cast<int>(s.selected.size());
+int Deduce(const CompiledRules& c, Workspace& ws, double bestRaw, double* mu, ConclusionRange hull) {
+    const int n = c.samples;
+    const int all = static_cast<int>(ws.selected.size());
     // Outside the hull every rule takes the B = 0 step: m = 1 - bestRaw, and all rules are examined.
     const double atZero = 1.0 - bestRaw;
     const int from = hull.first > hull.last ? n : hull.first;
@@ -99,14 +98,14 @@ int Deduce(InferenceScratch& s, double bestRaw, double* mu, ConclusionRange hull
     std::fill(mu, mu + from, atZero);
     std::fill(mu + to + 1, mu + n, atZero);
     if (from > to) return n > 0 ? all : 0;
-    double* open = s.open.data();
+    double* open = ws.open.data();
     std::fill(open + from, open + to + 1, 1.0);
     std::fill(mu + from, mu + to + 1, 1.0);
     int examined = 0;
-    for (const int r : s.selected) {
+    for (const int r : ws.selected) {
         ++examined;
-        if (FoldRule(mu, open, s.consequents[static_cast<std::size_t>(r)], from, to,
-                     s.ruleDegree[static_cast<std::size_t>(r)], atZero) &&
+        if (FoldRule(mu, open, c.consequents[static_cast<std::size_t>(r)], from, to,
+                     ws.ruleDegree[static_cast<std::size_t>(r)], atZero) &&
             !AnyOpen(open, from, to))
             break;
     }
@@ -115,21 +114,22 @@ int Deduce(InferenceScratch& s, double bestRaw, double* mu, ConclusionRange hull
 
 }  // namespace
 
-ConclusionRange InferLogicalDeduction(CRuleBase& unit, const double* inputs, CFuzzyDiscreteSet& conclusion) {
-    InferenceScratch& s = BeginCrispInference(unit, inputs);
-    double* mu = SizeConclusion(s, conclusion);
-    const double t = PerceptionThreshold(s.contexts, inputs, unit.PerceptionUpper(), unit.PerceptionLower());
-    CollectCandidates(unit, s);
-    const double bestRaw = SelectRules(s.candidates, t, s.selected);
-    if (s.selected.empty()) {
-        std::fill(mu, mu + s.samples, 0.0);
+ConclusionRange InferLogicalDeduction(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs,
+                                      CFuzzyDiscreteSet& conclusion) {
+    BeginCrispInference(compiled, ws, inputs);
+    const CompiledRules& c = compiled.rules();
+    double* mu = SizeConclusion(c, conclusion);
+    const double t = PerceptionThreshold(c.contexts, inputs, compiled.perceptionUpper(), compiled.perceptionLower());
+    CollectCandidates(compiled, ws);
+    const double bestRaw = SelectRules(ws.candidates, t, ws.selected);
+    if (ws.selected.empty()) {
+        std::fill(mu, mu + c.samples, 0.0);
         return {};
     }
-    const ConclusionRange hull = SelectedHull(s);
-    const int examined = Deduce(s, bestRaw, mu, hull);
-    std::vector<std::uint8_t>& fired = unit.Fired();
-    for (int i = 0; i < examined; ++i) fired[static_cast<std::size_t>(s.selected[static_cast<std::size_t>(i)])] = 1;
-    CountFired(unit, s);
+    const ConclusionRange hull = SelectedHull(c, ws);
+    const int examined = Deduce(c, ws, bestRaw, mu, hull);
+    for (int i = 0; i < examined; ++i) ws.fired[static_cast<std::size_t>(ws.selected[static_cast<std::size_t>(i)])] = 1;
+    CountFired(ws);
     if (hull.empty()) return {0, -1, 1.0 - bestRaw};
     return {hull.first, hull.last, 1.0 - bestRaw};
 }

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "inference/InferenceScratch.h"
+#include "inference/compiled/CompiledRules.h"
 
 namespace zorv {
 

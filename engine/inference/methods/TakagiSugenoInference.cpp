@@ -1,9 +1,7 @@
 #include <algorithm>
-#include <limits>
 
 #include "inference/methods/CrispInference.h"
 #include "inference/methods/InferenceMethods.h"
-#include "rulebase/CRuleBase.h"
 
 namespace zorv {
 
@@ -23,22 +21,21 @@ double RuleOutput(const std::vector<double>* coefficients, const double* inputs,
 }  // namespace
 
 // Rules of degree 0 add nothing to either sum, so only the active rules are visited.
-double InferTakagiSugeno(CRuleBase& unit, const double* inputs) {
-    InferenceScratch& s = BeginCrispInference(unit, inputs);
-    if (unit.descriptionType() == DescriptionType::linguistic) return std::numeric_limits<double>::infinity();
-    const bool linear = unit.descriptionType() == DescriptionType::takagi_sugeno;
-    std::vector<std::uint8_t>& fired = unit.Fired();
+double InferTakagiSugeno(const CompiledRuleBase& compiled, Workspace& ws, const double* inputs) {
+    BeginCrispInference(compiled, ws, inputs);
+    const CompiledRules& c = compiled.rules();
+    const bool linear = compiled.descriptionType() == DescriptionType::takagi_sugeno;
     double weights = 0.0;
     double sum = 0.0;
-    for (const int r : s.active) {
-        const double w = s.ruleDegree[static_cast<std::size_t>(r)];
-        fired[static_cast<std::size_t>(r)] = 1;
+    for (const int r : ws.active) {
+        const double w = ws.ruleDegree[static_cast<std::size_t>(r)];
+        ws.fired[static_cast<std::size_t>(r)] = 1;
         weights += w;
-        sum += w * RuleOutput(s.coefficients[static_cast<std::size_t>(r)], inputs, s.antecedentCount, linear);
+        sum += w * RuleOutput(c.coefficients[static_cast<std::size_t>(r)], inputs, c.antecedentCount, linear);
     }
-    CountFired(unit, s);
+    CountFired(ws);
     if (weights != 0.0) return sum / weights;
-    return (s.low + s.high) * 0.5;
+    return (c.low + c.high) * 0.5;
 }
 
 }  // namespace zorv

@@ -132,7 +132,7 @@ TEST(Equivalence, CrispMethodsMatchTheLiteralAlgorithms) {
                 SCOPED_TRACE("unit " + std::to_string(u) + ", input " + std::to_string(i) + ", row " + std::to_string(row));
                 const auto& method = InferenceMethodTable()[static_cast<std::size_t>(row)];
                 CFuzzyDiscreteSet conclusion;
-                method.crisp(*unit, x.data(), conclusion);
+                method.crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
                 const literal::Outcome expected = literal::Infer(*unit, row, x.data());
                 ASSERT_EQ(Values(conclusion), expected.conclusion);
                 ASSERT_EQ(unit->Fired(), expected.fired);
@@ -157,8 +157,8 @@ TEST(Equivalence, FuzzyInputMethodsMatchTheLiteralAlgorithms) {
         unit->SetFiredCount(-7);
         CFuzzyDiscreteSet logical;
         CFuzzyDiscreteSet functional;
-        InferenceMethodTable()[2].fuzzy(*unit, inputs.data(), logical);
-        InferenceMethodTable()[6].fuzzy(*unit, inputs.data(), functional);
+        InferenceMethodTable()[2].fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), logical);
+        InferenceMethodTable()[6].fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), functional);
         SCOPED_TRACE("unit " + std::to_string(u));
         EXPECT_EQ(Values(logical), literal::LogicalFuzzyInput(*unit, X));
         EXPECT_EQ(Values(functional), literal::FunctionalFuzzyInput(*unit, X));
@@ -178,14 +178,14 @@ TEST(Equivalence, DefuzzifiersMatchTheLiteralAlgorithms) {
             const std::vector<double> x = random.Inputs(*unit);
             for (const int row : kCrispRows) {
                 CFuzzyDiscreteSet conclusion;
-                const ConclusionRange range = InferenceMethodTable()[static_cast<std::size_t>(row)].crisp(*unit, x.data(), conclusion);
+                const ConclusionRange range = InferenceMethodTable()[static_cast<std::size_t>(row)].crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
                 const literal::Conclusion c = literal::ConclusionOf(*unit, Values(conclusion));
                 for (int d = 0; d < 6; ++d) {
                     SCOPED_TRACE("unit " + std::to_string(u) + ", row " + std::to_string(row) + ", method " + std::to_string(d));
                     const auto& method = DefuzzificationMethodTable()[static_cast<std::size_t>(d)];
                     const double expected = kLiteral[d](c);
-                    const double whole = method.method(*unit, conclusion);
-                    const double ranged = method.ranged(*unit, conclusion, range);
+                    const double whole = method.method(*unit->Compiled(), unit->OwnWorkspace(), conclusion);
+                    const double ranged = method.ranged(*unit->Compiled(), unit->OwnWorkspace(), conclusion, range);
                     if (kSummed[d]) {
                         ASSERT_NEAR(whole, expected, 1e-12 * (1 + std::abs(expected)));
                     } else {

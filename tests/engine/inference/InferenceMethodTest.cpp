@@ -45,11 +45,11 @@ TEST(CnfInference, FullDegreeGivesTheConsequentAndZeroDegreeAllOnes) {
     auto unit = TriangUnit({Rule({"sm", "bi"})});
     CFuzzyDiscreteSet conclusion;
     const double atPeak = 0.0;
-    Cnf().crisp(*unit, &atPeak, conclusion);
+    Cnf().crisp(*unit->Compiled(), unit->OwnWorkspace(), &atPeak, conclusion);
     EXPECT_EQ(Values(conclusion), ConsequentOf(*unit, 0));
     EXPECT_EQ(unit->FiredCount(), 1);
     const double outside = 0.8;
-    Cnf().crisp(*unit, &outside, conclusion);
+    Cnf().crisp(*unit->Compiled(), unit->OwnWorkspace(), &outside, conclusion);
     EXPECT_EQ(Values(conclusion), std::vector<double>(101, 1.0));
     EXPECT_EQ(unit->FiredCount(), 0);
     EXPECT_EQ(unit->Fired(), std::vector<std::uint8_t>{0});
@@ -59,7 +59,7 @@ TEST(CnfInference, ARuleThatOnlyTiesTheMinimumIsNotMarked) {
     auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"sm", "bi"})});
     CFuzzyDiscreteSet conclusion;
     const double x = 0.1;
-    Cnf().crisp(*unit, &x, conclusion);
+    Cnf().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 0}));
     EXPECT_EQ(unit->FiredCount(), 1);
 }
@@ -68,10 +68,10 @@ TEST(DnfInference, DegreeClipsTheConsequent) {
     auto unit = TriangUnit({Rule({"sm", "bi"})});
     CFuzzyDiscreteSet conclusion;
     const double atPeak = 0.0;
-    DnfMin().crisp(*unit, &atPeak, conclusion);
+    DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), &atPeak, conclusion);
     EXPECT_EQ(Values(conclusion), ConsequentOf(*unit, 0));
     const double half = 0.25;  // small has degree 0.5 here
-    DnfMin().crisp(*unit, &half, conclusion);
+    DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), &half, conclusion);
     EXPECT_EQ(Values(conclusion), Clipped(ConsequentOf(*unit, 0), 0.5));
     EXPECT_EQ(unit->FiredCount(), 1);
 }
@@ -81,7 +81,7 @@ TEST(DnfInference, OverlappingRulesAreMarkedWhereTheyRaiseTheMaximum) {
     auto unit = TriangUnit({Rule({"sm", "me"}), Rule({"me", "me"}), Rule({"me", "bi"})});
     CFuzzyDiscreteSet conclusion;
     const double x = 0.3;
-    DnfMin().crisp(*unit, &x, conclusion);
+    DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 0, 1}));
     EXPECT_EQ(unit->FiredCount(), 2);
 }
@@ -98,7 +98,7 @@ TEST(InferenceMethods, NoEnabledRule) {
                                 Expectation{5, 0.0}}) {
         SCOPED_TRACE(e.row);
         unit->SetFiredCount(-1);
-        const ConclusionRange range = Row(e.row).crisp(*unit, &x, conclusion);
+        const ConclusionRange range = Row(e.row).crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
         EXPECT_EQ(Values(conclusion), std::vector<double>(101, e.everywhere));
         EXPECT_EQ(unit->FiredCount(), 0);
         EXPECT_TRUE(e.everywhere == 1.0 || range.empty());
@@ -112,7 +112,7 @@ TEST(LogicalDeduction, AmongRulesAboveTheThresholdTheLowerSpecificityWins) {
     const int kept = unit->Specificity(0) < unit->Specificity(1) ? 0 : 1;
     CFuzzyDiscreteSet conclusion;
     const double x = 0.0;
-    Deduction().crisp(*unit, &x, conclusion);
+    Deduction().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     std::vector<std::uint8_t> fired{0, 0};
     fired[static_cast<std::size_t>(kept)] = 1;
     EXPECT_EQ(unit->Fired(), fired);
@@ -123,7 +123,7 @@ TEST(LogicalDeduction, RulesOfEqualSpecificityAllFire) {
     auto unit = MakeSimpleUnit({Rule({"sm", "bi"}), Rule({"sm", "me"}), Rule({"bi", "sm"})});
     CFuzzyDiscreteSet conclusion;
     const double x = 0.0;
-    Deduction().crisp(*unit, &x, conclusion);
+    Deduction().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{1, 1, 0}));
     EXPECT_EQ(unit->FiredCount(), 2);
     EXPECT_EQ(Values(conclusion), literal::LogicalDeduction(*unit, &x).conclusion);
@@ -133,7 +133,7 @@ TEST(LogicalDeduction, NoRuleOfPositiveDegreeGivesAllZeros) {
     auto unit = TriangUnit({Rule({"sm", "bi"})});
     CFuzzyDiscreteSet conclusion;
     const double x = 0.9;
-    const ConclusionRange range = Deduction().crisp(*unit, &x, conclusion);
+    const ConclusionRange range = Deduction().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     EXPECT_EQ(Values(conclusion), std::vector<double>(101, 0.0));
     EXPECT_TRUE(range.empty());
     EXPECT_EQ(unit->FiredCount(), 0);
@@ -144,7 +144,7 @@ TEST(LogicalDeduction, SingleRuleOfFullDegreeGivesItsConsequent) {
     auto unit = TriangUnit({Rule({"sm", "bi"})});
     CFuzzyDiscreteSet conclusion;
     const double x = 0.0;
-    Deduction().crisp(*unit, &x, conclusion);
+    Deduction().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     EXPECT_EQ(Values(conclusion), ConsequentOf(*unit, 0));
 }
 
@@ -155,7 +155,7 @@ TEST(LogicalDeduction, ThresholdOfZeroStillSelects) {
     unit->SetPerceptionLower(0.0);
     CFuzzyDiscreteSet conclusion;
     const double x = 0.4;
-    Deduction().crisp(*unit, &x, conclusion);
+    Deduction().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     const literal::Outcome expected = literal::LogicalDeduction(*unit, &x);
     EXPECT_EQ(Values(conclusion), expected.conclusion);
     EXPECT_EQ(unit->Fired(), expected.fired);
@@ -169,7 +169,7 @@ TEST(InferenceMethods, AliasAntecedentsSharingACellReadTheirOwnInputs) {
     ASSERT_EQ(unit->CellIndex(0)[0], unit->CellIndex(1)[0]);  // one cell for both antecedents
     const double x[] = {0.0, 1.0};                             // small: 1 on x1, 0 on x2
     CFuzzyDiscreteSet conclusion;
-    DnfMin().crisp(*unit, x, conclusion);
+    DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), x, conclusion);
     EXPECT_EQ(unit->Fired(), (std::vector<std::uint8_t>{0, 1}));
     EXPECT_EQ(Values(conclusion), literal::Dnf(*unit, x, literal::TNorm::Minimum).conclusion);
 }
@@ -195,16 +195,27 @@ TEST(TakagiSugeno, LinearConsequentsOfATakagiSugenoUnitAreEvaluated) {
     EXPECT_NEAR(unit->Evaluate(&y), 4 - 0.7, 1e-12);
 }
 
-TEST(TakagiSugeno, NoWeightGivesTheMidpointAndALinguisticUnitInfinity) {
+TEST(TakagiSugeno, NoWeightGivesTheMidpoint) {
     auto unit = MakeUnit(DescriptionType::singleton, {{0.0, 1.0, 101, Vocabulary::Triang}},
                          {2.0, 10.0, 101, Vocabulary::Linear}, {Rule({"sm", "3"}), Rule({"me", "5"}, false)});
     const double x = 0.9;
     EXPECT_EQ(unit->Evaluate(&x), 6.0);
     EXPECT_EQ(unit->FiredCount(), 0);
+}
+
+TEST(Evaluate, TypeAndMethodThatDoNotGoTogetherAreRefused) {
+    const double x = 0.9;
     auto linguistic = TriangUnit({Rule({"sm", "bi"})});
-    EXPECT_EQ(TakagiSugenoMethod().takagiSugeno(*linguistic, &x), std::numeric_limits<double>::infinity());
     linguistic->SetInferenceMethod(TakagiSugenoMethod());
-    EXPECT_EQ(linguistic->Evaluate(&x), std::numeric_limits<double>::infinity());
+    ASSERT_TRUE(linguistic->Compiled()->refusal());
+    EXPECT_NE(linguistic->Compiled()->refusal()->find("Takagi-Sugeno"), std::string::npos);
+    EXPECT_THROW(linguistic->Evaluate(&x), ERefused);
+    auto singleton = MakeUnit(DescriptionType::singleton, {{0.0, 1.0, 101, Vocabulary::Triang}},
+                              {2.0, 10.0, 101, Vocabulary::Linear}, {Rule({"sm", "3"})});
+    singleton->SetInferenceMethod(LogicalDeductionMethod());
+    EXPECT_THROW(singleton->Evaluate(&x), ERefused);
+    singleton->SetInferenceMethod(TakagiSugenoMethod());
+    EXPECT_EQ(singleton->Evaluate(&x), 6.0);
 }
 
 TEST(Evaluate, LinguisticUnitsInferThenDefuzzify) {
@@ -217,8 +228,8 @@ TEST(Evaluate, LinguisticUnitsInferThenDefuzzify) {
             for (const double x : {0.0, 0.1, 0.33, 0.5, 0.77, 1.0}) {
                 SCOPED_TRACE(std::to_string(d) + "/" + std::to_string(row) + "/" + std::to_string(x));
                 CFuzzyDiscreteSet conclusion;
-                Row(row).crisp(*unit, &x, conclusion);
-                EXPECT_EQ(unit->Evaluate(&x), defuzzifier.method(*unit, conclusion));
+                Row(row).crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
+                EXPECT_EQ(unit->Evaluate(&x), defuzzifier.method(*unit->Compiled(), unit->OwnWorkspace(), conclusion));
             }
         }
     }
@@ -230,24 +241,24 @@ TEST(Evaluate, FuzzyInputRowsTakeCrispInputsAsSingletons) {
     for (const double x : {0.0, 0.13, 0.3, 0.62, 1.0}) {
         CFuzzyDiscreteSet viaSingleton;
         CFuzzyDiscreteSet direct;
-        InferConclusion(Row(6), *unit, &x, viaSingleton);
-        DnfMin().crisp(*unit, &x, direct);
+        InferConclusion(Row(6), *unit->Compiled(), unit->OwnWorkspace(), &x, viaSingleton);
+        DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, direct);
         EXPECT_EQ(Values(viaSingleton), Values(direct));
         EXPECT_EQ(unit->InputBuffer(), std::vector<double>{x});
     }
     unit->SetInferenceMethod(Row(2));
     const double x = 0.3;
     EXPECT_EQ(unit->Evaluate(&x), literal::SimpleDee(literal::ConclusionOf(*unit, literal::Infer(*unit, 2, &x).conclusion)));
-    EXPECT_THROW(InferConclusion(TakagiSugenoMethod(), *unit, &x, unit->Scratch().conclusion), ERefused);
+    EXPECT_THROW(InferConclusion(TakagiSugenoMethod(), *unit->Compiled(), unit->OwnWorkspace(), &x, unit->OwnWorkspace().conclusion), ERefused);
 }
 
 TEST(Evaluate, AllocatesTheConclusionOnce) {
     auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"bi", "sm"})});
     const double x = 0.2;
     unit->Evaluate(&x);
-    const double* samples = unit->Scratch().conclusion.values().data();
+    const double* samples = unit->OwnWorkspace().conclusion.values().data();
     for (const double y : {0.1, 0.5, 0.9}) unit->Evaluate(&y);
-    EXPECT_EQ(unit->Scratch().conclusion.values().data(), samples);
+    EXPECT_EQ(unit->OwnWorkspace().conclusion.values().data(), samples);
 }
 
 TEST(SmoothDefuzzification, RefusesANeighbourhoodOfTooManyInferences) {
@@ -281,8 +292,8 @@ TEST(SmoothDefuzzification, WithoutWeightTheValueAtTheInputsIsReturned) {
     unit->SetSteps(1);
     const double x = 0.3;
     CFuzzyDiscreteSet conclusion;
-    DnfMin().crisp(*unit, &x, conclusion);
-    const double simple = SimpleDeeMethod().method(*unit, conclusion);
+    DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
+    const double simple = SimpleDeeMethod().method(*unit->Compiled(), unit->OwnWorkspace(), conclusion);
     EXPECT_EQ(unit->Evaluate(&x), simple);
     EXPECT_EQ(literal::Smooth(*unit, 3, &x), 0.0);  // the unmended average would answer 0
 }

@@ -19,7 +19,7 @@
 #include "interchange/ForeignImport.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
-#include "inference/InferenceScratch.h"
+#include "inference/compiled/Workspace.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv {
@@ -83,7 +83,7 @@ protected:
     // Whether some rule fires at the inputs with a degree the peer takes for 0: it compares degrees with a
     // tolerance of 1e-6, so a rule firing below it (a Gaussian's tail) takes no part there.
     static bool BelowPeerTolerance(CRuleBase& unit) {
-        const InferenceScratch& s = unit.Scratch();
+        const Workspace& s = unit.OwnWorkspace();
         for (const int r : s.active) {
             const double d = s.ruleDegree[static_cast<std::size_t>(r)];
             if (d > 0.0 && d < 1e-6) return true;

@@ -94,6 +94,27 @@ TEST(Aliases, KeepSettingsAliveAndPassOwnershipOnDelete) {
     EXPECT_GT(Fuzzy(*unit, 1, 0).Degree(0.0), 0.99);
 }
 
+TEST(Copies, AreIndependentDocumentsThatKeepTheSharingOfVocabularies) {
+    auto unit = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/fan.rb");
+    unit->AddAntecedent(CFuzzyVariable("again", unit->Variable(0).SharedSettings(), unit->Discretization(0)), 0);
+    const CRuleBase before = *unit;
+    CRuleBase copy = *unit;
+    ExpectSameUnit(copy, *unit);
+    EXPECT_NE(&copy.Settings(0), &unit->Settings(0));
+    const double x[] = {60, 50, 60};
+    EXPECT_EQ(copy.Evaluate(x), unit->Evaluate(x));
+
+    copy.Settings(0).setContext(0, 500);
+    std::vector<RuleRow> rules = copy.Rules();
+    rules.pop_back();
+    copy.SetRules(rules);
+    EXPECT_EQ(copy.Settings(2).high(), 500) << "the alias follows its owner's copy";
+    ExpectSameUnit(*unit, before);
+    EXPECT_EQ(unit->Evaluate(x), before.Compiled()->evaluate(x, copy.OwnWorkspace()));
+    const CRuleBase moved = std::move(copy);
+    EXPECT_EQ(moved.RuleCount(), unit->RuleCount() - 1);
+}
+
 TEST(Aliases, OwnerAndLookupFollowTheScanOrder) {
     auto unit = CRuleBase::Create(DescriptionType::linguistic);
     unit->AddSuccedent(CFuzzyVariable("X", unit->Variable(0).SharedSettings(), 301), -1);

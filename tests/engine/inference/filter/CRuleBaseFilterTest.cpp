@@ -2,11 +2,15 @@
 
 #include <memory>
 #include <sstream>
+#include <stop_token>
 
 #include "../../../support/RuleBaseTextBuilder.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
+#include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "inference/filter/FTInferenceFilter.h"
+#include "inference/filter/FilterSampleGrid.h"
 
 namespace zorv {
 namespace {
@@ -19,31 +23,28 @@ RuleBaseTextBuilder oneInput() {
     return builder;
 }
 
-// Counts the rebuilds of a unit's filter through the progress reports each rebuild starts with.
-struct RebuildCounter {
-    int rebuilds = 0;
-    CRuleBase::FilterProgress progress() {
-        return [this](int done, int) { rebuilds += done == 0 ? 1 : 0; };
-    }
-};
+// Nine rules over two inputs.
+RuleBaseTextBuilder twoInputs() {
+    RuleBaseTextBuilder builder;
+    builder.input({"x"}).input({"z", 10.0, 20.0}).output({"y", 0.0, 100.0});
+    const char* words[] = {"sm", "me", "bi"};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) builder.rule({words[i], words[j], words[(i + j) / 2]});
+    return builder;
+}
 
-TEST(CRuleBaseFilter, SwitchingOnRebuildsOnceAndSwitchingOffKeepsTheFilter) {
+TEST(CRuleBaseFilter, TheSwitchBuildsNothingAndAFilteredEvaluationBuildsOnce) {
     auto unit = oneInput().load();
-    RebuildCounter counter;
+    EXPECT_FALSE(unit->SetUseFuzzyFilter(true));
     EXPECT_EQ(unit->Filter(), nullptr);
-    EXPECT_FALSE(unit->SetUseFuzzyFilter(true, counter.progress()));
-    unit->SetUseFuzzyFilter(true, counter.progress());
-    EXPECT_EQ(counter.rebuilds, 1);
-    const FTInferenceFilter* filter = unit->Filter();
+    const double x = 0.3;
+    unit->EvaluateFiltered(&x);
+    const auto filter = unit->Filter();
     ASSERT_NE(filter, nullptr);
-
-    unit->SetUseFuzzyFilter(false, counter.progress());
-    EXPECT_EQ(counter.rebuilds, 1);
-    EXPECT_EQ(unit->Filter(), filter);
-
-    unit->SetUseFuzzyFilter(true, counter.progress());
-    EXPECT_EQ(counter.rebuilds, 2);
-    EXPECT_EQ(unit->Filter(), filter) << "the filter is rebuilt in place";
+    unit->SetUseFuzzyFilter(false);
+    unit->SetUseFuzzyFilter(true);
+    unit->EvaluateFiltered(&x);
+    EXPECT_EQ(unit->Filter(), filter) << "a current filter is not built again";
 }
 
 TEST(CRuleBaseFilter, EvaluateFilteredBuildsTheFilterOnFirstUse) {
@@ -55,14 +56,47 @@ TEST(CRuleBaseFilter, EvaluateFilteredBuildsTheFilterOnFirstUse) {
     EXPECT_EQ(filtered, unit->Filter()->Evaluate(&x));
 }
 
-TEST(CRuleBaseFilter, TheFitReflectsTheRuleBaseAtTheLastRebuild) {
+TEST(CRuleBaseFilter, AChangeMakesTheNextFilteredEvaluationRebuild) {
     auto unit = oneInput().load();
     const double x = 0.5;
     const double before = unit->EvaluateFiltered(&x);
     unit->SetRules(std::vector<RuleRow>{{true, {"sm", "sm"}}, {true, {"me", "bi"}}, {true, {"bi", "sm"}}});
-    EXPECT_EQ(unit->EvaluateFiltered(&x), before);
-    unit->RebuildFilter();
+    EXPECT_FALSE(unit->FilterIsCurrent());
     EXPECT_NE(unit->EvaluateFiltered(&x), before);
+    EXPECT_TRUE(unit->FilterIsCurrent());
+    unit->SetEnabled(0, false);
+    EXPECT_FALSE(unit->FilterIsCurrent());
+}
+
+TEST(CRuleBaseFilter, AfterARebuildTheUnitShowsTheLastSample) {
+    auto unit = twoInputs().load();
+    ASSERT_TRUE(unit->RebuildFilter());
+    const FilterSampleGrid grid(*unit->Compiled());
+    const double last[] = {grid.coordinates(0).back(), grid.coordinates(1).back()};
+    auto reference = twoInputs().load();
+    reference->Evaluate(last);
+    EXPECT_EQ(unit->InputBuffer(), reference->InputBuffer());
+    EXPECT_EQ(unit->Fired(), reference->Fired());
+    EXPECT_EQ(unit->FiredCount(), reference->FiredCount());
+}
+
+TEST(CRuleBaseFilter, ARefusedOrCancelledRebuildKeepsThePreviousFilter) {
+    auto unit = twoInputs().load();
+    ASSERT_TRUE(unit->RebuildFilter());
+    const auto built = unit->Filter();
+    unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("Smooth Deffuz Ling Expr"));
+    EXPECT_THROW(unit->RebuildFilter(), ERefused);
+    EXPECT_EQ(unit->Filter(), built);
+
+    unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("SimpleCenterOfGravity"));
+    std::stop_source stop;
+    int reports = 0;
+    const auto cancelOnFirstReport = [&](int, int) {
+        if (++reports == 2) stop.request_stop();
+    };
+    EXPECT_FALSE(unit->RebuildFilter(cancelOnFirstReport, stop.get_token()));
+    EXPECT_EQ(unit->Filter(), built);
+    EXPECT_FALSE(unit->FilterIsCurrent());
 }
 
 TEST(CRuleBaseFilter, AFilterForFewerInputsIsRebuiltBeforeUse) {
@@ -75,14 +109,49 @@ TEST(CRuleBaseFilter, AFilterForFewerInputsIsRebuiltBeforeUse) {
     EXPECT_EQ(unit->Filter()->dimensions(), 2u);
 }
 
-TEST(CRuleBaseFilter, LoadingAFileWithTheSwitchOnBuildsTheFilter) {
+TEST(CRuleBaseFilter, LoadingAFileWithTheSwitchOnBuildsNoFilterUntilAFilteredEvaluation) {
     auto unit = oneInput().filter(true).load();
     EXPECT_TRUE(unit->UseFuzzyFilter());
-    ASSERT_NE(unit->Filter(), nullptr);
-    EXPECT_GE(unit->FiredCount(), 0) << "the samples ran the inference";
+    EXPECT_EQ(unit->Filter(), nullptr);
+    EXPECT_EQ(unit->FiredCount(), -1) << "nothing was evaluated";
     std::ostringstream saved;
     unit->Save(saved);
     EXPECT_NE(saved.str().find("UseFuzzyFilter=true"), std::string::npos);
+    const double x = 0.4;
+    unit->EvaluateFiltered(&x);
+    EXPECT_NE(unit->Filter(), nullptr);
+}
+
+// A description may say anything; only the header key sets the switch, and nothing is built to load.
+TEST(CRuleBaseFilter, ADescriptionFullOfTheSwitchCostsNothing) {
+    std::string description;
+    for (int i = 0; i < 200; ++i) description += "UseFuzzyFilter=true\n";
+    auto unit = CRuleBase::LoadFromText("!COMMENT!\n" + description + "!END_COMMENT!\n\n" + oneInput().text(), "d.rb");
+    EXPECT_FALSE(unit->UseFuzzyFilter());
+    EXPECT_EQ(unit->Filter(), nullptr);
+    std::ostringstream saved;
+    unit->Save(saved);
+    auto again = CRuleBase::LoadFromText(saved.str(), "again.rb");
+    EXPECT_EQ(again->Description(), unit->Description());
+    EXPECT_EQ(again->Filter(), nullptr);
+}
+
+// 900 rules over three inputs and an output sampled at 100,000 points: a filter would cost 201^3 evaluations of
+// about 10^5 sample steps each. Loading and saving build nothing; a filtered evaluation is refused up front.
+TEST(CRuleBaseFilter, AFilterThatWouldTakeHoursIsRefusedAndLoadingDoesNotTry) {
+    RuleBaseTextBuilder builder;
+    builder.input({"a"}).input({"b"}).input({"c"}).output({"y", 0.0, 1.0, "", "linguistic", 100000}).filter(true);
+    const char* words[] = {"ex sm", "si sm", "ve sm", "sm", "ra sm", "ml me", "me", "ml bi", "bi", "ve bi"};
+    for (int i = 0; i < 10; ++i)
+        for (int j = 0; j < 10; ++j)
+            for (int k = 0; k < 9; ++k) builder.rule({words[i], words[j], words[k], words[(i + j + k) / 3]});
+    std::ostringstream diagnostics;
+    auto unit = CRuleBase::LoadFromText(builder.text(), "hours.rb", diagnostics);
+    EXPECT_EQ(unit->Filter(), nullptr);
+    EXPECT_NE(diagnostics.str().find("too long"), std::string::npos) << diagnostics.str();
+    const double x[] = {0.5, 0.5, 0.5};
+    EXPECT_THROW(unit->EvaluateFiltered(x), ERefused);
+    EXPECT_EQ(unit->Filter(), nullptr);
 }
 
 TEST(CRuleBaseFilter, AFileWhoseFilterIsRefusedStillLoads) {
@@ -100,7 +169,7 @@ TEST(CRuleBaseFilter, AFileWhoseFilterIsRefusedStillLoads) {
     ASSERT_NO_THROW(unit = CRuleBase::LoadFromText(text, "smooth.rb", diagnostics));
     EXPECT_TRUE(unit->UseFuzzyFilter()) << "the stored switch is kept";
     EXPECT_EQ(unit->Filter(), nullptr);
-    EXPECT_NE(diagnostics.str().find("filter was not built"), std::string::npos) << diagnostics.str();
+    EXPECT_NE(diagnostics.str().find("filter cannot be built"), std::string::npos) << diagnostics.str();
     const double xz[] = {0.5, 0.5};
     EXPECT_THROW(unit->EvaluateFiltered(xz), ERefused);
 }

@@ -10,6 +10,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "inference/filter/FTInferenceFilter.h"
 #include "inference/filter/FilterRebuildCheck.h"
 #include "inference/filter/FilterSampleGrid.h"
@@ -100,7 +101,7 @@ TEST(FilterSampleGrid, PointsRunFirstAxisFastest) {
 // triangle of node k; computed here without the transform.
 TEST(FTInferenceFilter, ValueAtANodeIsTheWeightedMeanOfTheSamplesAroundIt) {
     auto unit = oneInputUnit();
-    const FTInferenceFilter filter(*unit);
+    const auto filter = FTInferenceFilter::Build(unit->Compiled());
     const double pair[] = {0.0, 1.0};
     const FilterSampleGrid grid(pair);
     const std::vector<double>& samples = grid.coordinates(0);
@@ -115,67 +116,40 @@ TEST(FTInferenceFilter, ValueAtANodeIsTheWeightedMeanOfTheSamplesAroundIt) {
             weighted += w * unit->Evaluate(&p);
             weights += w;
         }
-        EXPECT_NEAR(filter.Evaluate(&node), weighted / weights, 1e-9) << "node " << k;
-        smoothed += std::fabs(filter.Evaluate(&node) - unit->Evaluate(&node)) > 1e-6 ? 1 : 0;
+        EXPECT_NEAR(filter->Evaluate(&node), weighted / weights, 1e-9) << "node " << k;
+        smoothed += std::fabs(filter->Evaluate(&node) - unit->Evaluate(&node)) > 1e-6 ? 1 : 0;
     }
     EXPECT_GT(smoothed, 0) << "the filter returned the raw outputs";
 }
 
 TEST(FTInferenceFilter, InputsOutsideTheContextAreClampedIntoIt) {
     auto unit = twoInputBuilder().load();
-    const FTInferenceFilter filter(*unit);
+    const auto filter = FTInferenceFilter::Build(unit->Compiled());
     const double outside[] = {-7.0, 25.0};
     const double clamped[] = {-1.0, 20.0};
-    EXPECT_EQ(filter.Evaluate(outside), filter.Evaluate(clamped));
+    EXPECT_EQ(filter->Evaluate(outside), filter->Evaluate(clamped));
     const double nan[] = {std::numeric_limits<double>::quiet_NaN(), 15.0};
-    EXPECT_TRUE(std::isnan(filter.Evaluate(nan)));
+    EXPECT_TRUE(std::isnan(filter->Evaluate(nan)));
 }
 
-TEST(FTInferenceFilter, ResultAndUnitStateDoNotDependOnTheNumberOfThreads) {
-    auto serialUnit = twoInputBuilder().load();
-    const FTInferenceFilter serial(*serialUnit, {}, 1);
-    for (const int threads : {2, 3}) {
-        auto unit = twoInputBuilder().load();
-        const FTInferenceFilter parallel(*unit, {}, threads);
-        const auto& a = serial.Transform().components();
-        const auto& b = parallel.Transform().components();
-        ASSERT_EQ(a.total(), b.total());
-        for (std::size_t i = 0; i < a.total(); ++i) {
-            EXPECT_TRUE(sameBits(a.at(i), b.at(i))) << "cell " << i << " with " << threads << " threads";
+// Every choice of the unit (thresholds, methods) travels with the compiled form to the sampling threads.
+TEST(FTInferenceFilter, ResultDoesNotDependOnTheNumberOfThreads) {
+    auto plain = twoInputBuilder().load();
+    auto deduction = twoInputBuilder().infer("Logical_Deduction").load();
+    deduction->SetPerceptionUpper(0.55);
+    deduction->SetPerceptionLower(0.45);
+    deduction->SetDefuzzificationMethod(*FindDefuzzificationMethod("ModifiedCenterOfGravity"));
+    for (const CRuleBase* unit : {plain.get(), deduction.get()}) {
+        const auto serial = FTInferenceFilter::Build(unit->Compiled(), {}, {}, 1);
+        for (const int threads : {2, 3}) {
+            const auto parallel = FTInferenceFilter::Build(unit->Compiled(), {}, {}, threads);
+            const auto& a = serial->Transform().components();
+            const auto& b = parallel->Transform().components();
+            ASSERT_EQ(a.total(), b.total());
+            for (std::size_t i = 0; i < a.total(); ++i) {
+                ASSERT_TRUE(sameBits(a.at(i), b.at(i))) << "cell " << i << " with " << threads << " threads";
+            }
         }
-        EXPECT_EQ(unit->Fired(), serialUnit->Fired());
-        EXPECT_EQ(unit->FiredCount(), serialUnit->FiredCount());
-        EXPECT_EQ(unit->InputBuffer(), serialUnit->InputBuffer());
-    }
-}
-
-TEST(FTInferenceFilter, AfterwardsTheUnitShowsTheLastSample) {
-    auto unit = twoInputBuilder().load();
-    const FTInferenceFilter filter(*unit, {}, 2);
-    const FilterSampleGrid grid(*unit);
-    const double last[] = {grid.coordinates(0).back(), grid.coordinates(1).back()};
-    auto reference = twoInputBuilder().load();
-    reference->Evaluate(last);
-    EXPECT_EQ(unit->InputBuffer(), reference->InputBuffer());
-    EXPECT_EQ(unit->Fired(), reference->Fired());
-    EXPECT_EQ(unit->FiredCount(), reference->FiredCount());
-}
-
-// Thresholds and steps are not all in the file text; the copies evaluated on other threads must have them.
-TEST(FTInferenceFilter, CopiesOnOtherThreadsKeepTheUnitsSettings) {
-    auto make = [] {
-        auto unit = twoInputBuilder().infer("Logical_Deduction").load();
-        unit->SetPerceptionUpper(0.55);
-        unit->SetPerceptionLower(0.45);
-        unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("ModifiedCenterOfGravity"));
-        return unit;
-    };
-    auto a = make();
-    auto b = make();
-    const FTInferenceFilter serial(*a, {}, 1);
-    const FTInferenceFilter parallel(*b, {}, 2);
-    for (std::size_t i = 0; i < serial.Transform().components().total(); ++i) {
-        ASSERT_TRUE(sameBits(serial.Transform().components().at(i), parallel.Transform().components().at(i)));
     }
 }
 
@@ -189,14 +163,14 @@ TEST(FTInferenceFilter, SingletonUnitIsFilteredWithItsOwnResponse) {
                     .rule({"me", "2"})
                     .rule({"bi", "2"})
                     .load();
-    const FTInferenceFilter filter(*unit);
-    for (const double x : {0.0, 0.3, 0.77, 1.0}) EXPECT_NEAR(filter.Evaluate(&x), 2.0, 1e-9) << x;
+    const auto filter = FTInferenceFilter::Build(unit->Compiled());
+    for (const double x : {0.0, 0.3, 0.77, 1.0}) EXPECT_NEAR(filter->Evaluate(&x), 2.0, 1e-9) << x;
 }
 
 TEST(FTInferenceFilter, ProgressRunsFromZeroToEveryPoint) {
     auto unit = twoInputBuilder().load();
     std::vector<std::pair<int, int>> reports;
-    const FTInferenceFilter filter(*unit, [&](int done, int total) { reports.emplace_back(done, total); }, 2);
+    FTInferenceFilter::Build(unit->Compiled(), [&](int done, int total) { reports.emplace_back(done, total); }, {}, 2);
     ASSERT_GE(reports.size(), 2u);
     EXPECT_EQ(reports.front(), std::make_pair(0, 201 * 201));
     EXPECT_EQ(reports.back(), std::make_pair(201 * 201, 201 * 201));
@@ -226,9 +200,10 @@ TEST_P(FilterRefusal, TooCostlyRebuildsAreRefusedBeforeAnyEvaluation) {
     texts.push_back("me");
     builder.rule(texts);
     auto unit = builder.load();
-    EXPECT_EQ(FilterRebuildCheck::refusal(*unit, FilterSampleGrid(*unit)).has_value(), c.refused);
+    const CompiledRuleBase& compiled = *unit->Compiled();
+    EXPECT_EQ(FilterRebuildCheck::refusal(compiled, FilterSampleGrid(compiled)).has_value(), c.refused);
     if (c.refused) {
-        EXPECT_THROW(FTInferenceFilter filter(*unit), ERefused);
+        EXPECT_THROW(FTInferenceFilter::Build(unit->Compiled()), ERefused);
         EXPECT_EQ(unit->FiredCount(), -1) << "nothing may be evaluated";
     }
 }
@@ -245,21 +220,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(FTInferenceFilter, RefusalNamesTheCost) {
     auto unit = twoInputBuilder().defuzz("Smooth Deffuz Ling Expr").load();
     try {
-        FTInferenceFilter filter(*unit);
+        FTInferenceFilter::Build(unit->Compiled());
         FAIL() << "a rebuild of 201^2 x 81^2 inferences must be refused";
     } catch (const ERefused& refused) {
         EXPECT_NE(std::string(refused.what()).find("265070961 inferences"), std::string::npos) << refused.what();
     }
-}
-
-TEST(FTInferenceFilter, RefusedRebuildKeepsThePreviousFit) {
-    auto unit = twoInputBuilder().load();
-    FTInferenceFilter filter(*unit);
-    const double x[] = {0.5, 12.0};
-    const double before = filter.Evaluate(x);
-    unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("Smooth Deffuz Ling Expr"));
-    EXPECT_THROW(filter.Rebuild(), ERefused);
-    EXPECT_EQ(filter.Evaluate(x), before);
 }
 
 }  // namespace
