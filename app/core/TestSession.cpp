@@ -15,24 +15,15 @@ TestSession::TestSession(CRuleBase& unit) : unit_(unit), methods_(unit.descripti
     unit_.SetSteps(steps_);
 }
 
-void TestSession::ChooseInference(int index) {
-    methods_.chooseInference(unit_, index);
-    Touch();
-}
+void TestSession::ChooseInference(int index) { methods_.chooseInference(unit_, index); }
 
-void TestSession::ChooseDefuzzification(int index) {
-    methods_.chooseDefuzzification(unit_, index);
-    Touch();
-}
+void TestSession::ChooseDefuzzification(int index) { methods_.chooseDefuzzification(unit_, index); }
 
 bool TestSession::FilterAvailable() const { return UnitMethodChoices::filterAvailable(unit_); }
 
 bool TestSession::FilterOn() const { return unit_.UseFuzzyFilter(); }
 
-std::optional<std::string> TestSession::SetFilter(bool on) {
-    Touch();
-    return unit_.SetUseFuzzyFilter(on);
-}
+std::optional<std::string> TestSession::SetFilter(bool on) { return unit_.SetUseFuzzyFilter(on); }
 
 std::optional<PromptMessage> TestSession::SetSteps(std::string_view text) {
     const auto parsed = StepsText::Parse(text);
@@ -40,7 +31,6 @@ std::optional<PromptMessage> TestSession::SetSteps(std::string_view text) {
     steps_ = std::get<int>(parsed);
     unit_.SetSteps(steps_);
     highlightedStep_ = -1;
-    Touch();
     return std::nullopt;
 }
 
@@ -57,14 +47,16 @@ void TestSession::Pick(int step) {
 }
 
 std::optional<ProjectionRequest> TestSession::Projection() const {
-    if (!projectionEnabled_ || inputs_.Count() == 0) return std::nullopt;
+    if (!projectionEnabled_ || inputs_.Count() == 0 || unit_.SuccedentCount() == 0) return std::nullopt;
     ProjectionRequest request{projectionVariable_, steps_, inputs_.Values(), ProjectionCurve::Response(unit_),
-                              revision_};
+                              unit_.Compiled()};
     request.at[static_cast<std::size_t>(projectionVariable_)] = 0.0;
     return request;
 }
 
-TestOutcome TestSession::Evaluate() const { return TestEvaluation::Run(unit_, inputs_.Values()); }
+TestOutcome TestSession::Evaluate() { return TestEvaluation::Run(*unit_.Compiled(), inputs_.Values(), workspace_); }
+
+TestOutcome TestSession::Infer() { return TestEvaluation::Infer(*unit_.Compiled(), inputs_.Values(), workspace_); }
 
 std::string TestSession::FiredText(const TestOutcome& outcome) const {
     return FiredRulesText::Of(unit_, outcome.fired, outcome.firedCount);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +9,7 @@
 #include "app/core/TestInputs.h"
 #include "app/core/TestOutcome.h"
 #include "app/core/UnitMethodChoices.h"
+#include "inference/compiled/Workspace.h"
 
 namespace zorv {
 
@@ -21,9 +21,8 @@ class CRuleBase;
 // action.
 //
 // The projection is asked for as a ProjectionRequest. It changes with the other inputs, the plotted input,
-// the steps and the response, and with every change of method, filter or steps (and Touch(), when the rule
-// base may have changed elsewhere), but not with the plotted input's own value: the curve does not depend
-// on it.
+// the steps, the response and every change of the rule base (its compiled form), but not with the plotted
+// input's own value: the curve does not depend on it.
 class TestSession {
 public:
     static constexpr int kInitialSteps = 25;
@@ -62,13 +61,13 @@ public:
     // to it (position step / Steps()).
     void Pick(int step);
     void ClearHighlight() { highlightedStep_ = -1; }
-    // None while the projection is switched off or the rule base has no input.
+    // None while the projection is switched off or the rule base has no input or no output.
     std::optional<ProjectionRequest> Projection() const;
-    // The rule base may have changed since: the projection is asked for anew.
-    void Touch() { ++revision_; }
 
-    // --- evaluation at the inputs, on the calling thread
-    TestOutcome Evaluate() const;
+    // --- evaluation at the inputs on the calling thread; TestEvaluation runs it elsewhere
+    TestOutcome Evaluate();
+    // The inference alone, without the value.
+    TestOutcome Infer();
     std::string FiredText(const TestOutcome& outcome) const;
 
 private:
@@ -79,7 +78,7 @@ private:
     int projectionVariable_ = 0;
     bool projectionEnabled_ = true;
     int highlightedStep_ = -1;
-    std::uint64_t revision_ = 0;
+    Workspace workspace_;
 };
 
 }  // namespace zorv

@@ -30,6 +30,8 @@
 #include "app/core/RuleBaseSaver.h"
 #include "app/core/TypicalExpression.h"
 #include "app/qt/BackgroundEvaluation.h"
+#include "app/qt/BackgroundFilterBuild.h"
+#include "app/qt/BackgroundTestEvaluation.h"
 #include "app/qt/FuzzySetInputPanel.h"
 #include "app/qt/FuzzySetOutputBox.h"
 #include "app/qt/FuzzySetOutputPanel.h"
@@ -38,7 +40,8 @@
 #include "app/qt/ProjectionPlot.h"
 #include "app/qt/SurfaceWindow.h"
 #include "app/qt/WindowPlacement.h"
-#include "inference/ERefused.h"
+#include "inference/compiled/CompiledRuleBase.h"
+#include "inference/filter/FTInferenceFilter.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv {
@@ -69,7 +72,9 @@ TestWindow::TestWindow(CRuleBase& unit, const QString& fileName, Services servic
       services_(services),
       caption_(fileName + QStringLiteral(" - Test")),
       session_(unit),
-      projectionRun_(new BackgroundEvaluation(this)) {
+      projectionRun_(new BackgroundEvaluation(this)),
+      filterBuild_(new BackgroundFilterBuild(this)),
+      outcomeRun_(new BackgroundTestEvaluation(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption_);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
@@ -88,8 +93,12 @@ TestWindow::TestWindow(CRuleBase& unit, const QString& fileName, Services servic
     evaluate();
 }
 
-// Stops the projection in progress; nothing of it is drawn any more.
-TestWindow::~TestWindow() { projectionRun_->disconnect(this); }
+// Stops the work in progress; nothing of it is shown any more.
+TestWindow::~TestWindow() {
+    projectionRun_->disconnect(this);
+    filterBuild_->disconnect(this);
+    outcomeRun_->disconnect(this);
+}
 
 // --- building ----------------------------------------------------------------------------------------------
 
@@ -234,7 +243,7 @@ void TestWindow::connectControls() {
     connect(export_, &QPushButton::clicked, this, &TestWindow::exportProjection);
     connect(surface_, &QPushButton::clicked, this, &TestWindow::openSurface);
     connect(cancel_, &QPushButton::clicked, this, [this] {
-        projectionRun_->cancel();
+        stopProjection();
         projectionStatus_->setText(tr("Cancelled."));
     });
     connect(projectionRun_, &BackgroundEvaluation::progressed, this, [this](int done, int total) {
@@ -247,6 +256,15 @@ void TestWindow::connectControls() {
     connect(projectionRun_, &BackgroundEvaluation::failed, this, &TestWindow::projectionStopped);
     // Cancelled by the button, or because the curve drawn is what is wanted again.
     connect(projectionRun_, &BackgroundEvaluation::cancelled, this, [this] { projectionStopped({}); });
+    connect(filterBuild_, &BackgroundFilterBuild::progressed, this, [this](int done, int total) {
+        progress_->setRange(0, total);
+        progress_->setValue(done);
+    });
+    connect(filterBuild_, &BackgroundFilterBuild::finished, this, &TestWindow::filterBuilt);
+    connect(filterBuild_, &BackgroundFilterBuild::failed, this, &TestWindow::projectionStopped);
+    connect(filterBuild_, &BackgroundFilterBuild::cancelled, this, [this] { projectionStopped({}); });
+    connect(outcomeRun_, &BackgroundTestEvaluation::evaluated, this,
+            [this](const TestOutcome& outcome) { showOutcome(outcome, false); });
 }
 
 QWidget& TestWindow::frame() {
@@ -318,7 +336,6 @@ void TestWindow::takeSteps() {
         return;
     }
     steps_->setText(QString::number(session_.Steps()));
-    rebuildFilterIfOn();
     evaluate();
 }
 
@@ -334,7 +351,6 @@ void TestWindow::enableProjection(bool enabled) {
 }
 
 void TestWindow::activated() {
-    session_.Touch();
     showStoredText();
     evaluate();
 }
@@ -362,25 +378,29 @@ void TestWindow::showInput(int input, bool rewriteValue) {
     inputPanels_.at(static_cast<std::size_t>(input))->showInput(inputs.Position(input), value, typical, rewriteValue);
 }
 
-// A method chosen here is the rule base's: the editor shows it, and the text shows it as stored.
+// A method chosen here is the rule base's: the editor shows it, and the text shows it as stored. A filter
+// that is switched on is rebuilt for the new method when the projection next needs it.
 void TestWindow::methodsChanged() {
     Q_EMIT ruleBaseChanged();
     showStoredText();
-    rebuildFilterIfOn();
     evaluate();
 }
 
-void TestWindow::rebuildFilterIfOn() {
-    if (!session_.FilterOn()) return;
-    try {
-        unit_.RebuildFilter();
-    } catch (const ERefused& refused) {
-        services_.prompter.show({refused.what(), "Warning", PromptIcon::warning});
-    }
-}
-
+// A few milliseconds of work run at once. Beyond that the value comes from the background, while the output
+// set and the fired rules, which the inference alone gives, follow at once when that is cheap.
 void TestWindow::evaluate() {
-    showOutcome(session_.Evaluate());
+    const std::shared_ptr<const CompiledRuleBase> compiled = unit_.Compiled();
+    if (EvaluationBudget::Foreground(compiled->evaluationCost())) {
+        outcomeRun_->drop();
+        showOutcome(session_.Evaluate(), false);
+    } else {
+        if (EvaluationBudget::Foreground(EvaluationBudget::InferenceCost(*compiled))) {
+            showOutcome(session_.Infer(), true);
+        } else if (outputPanel_ != nullptr) {
+            outputPanel_->box()->setValuePending(true);
+        }
+        outcomeRun_->request(compiled, session_.Inputs().Values());
+    }
     updateProjection();
     const std::vector<double> values = session_.Inputs().Values();
     for (const QPointer<SurfaceWindow>& surface : surfaces_) {
@@ -388,17 +408,26 @@ void TestWindow::evaluate() {
     }
 }
 
-void TestWindow::showOutcome(const TestOutcome& outcome) {
+void TestWindow::showOutcome(const TestOutcome& outcome, bool valuePending) {
     fired_->setPlainText(text(session_.FiredText(outcome)));
     outputStatus_->setText(text(outcome.refusal));
-    if (outputPanel_ == nullptr) return;
-    PanelFields* fields = outputPanel_->fields();
-    fields->value()->setText(outcome.value ? text(FixedText::TwoDecimals(*outcome.value)) : QString());
-    const bool linguistic = unit_.descriptionType() == DescriptionType::linguistic;
-    fields->typical()->setText(linguistic && outcome.value
-                                   ? text(TypicalExpression::Of(unit_.Settings(-1), *outcome.value))
-                                   : QString());
-    outputPanel_->box()->setOutput(outcome.conclusion, outcome.value);
+    if (outputPanel_ != nullptr) {
+        FuzzySetOutputBox* box = outputPanel_->box();
+        if (valuePending && outcome.refusal.empty()) {
+            box->setOutput(outcome.conclusion, box->value());
+            box->setValuePending(true);
+        } else {
+            PanelFields* fields = outputPanel_->fields();
+            fields->value()->setText(outcome.value ? text(FixedText::TwoDecimals(*outcome.value)) : QString());
+            const bool linguistic = unit_.descriptionType() == DescriptionType::linguistic;
+            fields->typical()->setText(linguistic && outcome.value
+                                           ? text(TypicalExpression::Of(unit_.Settings(-1), *outcome.value))
+                                           : QString());
+            box->setOutput(outcome.conclusion, outcome.value);
+            box->setValuePending(false);
+        }
+    }
+    if (!valuePending) Q_EMIT outcomeShown();
 }
 
 void TestWindow::showStoredText() {
@@ -414,22 +443,53 @@ void TestWindow::showStoredText() {
 
 void TestWindow::updateProjection() {
     const std::optional<ProjectionRequest> request = session_.Projection();
-    plot_->setShown(request.has_value() && unit_.SuccedentCount() > 0);
+    plot_->setShown(request.has_value());
     plot_->setHighlight(session_.HighlightedStep());
-    if (!request || unit_.SuccedentCount() == 0) {
-        pendingProjection_.reset();
-        projectionRun_->cancel();
+    if (!request) {
+        stopProjection();
         return;
     }
     if (request == pendingProjection_) return;
     if (request == shownProjection_) {
-        // Back to what is drawn: a computation for other inputs is of no use any more.
-        pendingProjection_.reset();
-        projectionRun_->cancel();
+        // Back to what is drawn: work for other inputs is of no use any more.
+        stopProjection();
         plot_->setStale(false);
         return;
     }
-    computeProjection(*request);
+    if (request->response == UnitResponse::Filtered && !unit_.FilterIsCurrent()) {
+        buildFilterFor(*request);
+    } else {
+        computeProjection(*request);
+    }
+}
+
+void TestWindow::stopProjection() {
+    projectionRun_->cancel();
+    filterBuild_->cancel();
+    pendingProjection_.reset();
+}
+
+// The filtered curve needs a filter made from the rule base as it is now; a build for it that is already
+// under way goes on while the inputs move.
+void TestWindow::buildFilterFor(const ProjectionRequest& request) {
+    if (const auto refusal = unit_.FilterRefusal()) {
+        stopProjection();
+        projectionStopped(text(*refusal));
+        return;
+    }
+    projectionRun_->cancel();
+    if (!filterBuild_->running() || filterBuild_->source() != unit_.Compiled()) filterBuild_->start(unit_.Compiled());
+    pendingProjection_ = request;
+    projectionStatus_->clear();
+    setProjectionBusy(true, tr("Filter %p%"));
+    plot_->setStale(true);
+}
+
+void TestWindow::filterBuilt(const std::shared_ptr<const FTInferenceFilter>& filter) {
+    pendingProjection_.reset();
+    setProjectionBusy(false);
+    if (filter->Source() == unit_.Compiled()) unit_.SetFilter(filter);
+    updateProjection();
 }
 
 void TestWindow::computeProjection(const ProjectionRequest& request) {
@@ -440,9 +500,10 @@ void TestWindow::computeProjection(const ProjectionRequest& request) {
         projectionStopped(tr("The rule base no longer has the inputs this window was opened for."));
         return;
     }
+    filterBuild_->cancel();
     std::shared_ptr<const EvaluatorSource> source = EvaluatorSources::For(unit_, request.response);
     PointBatch points = curve->Points();
-    if (EvaluationBudget::Foreground(unit_, request.response, points.Size())) {
+    if (EvaluationBudget::Foreground(EvaluationBudget::PointCost(unit_, request.response), points.Size())) {
         pendingProjection_.reset();
         projectionRun_->cancel();
         BatchRun run(std::move(points));
@@ -481,10 +542,12 @@ void TestWindow::projectionStopped(const QString& message) {
     projectionStatus_->setText(message);
 }
 
-void TestWindow::setProjectionBusy(bool busy) {
+void TestWindow::setProjectionBusy(bool busy, const QString& format) {
     progress_->setVisible(busy);
     cancel_->setVisible(busy);
-    if (busy) progress_->setValue(0);
+    if (!busy) return;
+    progress_->setFormat(format);
+    progress_->setValue(0);
 }
 
 }  // namespace zorv

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -21,7 +22,10 @@ class QPushButton;
 namespace zorv {
 
 class BackgroundEvaluation;
+class BackgroundFilterBuild;
+class BackgroundTestEvaluation;
 class CRuleBase;
+class FTInferenceFilter;
 class FuzzySetInputPanel;
 class FuzzySetOutputPanel;
 class ImageFileNames;
@@ -83,12 +87,16 @@ public:
     QProgressBar* progressBar() const { return progress_; }
     QLabel* projectionStatus() const { return projectionStatus_; }
     BackgroundEvaluation* projectionRun() const { return projectionRun_; }
+    BackgroundFilterBuild* filterBuild() const { return filterBuild_; }
+    BackgroundTestEvaluation* outcomeRun() const { return outcomeRun_; }
 
 Q_SIGNALS:
     // A method or the filter switch of the rule base was changed here.
     void ruleBaseChanged();
     // A newly computed projection is drawn.
     void projectionShown();
+    // The outcome of the newest evaluation is shown in full.
+    void outcomeShown();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,15 +121,18 @@ private:
 
     void showInput(int input, bool rewriteValue);
     void methodsChanged();
-    void rebuildFilterIfOn();
     void evaluate();
-    void showOutcome(const TestOutcome& outcome);
+    // valuePending: the outcome holds the inference alone; the value follows from the background.
+    void showOutcome(const TestOutcome& outcome, bool valuePending);
     void showStoredText();
     void updateProjection();
+    void stopProjection();
+    void buildFilterFor(const ProjectionRequest& request);
+    void filterBuilt(const std::shared_ptr<const FTInferenceFilter>& filter);
     void computeProjection(const ProjectionRequest& request);
     void showProjection(const ProjectionRequest& request, const PointBatch& computed);
     void projectionStopped(const QString& message);
-    void setProjectionBusy(bool busy);
+    void setProjectionBusy(bool busy, const QString& format = QStringLiteral("%p%"));
     QWidget& frame();
 
     CRuleBase& unit_;
@@ -151,6 +162,8 @@ private:
     QPushButton* cancel_ = nullptr;
     QLabel* projectionStatus_ = nullptr;
     BackgroundEvaluation* projectionRun_ = nullptr;
+    BackgroundFilterBuild* filterBuild_ = nullptr;
+    BackgroundTestEvaluation* outcomeRun_ = nullptr;
 };
 
 }  // namespace zorv

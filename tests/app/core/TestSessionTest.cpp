@@ -173,6 +173,11 @@ TEST(TestEvaluation, GivesTheOutputSetTheValueAndTheFiredRules) {
     EXPECT_EQ(outcome.conclusion->count(), heater->Discretization(-1));
     EXPECT_GT(outcome.firedCount, 0);
     EXPECT_EQ(session.FiredText(outcome), FiredRulesText::Of(*heater));
+    // The inference alone leaves the same set and rules, without the value.
+    const TestOutcome inferred = session.Infer();
+    EXPECT_FALSE(inferred.value);
+    EXPECT_EQ(inferred.conclusion->values(), outcome.conclusion->values());
+    EXPECT_EQ(inferred.fired, outcome.fired);
 
     // A singleton rule base gives the number alone.
     const auto fan = CRuleBase::Load(Example("fan.rb"));

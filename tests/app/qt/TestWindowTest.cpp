@@ -17,6 +17,8 @@
 #include "app/core/ProjectionCurve.h"
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/BackgroundEvaluation.h"
+#include "app/qt/BackgroundFilterBuild.h"
+#include "app/qt/BackgroundTestEvaluation.h"
 #include "app/qt/EditorGeneralTab.h"
 #include "app/qt/EditorRulesTab.h"
 #include "app/qt/EditorVariablesTab.h"
@@ -191,6 +193,31 @@ private Q_SLOTS:
         QVERIFY(picture.readAll().contains("<svg"));
     }
 
+    void theFilterIsBuiltInTheBackgroundAndCancelStopsIt() {
+        InferenceUnitEditor* editor = nullptr;
+        TestWindow* test = this->test("heater.rb", &editor);
+        QVERIFY(test);
+        CRuleBase& unit = editor->unit();
+        test->filterBox()->setChecked(true);
+        QVERIFY(test->filterBuild()->running());
+        QVERIFY(test->plot()->stale());
+        QTest::mouseClick(test->cancelButton(), Qt::LeftButton);
+        QVERIFY(!test->filterBuild()->running());
+        QCOMPARE(test->projectionStatus()->text(), QStringLiteral("Cancelled."));
+        QVERIFY(!unit.FilterIsCurrent());
+
+        // Moving a slider asks again; the filtered curve equals the foreground one.
+        QSignalSpy drawn(test, &TestWindow::projectionShown);
+        press(test->inputPanel(1)->box(), QPoint(0, 10));
+        QVERIFY(test->filterBuild()->running());
+        QVERIFY(drawn.wait(60000));
+        QVERIFY(unit.FilterIsCurrent());
+        const ProjectionCurve curve(unit, 0, 25, test->session().Inputs().Values());
+        BatchRun run(curve.Points());
+        BatchRunner::Run(run, *EvaluatorSources::For(unit, UnitResponse::Filtered));
+        QCOMPARE(test->plot()->ys(), run.Batch().Outputs());
+    }
+
     void aLongProjectionRunsInTheBackgroundAndCancelStopsIt() {
         test::RuleBaseTextBuilder b;
         b.defuzz("Smooth Deffuz Ling Expr");
@@ -224,6 +251,19 @@ private Q_SLOTS:
         BatchRun run(curve.Points());
         BatchRunner::Run(run, *EvaluatorSources::For(unit, UnitResponse::Plain));
         QCOMPARE(test->plot()->ys(), run.Batch().Outputs());
+
+        // At a finer resolution one evaluation is too long for the interface: its value follows from the
+        // background, equal to the foreground one.
+        test->projectionEnabled()->setChecked(false);
+        QSignalSpy shown(test, &TestWindow::outcomeShown);
+        test->stepsField()->setText(QStringLiteral("60"));
+        test->stepsField()->setModified(true);
+        Q_EMIT test->stepsField()->editingFinished();
+        QVERIFY(test->outcomeRun()->busy());
+        QVERIFY(shown.wait(60000));
+        std::vector<double> inputs = test->session().Inputs().Values();
+        QCOMPARE(test->outputPanel()->fields()->value()->text(),
+                 QString::fromStdString(FixedText::TwoDecimals(unit.Evaluate(inputs))));
     }
 };
 
