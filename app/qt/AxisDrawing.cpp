@@ -10,8 +10,6 @@ namespace zorv {
 
 namespace {
 
-constexpr int kLongTick = 5;
-constexpr int kShortTick = 3;
 constexpr double kMarkerHalfWidth = 5.0;
 constexpr double kMarkerHeight = 9.0;
 
@@ -20,15 +18,19 @@ constexpr double kMarkerHeight = 9.0;
 void AxisDrawing::axis(QPainter& painter, const PanelAxis& axis, int y, double low, double high) {
     painter.setPen(Qt::black);
     painter.drawLine(axis.Left(), y, axis.Right(), y);
-    for (int quarter = 0; quarter <= 4; ++quarter) {
-        const int tick = quarter % 2 == 0 ? kLongTick : kShortTick;
-        const double x = axis.XAt(quarter / 4.0);
-        painter.drawLine(QPointF(x, y - tick), QPointF(x, y + tick));
-    }
+    quarterTicks(painter, axis.Left(), axis.Right(), y);
     const int baseline = y + kLongTick + painter.fontMetrics().ascent() + 1;
     centred(painter, axis.Left(), baseline, label(low));
     centred(painter, axis.XAt(0.5), baseline, label((low + high) / 2));
     centred(painter, axis.Right(), baseline, label(high));
+}
+
+void AxisDrawing::quarterTicks(QPainter& painter, double left, double right, double y) {
+    for (int quarter = 0; quarter <= 4; ++quarter) {
+        const int tick = quarter % 2 == 0 ? kLongTick : kShortTick;
+        const double x = left + (right - left) * quarter / 4.0;
+        painter.drawLine(QPointF(x, y - tick), QPointF(x, y + tick));
+    }
 }
 
 double AxisDrawing::marker(QPainter& painter, double x, int y, const QColor& colour) {

@@ -14,8 +14,7 @@ namespace {
 
 constexpr double kDisc = 2.5;
 constexpr double kHighlightDisc = 4.5;
-constexpr int kLongTick = 5;
-constexpr int kShortTick = 3;
+constexpr int kLongTick = AxisDrawing::kLongTick;
 
 void disc(QPainter& painter, QPointF centre, double radius, const QColor& fill) {
     painter.setPen(Qt::black);
@@ -91,11 +90,7 @@ void ProjectionPlot::paintAxes(QPainter& painter, const ProjectionGeometry& fram
     const int bottom = frame.Bottom();
     painter.drawLine(left, bottom, frame.Right(), bottom);
     painter.drawLine(left, bottom, left, frame.Top());
-    for (int quarter = 0; quarter <= 4; ++quarter) {
-        const int tick = quarter % 2 == 0 ? kLongTick : kShortTick;
-        const double x = left + (frame.Right() - left) * quarter / 4.0;
-        painter.drawLine(QPointF(x, bottom - tick), QPointF(x, bottom + tick));
-    }
+    AxisDrawing::quarterTicks(painter, left, frame.Right(), bottom);
     const double middle = (bottom + frame.Top()) / 2.0;
     for (const double y : {static_cast<double>(frame.Top()), middle, static_cast<double>(bottom)}) {
         painter.drawLine(QPointF(left - kLongTick, y), QPointF(left + kLongTick, y));

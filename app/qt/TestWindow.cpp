@@ -246,20 +246,14 @@ void TestWindow::connectControls() {
         stopProjection();
         projectionStatus_->setText(tr("Cancelled."));
     });
-    connect(projectionRun_, &BackgroundEvaluation::progressed, this, [this](int done, int total) {
-        progress_->setRange(0, total);
-        progress_->setValue(done);
-    });
+    connect(projectionRun_, &BackgroundEvaluation::progressed, this, &TestWindow::showProgress);
     connect(projectionRun_, &BackgroundEvaluation::finished, this, [this](const PointBatch& computed) {
         if (pendingProjection_) showProjection(*pendingProjection_, computed);
     });
     connect(projectionRun_, &BackgroundEvaluation::failed, this, &TestWindow::projectionStopped);
     // Cancelled by the button, or because the curve drawn is what is wanted again.
     connect(projectionRun_, &BackgroundEvaluation::cancelled, this, [this] { projectionStopped({}); });
-    connect(filterBuild_, &BackgroundFilterBuild::progressed, this, [this](int done, int total) {
-        progress_->setRange(0, total);
-        progress_->setValue(done);
-    });
+    connect(filterBuild_, &BackgroundFilterBuild::progressed, this, &TestWindow::showProgress);
     connect(filterBuild_, &BackgroundFilterBuild::finished, this, &TestWindow::filterBuilt);
     connect(filterBuild_, &BackgroundFilterBuild::failed, this, &TestWindow::projectionStopped);
     connect(filterBuild_, &BackgroundFilterBuild::cancelled, this, [this] { projectionStopped({}); });
@@ -272,8 +266,11 @@ QWidget& TestWindow::frame() {
     return *this;
 }
 
+// A window closed along with its editor may be asked again by the main window before it is gone; its
+// placement is that of the first close.
 void TestWindow::closeEvent(QCloseEvent* event) {
-    WindowPlacement::save(frame(), caption_, services_.settings);
+    if (!closed_) WindowPlacement::save(frame(), caption_, services_.settings);
+    closed_ = true;
     event->accept();
 }
 
@@ -540,6 +537,11 @@ void TestWindow::projectionStopped(const QString& message) {
     pendingProjection_.reset();
     setProjectionBusy(false);
     projectionStatus_->setText(message);
+}
+
+void TestWindow::showProgress(int done, int total) {
+    progress_->setRange(0, total);
+    progress_->setValue(done);
 }
 
 void TestWindow::setProjectionBusy(bool busy, const QString& format) {

@@ -132,6 +132,7 @@ private:
     void computeProjection(const ProjectionRequest& request);
     void showProjection(const ProjectionRequest& request, const PointBatch& computed);
     void projectionStopped(const QString& message);
+    void showProgress(int done, int total);
     void setProjectionBusy(bool busy, const QString& format = QStringLiteral("%p%"));
     QWidget& frame();
 
@@ -142,6 +143,7 @@ private:
     std::optional<ProjectionRequest> shownProjection_;
     std::optional<ProjectionRequest> pendingProjection_;
     std::vector<QPointer<SurfaceWindow>> surfaces_;
+    bool closed_ = false;
 
     std::vector<FuzzySetInputPanel*> inputPanels_;
     FuzzySetOutputPanel* outputPanel_ = nullptr;
