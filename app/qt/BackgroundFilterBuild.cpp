@@ -29,6 +29,8 @@ struct BackgroundFilterBuild::Job {
 };
 
 BackgroundFilterBuild::BackgroundFilterBuild(QObject* parent) : QObject(parent) {
+    // Room for a stopped build that runs out while the next one starts.
+    pool_.setMaxThreadCount(2);
     connect(&timer_, &QTimer::timeout, this, &BackgroundFilterBuild::tick);
 }
 
@@ -47,7 +49,7 @@ void BackgroundFilterBuild::start(std::shared_ptr<const CompiledRuleBase> source
     retire();
     job_ = std::make_shared<Job>();
     job_->source = std::move(source);
-    worker_ = QtConcurrent::run([job = job_] {
+    worker_ = QtConcurrent::run(&pool_, [job = job_] {
         const auto progress = [&job = *job](int done, int total) {
             job.done = done;
             job.total = total;

@@ -2,6 +2,7 @@
 
 #include <QFuture>
 #include <QObject>
+#include <QThreadPool>
 #include <QString>
 #include <QTimer>
 #include <memory>
@@ -15,7 +16,8 @@ class FTInferenceFilter;
 // Builds the F-transform filter of a compiled rule base without blocking the window: the build samples on
 // every core from a worker, reports its progress here, and stops soon after cancel(). The latest request
 // wins: start() stops the build in progress, whose filter is never delivered. Exactly one of finished, failed
-// or cancelled follows every start() that is not superseded.
+// or cancelled follows every start() that is not superseded. The worker runs on a pool of its own (see
+// BackgroundEvaluation), and the build samples on threads of its own.
 class BackgroundFilterBuild final : public QObject {
     Q_OBJECT
 
@@ -42,6 +44,7 @@ private:
     void tick();
     void retire();
 
+    QThreadPool pool_;
     std::shared_ptr<Job> job_;
     QFuture<void> worker_;
     std::vector<QFuture<void>> retired_;

@@ -8,6 +8,7 @@
 namespace zorv {
 
 BackgroundTestEvaluation::BackgroundTestEvaluation(QObject* parent) : QObject(parent) {
+    pool_.setMaxThreadCount(1);
     connect(&watcher_, &QFutureWatcher<TestOutcome>::finished, this, &BackgroundTestEvaluation::done);
 }
 
@@ -34,7 +35,7 @@ void BackgroundTestEvaluation::drop() {
 void BackgroundTestEvaluation::launch(Request request) {
     awaited_ = true;
     // The snapshot is immutable and the workspace the worker's own.
-    watcher_.setFuture(QtConcurrent::run([request = std::move(request)] {
+    watcher_.setFuture(QtConcurrent::run(&pool_, [request = std::move(request)] {
         Workspace workspace;
         return TestEvaluation::Run(*request.compiled, request.inputs, workspace);
     }));

@@ -2,6 +2,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -14,7 +15,8 @@ class CompiledRuleBase;
 
 // Runs the test window's evaluations that are too long for the interface thread on a worker, one at a time:
 // a request made while one runs waits, and a newer request replaces the waiting one. Only the result of the
-// newest request is delivered; results the inputs have moved on from are dropped.
+// newest request is delivered; results the inputs have moved on from are dropped. The worker runs on a pool
+// of its own (see BackgroundEvaluation).
 class BackgroundTestEvaluation final : public QObject {
     Q_OBJECT
 
@@ -41,6 +43,7 @@ private:
     void launch(Request request);
     void done();
 
+    QThreadPool pool_;
     QFutureWatcher<TestOutcome> watcher_;
     std::optional<Request> waiting_;
     // Whether the running evaluation is the newest request.

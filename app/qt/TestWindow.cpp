@@ -20,7 +20,7 @@
 #include <stdexcept>
 #include <variant>
 
-#include "app/core/BatchRunner.h"
+#include "app/core/BatchRun.h"
 #include "app/core/EvaluationBudget.h"
 #include "app/core/EvaluatorSources.h"
 #include "app/core/FixedText.h"
@@ -503,8 +503,9 @@ void TestWindow::computeProjection(const ProjectionRequest& request) {
     if (EvaluationBudget::Foreground(EvaluationBudget::PointCost(unit_, request.response), points.Size())) {
         pendingProjection_.reset();
         projectionRun_->cancel();
+        // A few milliseconds on this thread alone: starting helper threads would cost more than they save.
         BatchRun run(std::move(points));
-        BatchRunner::Run(run, *source);
+        run.Work(*source->NewEvaluator());
         if (const auto failure = run.Failure()) {
             projectionStopped(text(*failure));
         } else {

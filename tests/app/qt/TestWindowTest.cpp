@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
+#include <QThreadPool>
 
 #include "WorkbenchTestServices.h"
 #include "app/core/BatchRunner.h"
@@ -231,6 +232,8 @@ private Q_SLOTS:
         QVERIFY(test);
         CRuleBase& unit = editor->unit();
         QVERIFY(test->projectionRun()->running());
+        // Painting hands work to the global pool and waits for it: the workers keep out of it.
+        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
         QVERIFY(test->cancelButton()->isVisibleTo(test));
         QVERIFY(test->plot()->stale());
         QTest::mouseClick(test->cancelButton(), Qt::LeftButton);
