@@ -266,11 +266,17 @@ QWidget& TestWindow::frame() {
     return *this;
 }
 
-// A window closed along with its editor may be asked again by the main window before it is gone; its
-// placement is that of the first close.
+// The window goes with its editor, whose rule base goes right after: nothing in progress may report back,
+// and its surface windows close with it. A window closed along with its editor may be asked again by the
+// main window before it is gone; its placement is that of the first close.
 void TestWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) WindowPlacement::save(frame(), caption_, services_.settings);
     closed_ = true;
+    stopProjection();
+    outcomeRun_->drop();
+    for (const QPointer<SurfaceWindow>& surface : surfaces_) {
+        if (surface) surface->close();
+    }
     event->accept();
 }
 

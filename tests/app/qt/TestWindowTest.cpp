@@ -31,6 +31,7 @@
 #include "app/qt/MainWindow.h"
 #include "app/qt/PanelFields.h"
 #include "app/qt/ProjectionPlot.h"
+#include "app/qt/SurfaceWindow.h"
 #include "app/qt/TestWindow.h"
 #include "tests/support/RuleBaseTextBuilder.h"
 
@@ -118,8 +119,15 @@ private Q_SLOTS:
         QVERIFY(!editor->generalTab()->filter()->isChecked());
         QVERIFY(editor->isModified());
 
+        QTest::mouseClick(test->surfaceButton(), Qt::LeftButton);
+        const QPointer<SurfaceWindow> surface = test->findChild<SurfaceWindow*>();
+        QVERIFY(surface);
+        QCOMPARE(surface->windowTitle(), QStringLiteral("Surface of ") + test->caption());
+
+        // Closing goes back to the editor as it was; the surface goes along.
         QVERIFY(qobject_cast<QMdiSubWindow*>(test->parentWidget())->close());
         QTRY_VERIFY(editor->testButton()->isEnabled());
+        QTRY_VERIFY(surface.isNull());
         for (QWidget* control : lockedControls(editor)) {
             if (control != editor->generalTab()->filter()) QVERIFY(control->isEnabled());
         }
