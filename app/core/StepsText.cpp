@@ -4,13 +4,16 @@
 #include <string>
 
 #include "app/core/ProjectionCurve.h"
-#include "app/core/TermNumberText.h"
+#include "app/core/WorkbenchMessages.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
 std::variant<int, PromptMessage> StepsText::Parse(std::string_view text) {
-    const auto steps = TermNumberText::ParseInteger(text);
-    if (!steps) return PromptMessage{TermNumberText::IntegerError(text), "Error", PromptIcon::error};
+    const auto steps = NumberText::parseFieldInteger(text);
+    if (!steps) {
+        return PromptMessage{WorkbenchMessages::notAnInteger(std::string(text)).text, "Error", PromptIcon::error};
+    }
     if (*steps > ProjectionCurve::kMaxSteps) {
         return PromptMessage{"Steps must be at most " + std::to_string(ProjectionCurve::kMaxSteps) + ".", "Error",
                              PromptIcon::error};

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "app/core/TermNumberText.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -38,7 +38,7 @@ void TestInputs::SetPosition(int input, double position) {
 bool TestInputs::SetTyped(int input, std::string_view text) {
     std::string decimal(text);
     std::replace(decimal.begin(), decimal.end(), ',', '.');
-    const auto value = TermNumberText::ParseReal(decimal);
+    const auto value = NumberText::parseField(decimal);
     Input& in = At(input);
     if (!value || *value < in.low || *value > in.high) return false;
     // A context without width has its one value at the slider's start.

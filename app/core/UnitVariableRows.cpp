@@ -1,7 +1,7 @@
 #include "app/core/UnitVariableRows.h"
 
-#include "app/core/FixedText.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -15,8 +15,8 @@ std::vector<UnitVariableRow> UnitVariableRows::rows(const CRuleBase& unit, bool 
     result.reserve(static_cast<std::size_t>(count));
     for (int row = 0; row < count; ++row) {
         const int index = signedIndex(input, row);
-        result.push_back({unit.VariableName(index), {}, FixedText::TwoDecimals(unit.ContextLow(index)),
-                          FixedText::TwoDecimals(unit.ContextHigh(index)), {}});
+        result.push_back({unit.VariableName(index), {}, NumberText::twoDecimals(unit.ContextLow(index)),
+                          NumberText::twoDecimals(unit.ContextHigh(index)), {}});
     }
     return result;
 }

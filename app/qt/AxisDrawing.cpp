@@ -5,6 +5,7 @@
 #include <QPolygonF>
 
 #include "app/core/PanelAxis.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -48,6 +49,8 @@ void AxisDrawing::centred(QPainter& painter, double x, double baseline, const QS
     painter.drawText(QPointF(x - width / 2.0, baseline), text);
 }
 
-QString AxisDrawing::label(double value) { return QString::number(value == 0.0 ? 0.0 : value, 'g', 6); }
+QString AxisDrawing::label(double value) {
+    return QString::fromStdString(NumberText::general(value == 0.0 ? 0.0 : value));
+}
 
 }  // namespace zorv

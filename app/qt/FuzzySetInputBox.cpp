@@ -3,9 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/core/FixedText.h"
 #include "app/core/PanelAxis.h"
 #include "app/qt/AxisDrawing.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -31,7 +31,7 @@ void FuzzySetInputBox::paintEvent(QPaintEvent*) {
     AxisDrawing::axis(painter, axis, y, low_, high_);
     const double x = axis.XAt(position_);
     const double top = AxisDrawing::marker(painter, x, y, Qt::red);
-    AxisDrawing::centred(painter, x, top - 2, QString::fromStdString(FixedText::TwoDecimals(value_)));
+    AxisDrawing::centred(painter, x, top - 2, QString::fromStdString(NumberText::twoDecimals(value_)));
 }
 
 void FuzzySetInputBox::mousePressEvent(QMouseEvent* event) {

@@ -3,9 +3,9 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 
-#include "app/core/FixedText.h"
 #include "app/qt/FuzzySetInputBox.h"
 #include "app/qt/PanelFields.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -22,7 +22,7 @@ FuzzySetInputPanel::FuzzySetInputPanel(const QString& name, double low, double h
 
 void FuzzySetInputPanel::showInput(double position, double value, const QString& typical, bool rewriteValue) {
     box_->setState(position, value);
-    if (rewriteValue) fields_->value()->setText(QString::fromStdString(FixedText::TwoDecimals(value)));
+    if (rewriteValue) fields_->value()->setText(QString::fromStdString(NumberText::twoDecimals(value)));
     fields_->typical()->setText(typical);
 }
 

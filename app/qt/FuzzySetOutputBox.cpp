@@ -4,10 +4,10 @@
 #include <QPolygonF>
 #include <algorithm>
 
-#include "app/core/FixedText.h"
 #include "app/core/OutputCurve.h"
 #include "app/core/PanelAxis.h"
 #include "app/qt/AxisDrawing.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -54,7 +54,7 @@ void FuzzySetOutputBox::paintMarker(QPainter& painter, double value) const {
     painter.setRenderHint(QPainter::Antialiasing);
     AxisDrawing::marker(painter, x, axisY, colour);
     painter.drawLine(QPointF(x, axisY), QPointF(x, OutputCurve::kTop));
-    AxisDrawing::centred(painter, x, OutputCurve::kTop - 3, QString::fromStdString(FixedText::TwoDecimals(value)));
+    AxisDrawing::centred(painter, x, OutputCurve::kTop - 3, QString::fromStdString(NumberText::twoDecimals(value)));
 }
 
 }  // namespace zorv

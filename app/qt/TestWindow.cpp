@@ -23,7 +23,6 @@
 #include "app/core/BatchRun.h"
 #include "app/core/EvaluationBudget.h"
 #include "app/core/EvaluatorSources.h"
-#include "app/core/FixedText.h"
 #include "app/core/ProjectionCurve.h"
 #include "app/core/ProjectionGeometry.h"
 #include "app/core/Prompter.h"
@@ -43,6 +42,7 @@
 #include "inference/compiled/CompiledRuleBase.h"
 #include "inference/filter/FTInferenceFilter.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -421,7 +421,7 @@ void TestWindow::showOutcome(const TestOutcome& outcome, bool valuePending) {
             box->setValuePending(true);
         } else {
             PanelFields* fields = outputPanel_->fields();
-            fields->value()->setText(outcome.value ? text(FixedText::TwoDecimals(*outcome.value)) : QString());
+            fields->value()->setText(outcome.value ? text(NumberText::twoDecimals(*outcome.value)) : QString());
             const bool linguistic = unit_.descriptionType() == DescriptionType::linguistic;
             fields->typical()->setText(linguistic && outcome.value
                                            ? text(TypicalExpression::Of(unit_.Settings(-1), *outcome.value))

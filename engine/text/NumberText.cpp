@@ -184,6 +184,12 @@ std::string NumberText::threeDigits(double value) {
     return Chars(value == 0.0 ? 0.0 : value, std::chars_format::general, 3);
 }
 
+std::string NumberText::twoDecimals(double value) {
+    std::string text = fixed(value, 2);
+    if (text == "-0.00") text.erase(0, 1);
+    return text;
+}
+
 // ---- Reading ----
 
 std::optional<NumberText::Scanned> NumberText::readPrefix(std::string_view text) {

@@ -46,6 +46,9 @@ public:
     static std::string field(double value);
     // A short number in the dialogs and charts: "%.3g" ("0.333", "1.23e+04"), "0" for -0.
     static std::string threeDigits(double value);
+    // A number as the windows show it with two decimals ("0.35", "-12.00"); a value that rounds to zero
+    // shows as "0.00", never "-0.00".
+    static std::string twoDecimals(double value);
 
     // ---- Reading ----
 

@@ -8,7 +8,6 @@
 #include <variant>
 
 #include "app/core/FiredRulesText.h"
-#include "app/core/FixedText.h"
 #include "app/core/OutputCurve.h"
 #include "app/core/ProjectionGeometry.h"
 #include "app/core/RuleBaseSaver.h"
@@ -16,6 +15,7 @@
 #include "fuzzy/sets/CFuzzyDiscreteSet.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/support/RuleBaseTextBuilder.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zorv {
 namespace {
@@ -209,19 +209,9 @@ TEST(RuleBaseSaver, TextIsWhatASaveWrites) {
     const auto unit = CRuleBase::Load(Example("heater.rb"));
     const auto text = RuleBaseSaver::text(*unit);
     ASSERT_TRUE(std::holds_alternative<std::string>(text));
-    const std::string path = ::testing::TempDir() + "/stored.rb";
-    ASSERT_FALSE(RuleBaseSaver::write(*unit, path));
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream written;
-    written << in.rdbuf();
-    EXPECT_EQ(std::get<std::string>(text), written.str());
-}
-
-TEST(FixedText, TwoDecimalsWithoutANegativeZero) {
-    EXPECT_EQ(FixedText::TwoDecimals(3.14159), "3.14");
-    EXPECT_EQ(FixedText::TwoDecimals(-12), "-12.00");
-    EXPECT_EQ(FixedText::TwoDecimals(-0.001), "0.00");
-    EXPECT_EQ(FixedText::TwoDecimals(0.125), "0.12");
+    const test::ScratchFolder folder;
+    ASSERT_FALSE(RuleBaseSaver::write(*unit, folder.path("stored.rb")));
+    EXPECT_EQ(std::get<std::string>(text), test::fileText(folder / "stored.rb"));
 }
 
 }  // namespace

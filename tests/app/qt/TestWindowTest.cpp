@@ -14,7 +14,6 @@
 #include "app/core/BatchRunner.h"
 #include "app/core/EvaluatorSources.h"
 #include "app/core/FiredRulesText.h"
-#include "app/core/FixedText.h"
 #include "app/core/ProjectionCurve.h"
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/BackgroundEvaluation.h"
@@ -34,6 +33,7 @@
 #include "app/qt/SurfaceWindow.h"
 #include "app/qt/TestWindow.h"
 #include "tests/support/RuleBaseTextBuilder.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         PanelFields* output = test->outputPanel()->fields();
         const auto shows = [&](std::vector<double> inputs) {
             const double value = unit.Evaluate(inputs.data());
-            return output->value()->text() == QString::fromStdString(FixedText::TwoDecimals(value)) &&
+            return output->value()->text() == QString::fromStdString(NumberText::twoDecimals(value)) &&
                    test->firedRules()->toPlainText() == QString::fromStdString(FiredRulesText::Of(unit));
         };
         QVERIFY(shows({20, -5}));
@@ -274,7 +274,7 @@ private Q_SLOTS:
         QVERIFY(shown.wait(60000));
         std::vector<double> inputs = test->session().Inputs().Values();
         QCOMPARE(test->outputPanel()->fields()->value()->text(),
-                 QString::fromStdString(FixedText::TwoDecimals(unit.Evaluate(inputs))));
+                 QString::fromStdString(NumberText::twoDecimals(unit.Evaluate(inputs))));
     }
 };
 

@@ -165,6 +165,13 @@ TEST(FieldNumbers, WritesExactAndShortForms) {
     EXPECT_EQ(NumberText::threeDigits(-2.5), "-2.5");
 }
 
+TEST(FieldNumbers, TwoDecimalsWithoutANegativeZero) {
+    EXPECT_EQ(NumberText::twoDecimals(3.14159), "3.14");
+    EXPECT_EQ(NumberText::twoDecimals(-12), "-12.00");
+    EXPECT_EQ(NumberText::twoDecimals(-0.001), "0.00");
+    EXPECT_EQ(NumberText::twoDecimals(0.125), "0.12");
+}
+
 struct ReadCase {
     const char* text;
     std::optional<double> value;
