@@ -40,6 +40,10 @@ QList<Heading> headingsOf(const QTextDocument& document) {
     return headings;
 }
 
+QUrl startPage() {
+    return QUrl(QString::fromLatin1(HelpWindow::kRoot) + QString::fromLatin1(HelpWindow::kStartPage));
+}
+
 QString resourcePath(const QUrl& url) {
     return QLatin1Char(':') + url.path();
 }
@@ -107,15 +111,18 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::pageShown);
-    connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+    // A click on the item already chosen goes to its section again.
+    const auto choose = [this](QTreeWidgetItem* item) {
         if (item) showPage(item->data(0, Qt::UserRole).toUrl());
-    });
+    };
+    connect(contents_, &QTreeWidget::currentItemChanged, this, choose);
+    connect(contents_, &QTreeWidget::itemClicked, this, choose);
     buildContents();
     home();
 }
 
 void HelpWindow::home() {
-    showPage(QUrl(QString::fromLatin1(kRoot) + QString::fromLatin1(kStartPage)));
+    showPage(startPage());
 }
 
 void HelpWindow::showPage(const QUrl& link) {
@@ -171,7 +178,7 @@ void HelpWindow::selectInContents(const QUrl& source) {
 // The start page and every page it links to, each with its sections (the headings one level below the
 // page's title).
 void HelpWindow::buildContents() {
-    const QUrl start(QString::fromLatin1(kRoot) + QString::fromLatin1(kStartPage));
+    const QUrl start = startPage();
     QTextDocument index;
     index.setMarkdown(pageText(start));
     pages_ = {start};
