@@ -6,9 +6,10 @@
 
 namespace zorv {
 
-std::string FiredRulesText::Of(const CRuleBase& unit) {
-    std::string text = "Number of fired rules: " + std::to_string(unit.FiredCount()) + "\n";
-    const auto& fired = unit.Fired();
+std::string FiredRulesText::Of(const CRuleBase& unit) { return Of(unit, unit.Fired(), unit.FiredCount()); }
+
+std::string FiredRulesText::Of(const CRuleBase& unit, std::span<const std::uint8_t> fired, int firedCount) {
+    std::string text = "Number of fired rules: " + std::to_string(firedCount) + "\n";
     const int rules = std::min(unit.RuleCount(), static_cast<int>(fired.size()));
     for (int rule = 0; rule < rules; ++rule) {
         if (fired[static_cast<std::size_t>(rule)] != 0) {

@@ -1,5 +1,7 @@
 #include "app/core/RuleBaseSaver.h"
 
+#include <sstream>
+
 #include "app/core/WorkbenchMessages.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseSaveCheck.h"
@@ -19,6 +21,17 @@ std::optional<PromptMessage> RuleBaseSaver::write(const CRuleBase& unit, const s
         return WorkbenchMessages::cannotWrite();
     }
     return std::nullopt;
+}
+
+std::variant<std::string, PromptMessage> RuleBaseSaver::text(const CRuleBase& unit) {
+    std::ostringstream out;
+    try {
+        CRuleBaseSaveCheck(unit).Run();
+        unit.Save(out);
+    } catch (const EWrite& refused) {
+        return WorkbenchMessages::cannotStore(refused.what());
+    }
+    return std::move(out).str();
 }
 
 }  // namespace zorv

@@ -1,19 +1,9 @@
 #include "app/core/UnitVariableRows.h"
 
-#include <cstdio>
-
+#include "app/core/FixedText.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv {
-namespace {
-
-std::string fixed2(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return buffer;
-}
-
-}  // namespace
 
 std::vector<std::string> UnitVariableRows::headers() {
     return {"Name", "Short", "Lo", "Hi", "Type"};
@@ -25,8 +15,8 @@ std::vector<UnitVariableRow> UnitVariableRows::rows(const CRuleBase& unit, bool 
     result.reserve(static_cast<std::size_t>(count));
     for (int row = 0; row < count; ++row) {
         const int index = signedIndex(input, row);
-        result.push_back({unit.VariableName(index), {}, fixed2(unit.ContextLow(index)),
-                          fixed2(unit.ContextHigh(index)), {}});
+        result.push_back({unit.VariableName(index), {}, FixedText::TwoDecimals(unit.ContextLow(index)),
+                          FixedText::TwoDecimals(unit.ContextHigh(index)), {}});
     }
     return result;
 }

@@ -29,13 +29,14 @@ void BackgroundEvaluation::start(PointBatch points, std::shared_ptr<const Evalua
     retireWorkers();
     run_ = std::make_shared<BatchRun>(std::move(points));
     source_ = std::move(source);
-    const int workers = std::min({source_->Concurrency(), QThreadPool::globalInstance()->maxThreadCount(),
+    const int workers = std::min({source_->Concurrency(), pool_.maxThreadCount(),
                                   static_cast<int>(run_->Total())});
     if (workers > 1) {
         for (int w = 0; w < workers; ++w) {
             std::shared_ptr<PointEvaluator> evaluator = source_->NewEvaluator();
             // The worker keeps the run and the source alive until it returns, even when superseded.
-            workers_.push_back(QtConcurrent::run([run = run_, source = source_, evaluator] { run->Work(*evaluator); }));
+            workers_.push_back(
+                QtConcurrent::run(&pool_, [run = run_, source = source_, evaluator] { run->Work(*evaluator); }));
         }
         timer_.start(kPollMilliseconds);
     } else {

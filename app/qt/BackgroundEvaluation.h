@@ -3,6 +3,7 @@
 #include <QFuture>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <QTimer>
 #include <memory>
 #include <vector>
@@ -19,6 +20,10 @@ namespace zorv {
 //
 // The latest request wins: start() cancels the computation in progress, whose result is never delivered.
 // Exactly one of finished, failed or cancelled follows every start() that is not superseded.
+//
+// The workers run on a pool of their own, not on the application's global pool: Qt's raster painting hands
+// parts of its work to the global pool and waits for them, so workers busy there would hold up every repaint
+// of the interface until they are done.
 class BackgroundEvaluation final : public QObject {
     Q_OBJECT
 
@@ -47,6 +52,7 @@ private:
     // Moves the current workers aside: they stop by themselves once their run is cancelled.
     void retireWorkers();
 
+    QThreadPool pool_;
     std::shared_ptr<BatchRun> run_;
     std::shared_ptr<const EvaluatorSource> source_;
     std::vector<QFuture<void>> workers_;

@@ -60,13 +60,23 @@ void EditorGeneralTab::fill(const CRuleBase& unit) {
     fillList(*defuzzification_, choices.defuzzificationNames(), choices.defuzzificationIndex(unit));
     defuzzification_->setVisible(choices.defuzzificationShown());
     defuzzificationCaption_->setVisible(choices.defuzzificationShown());
+    showMethods(unit);
+    const QSignalBlocker blocker(description_);
+    description_->setPlainText(QString::fromStdString(unit.Description()));
+}
+
+void EditorGeneralTab::showMethods(const CRuleBase& unit) {
+    const UnitMethodChoices choices(unit.descriptionType());
+    {
+        const QSignalBlocker blockInference(inference_), blockDefuzzification(defuzzification_);
+        inference_->setCurrentIndex(choices.inferenceIndex(unit));
+        defuzzification_->setCurrentIndex(choices.defuzzificationIndex(unit));
+    }
     {
         const QSignalBlocker blocker(filter_);
         filter_->setChecked(unit.UseFuzzyFilter());
     }
     filter_->setEnabled(UnitMethodChoices::filterAvailable(unit));
-    const QSignalBlocker blocker(description_);
-    description_->setPlainText(QString::fromStdString(unit.Description()));
 }
 
 void EditorGeneralTab::setUnitName(const QString& name) {

@@ -23,6 +23,8 @@ public:
     // Shows unit without reporting anything back.
     void fill(const CRuleBase& unit);
     void setUnitName(const QString& name);
+    // Shows the rule base's methods and filter switch (the test window changed them) without reporting.
+    void showMethods(const CRuleBase& unit);
     // Unchecks and disables the filter box, or enables it again.
     void setFilterAvailable(bool available);
     QString description() const;

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <array>
 
+#include "app/qt/ImageFileDialog.h"
+
 namespace zorv {
 namespace {
 
@@ -85,6 +87,10 @@ std::optional<QString> FileDialogNames::saveRuleBaseName(const QString& initialP
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("rb"));
     return run(dialog, initialPath);
+}
+
+std::optional<QString> FileDialogNames::exportImageName(const QString& initialPath) {
+    return ImageFileDialog().exportImageName(initialPath);
 }
 
 }  // namespace zorv

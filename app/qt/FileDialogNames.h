@@ -14,6 +14,7 @@ public:
     std::optional<QString> saveRuleBaseName(const QString& initialPath) override;
     std::optional<QString> importFileName() override;
     std::optional<ExportTarget> exportTarget(const QString& initialPath) override;
+    std::optional<QString> exportImageName(const QString& initialPath) override;
 };
 
 }  // namespace zorv

@@ -3,15 +3,16 @@
 #include <QString>
 #include <optional>
 
+#include "app/qt/ImageFileNames.h"
 #include "interchange/InterchangeFormat.h"
 
 namespace zorv {
 
-// Asks the user for rule base file names. The windows go through this instead of opening file dialogs
-// themselves, so that tests can answer.
-class FileNameProvider {
+// Asks the user for rule base file names, and where to export pictures. The windows go through this instead
+// of opening file dialogs themselves, so that tests can answer.
+class FileNameProvider : public ImageFileNames {
 public:
-    virtual ~FileNameProvider() = default;
+    ~FileNameProvider() override = default;
 
     // The file to open. initialPath, when not empty, names the directory and file the dialog starts with.
     virtual std::optional<QString> openRuleBaseName(const QString& initialPath) = 0;
@@ -26,6 +27,10 @@ public:
         InterchangeFormat format;
     };
     virtual std::optional<ExportTarget> exportTarget(const QString& initialPath) {
+        static_cast<void>(initialPath);
+        return std::nullopt;
+    }
+    std::optional<QString> exportImageName(const QString& initialPath) override {
         static_cast<void>(initialPath);
         return std::nullopt;
     }

@@ -4,6 +4,8 @@
 #include <stdexcept>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QHBoxLayout>
@@ -80,6 +82,7 @@ void InferenceUnitEditor::buildWindow() {
     layout->addLayout(left, 1);
     layout->addLayout(right);
 
+    connect(test_, &QPushButton::clicked, this, &InferenceUnitEditor::startTest);
     connect(save_, &QPushButton::clicked, this, [this] { save(); });
     connect(saveAs_, &QPushButton::clicked, this, [this] { saveAs(); });
     connect(close_, &QPushButton::clicked, this, [this] { frame().close(); });
@@ -165,12 +168,46 @@ void InferenceUnitEditor::startEditing() {
     updateTestButton();
 }
 
-// Testing needs the test window, which evaluates one output variable.
+// The test window evaluates one output variable, and one test window at a time works on the rule base.
 void InferenceUnitEditor::updateTestButton() {
-    test_->setEnabled(false);
-    test_->setToolTip(unit_->SuccedentCount() >= 2
-                          ? tr("A rule base with more than one output variable cannot be tested.")
-                          : tr("The test window is not available in this version of the workbench."));
+    const bool oneOutput = unit_->SuccedentCount() < 2;
+    test_->setEnabled(oneOutput && !testing());
+    test_->setToolTip(oneOutput ? QString() : tr("A rule base with more than one output variable cannot be tested."));
+}
+
+// The test window evaluates the rules as the Rules tab shows them.
+void InferenceUnitEditor::startTest() {
+    if (busy_ || testing()) return;
+    if (rulesShown()) {
+        if (!rules_->mayLeave()) return;
+        rules_->commit();
+    }
+    compile();
+    emit testRequested();
+}
+
+void InferenceUnitEditor::setTestWindow(QWidget* window) {
+    testWindow_ = window;
+    lockForTest(true);
+    connect(window, &QObject::destroyed, this, [this] {
+        testWindow_.clear();
+        lockForTest(false);
+    });
+}
+
+void InferenceUnitEditor::lockForTest(bool locked) {
+    const QList<QWidget*> controls{inputs_->addButton(), inputs_->deleteButton(), inputs_->editButton(),
+                                   outputs_->editButton(),  rules_->addButton(),   rules_->deleteButton(),
+                                   general_->inference(),   general_->defuzzification()};
+    for (QWidget* control : controls) control->setEnabled(!locked);
+    general_->filter()->setEnabled(!locked && UnitMethodChoices::filterAvailable(*unit_));
+    updateTestButton();
+}
+
+void InferenceUnitEditor::showTestChanges() {
+    general_->showMethods(*unit_);
+    general_->filter()->setEnabled(false);
+    markModified();
 }
 
 // --- saving ----------------------------------------------------------------------------------------------
@@ -217,6 +254,7 @@ void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
         return;
     }
     WindowPlacement::save(frame(), caption_, services_.settings);
+    if (testWindow_) testWindow_->close();
     event->accept();
 }
 
@@ -409,6 +447,7 @@ void InferenceUnitEditor::refillVariables() {
 }
 
 void InferenceUnitEditor::addVariable() {
+    if (testing()) return;
     if (!services_.variables.addVariable(this, *unit_, true, std::max(inputs_->selectedRow(), 0))) {
         return;
     }
@@ -420,6 +459,7 @@ void InferenceUnitEditor::addVariable() {
 }
 
 void InferenceUnitEditor::deleteVariable(int row) {
+    if (testing()) return;
     if (unit_->AntecedentCount() <= 1) {
         services_.prompter.show(WorkbenchMessages::variableRequired());
         return;
@@ -442,7 +482,9 @@ void InferenceUnitEditor::deleteVariable(int row) {
     markModified();
 }
 
+// The test window shows the variables as they were when it opened: they stay as they are while it lives.
 void InferenceUnitEditor::editVariable(bool input, int row) {
+    if (testing()) return;
     const int count = input ? unit_->AntecedentCount() : unit_->SuccedentCount();
     if (row < 0 || row >= count) {
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -87,6 +88,14 @@ public:
     // A long rule command is running; the window takes no other command meanwhile.
     bool busy() const { return busy_; }
 
+    // The test window opened on the rule base (its frame). While it lives, "&Test", the variable buttons,
+    // "Add rule", "Delete rule", the method lists and the filter box are disabled; closing the editor
+    // closes it.
+    void setTestWindow(QWidget* window);
+    bool testing() const { return !testWindow_.isNull(); }
+    // The test window changed a method or the filter switch of the rule base.
+    void showTestChanges();
+
     QTabWidget* tabs() const { return tabs_; }
     EditorGeneralTab* generalTab() const { return general_; }
     EditorVariablesTab* inputTab() const { return inputs_; }
@@ -105,6 +114,8 @@ signals:
     void userTermsChanged(const QStringList& names);
     // The rule base was written to path.
     void saved(const QString& path);
+    // "&Test" was pressed: the rule base is compiled and wants a test window.
+    void testRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +134,8 @@ private:
     void runAnalysisCommand(RuleCommand command);
     std::vector<RuleRow> withoutRedundant();
     void updateTestButton();
+    void startTest();
+    void lockForTest(bool locked);
 
     void chooseInference(int index);
     void chooseDefuzzification(int index);
@@ -158,6 +171,7 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* saveAs_ = nullptr;
     QPushButton* close_ = nullptr;
+    QPointer<QWidget> testWindow_;
 };
 
 }  // namespace zorv

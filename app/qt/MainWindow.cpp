@@ -23,6 +23,7 @@
 #include "app/qt/NewRuleBaseChooser.h"
 #include "app/qt/RulesInfoMenu.h"
 #include "app/qt/SettingsStore.h"
+#include "app/qt/TestWindow.h"
 #include "app/qt/WindowArranger.h"
 #include "app/qt/WindowPlacement.h"
 #include "app/qt/WordToolBar.h"
@@ -230,16 +231,40 @@ InferenceUnitEditor* MainWindow::addEditor(std::unique_ptr<CRuleBase> unit, cons
         enterRecent(savedPath);
         updateActions();
     });
+    connect(editor, &InferenceUnitEditor::testRequested, this, [this, editor] { openTestWindow(*editor); });
     connect(window, &QObject::destroyed, this, &MainWindow::childClosed, Qt::QueuedConnection);
-    if (placed && window->isMaximized()) {
-        window->showMaximized();
-    } else {
-        window->show();
-    }
-    mdi_->setActiveSubWindow(window);
+    showChild(*window, placed);
     editor->startEditing();
     updateActions();
     return editor;
+}
+
+// The test window works on the editor's rule base; the editor keeps its controls off meanwhile and closes
+// it when it closes itself.
+TestWindow* MainWindow::openTestWindow(InferenceUnitEditor& editor) {
+    auto* test = new TestWindow(editor.unit(), editor.fileName(),
+                                {services_.prompter, services_.files, services_.settings});
+    QMdiSubWindow* window = mdi_->addSubWindow(test);
+    const bool placed = WindowPlacement::load(*window, test->caption(), services_.settings);
+    connect(test, &TestWindow::ruleBaseChanged, &editor, &InferenceUnitEditor::showTestChanges);
+    connect(window, &QObject::destroyed, this, &MainWindow::childClosed, Qt::QueuedConnection);
+    editor.setTestWindow(window);
+    showChild(*window, placed);
+    return test;
+}
+
+void MainWindow::showChild(QMdiSubWindow& window, bool placed) {
+    if (placed && window.isMaximized()) {
+        window.showMaximized();
+    } else {
+        window.show();
+    }
+    mdi_->setActiveSubWindow(&window);
+}
+
+TestWindow* MainWindow::activeTestWindow() const {
+    QMdiSubWindow* window = mdi_->currentSubWindow();
+    return window ? qobject_cast<TestWindow*>(window->widget()) : nullptr;
 }
 
 void MainWindow::newRuleBase() {
@@ -380,8 +405,10 @@ void MainWindow::updateActions() {
     for (const auto& [action, command] : ruleCommands) action->setEnabled(editor && editor->canRun(command));
 }
 
-// The active editor brings its "Rules info" menu and the user terms of its current rule cell.
+// The active editor brings its "Rules info" menu and the user terms of its current rule cell; an activated
+// test window evaluates anew, since its rule base may have changed meanwhile.
 void MainWindow::editorActivated() {
+    if (TestWindow* test = activeTestWindow()) test->activated();
     InferenceUnitEditor* editor = activeEditor();
     showRulesInfoMenu(editor ? editor->rulesInfoMenu() : nullptr);
     wordToolBar(WordBar::user)->setWords(editor ? editor->currentUserTerms() : QStringList());

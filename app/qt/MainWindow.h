@@ -21,6 +21,7 @@ namespace zorv {
 
 class CRuleBase;
 class InferenceUnitEditor;
+class TestWindow;
 class WordToolBar;
 struct WordToolBarTable;
 
@@ -56,6 +57,9 @@ public:
     bool closeAllChildren();
 
     InferenceUnitEditor* activeEditor() const;
+    TestWindow* activeTestWindow() const;
+    // Opens a test window on the editor's rule base ("&Test").
+    TestWindow* openTestWindow(InferenceUnitEditor& editor);
     QList<InferenceUnitEditor*> editors() const;
     QMdiArea* mdiArea() const { return mdi_; }
     const MainActions& actions() const { return actions_; }
@@ -75,6 +79,7 @@ private:
     WordToolBar* addWordToolBar(const WordToolBarTable& table, QAction* viewItem);
 
     InferenceUnitEditor* addEditor(std::unique_ptr<CRuleBase> unit, const QString& path, bool named);
+    void showChild(QMdiSubWindow& window, bool placed);
     void enterRecent(const QString& path);
     void rebuildReopenMenu();
     void updateActions();

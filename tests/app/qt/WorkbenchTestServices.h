@@ -51,8 +51,10 @@ public:
         saveStarts.push_back(initialPath);
         return next(saveAnswers);
     }
+    std::optional<QString> exportImageName(const QString&) override { return next(imageAnswers); }
 
     std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> imageAnswers;
     std::deque<std::optional<QString>> saveAnswers;
     std::vector<QString> openStarts;
     std::vector<QString> saveStarts;
