@@ -36,8 +36,9 @@ constexpr int kTermCount = 7;
 std::unique_ptr<CRuleBase> GridUnit() {
     auto unit = std::make_unique<CRuleBase>(DescriptionType::linguistic);
     for (int k = 0; k < 4; ++k) {
-        unit->AddAntecedent(CFuzzyVariable("x" + std::to_string(k + 1), std::make_shared<CLinguisticSettings>(0, 1), 301),
-                            CRuleBase::kNoVariable);
+        std::string name = "x";
+        name += std::to_string(k + 1);  // appended rather than concatenated: silences a false overlap warning
+        unit->AddAntecedent(CFuzzyVariable(name, std::make_shared<CLinguisticSettings>(0, 1), 301), CRuleBase::kNoVariable);
     }
     unit->AddSuccedent(CFuzzyVariable("y", std::make_shared<CLinguisticSettings>(0, 1), 301), CRuleBase::kNoVariable);
     std::vector<RuleRow> rows;
