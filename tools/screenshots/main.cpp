@@ -7,6 +7,7 @@
 // A new window is one more entry in shots(): the picture's name and how to bring the window into view.
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QIcon>
 #include <QImage>
@@ -19,11 +20,14 @@
 
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/EditorRulesTab.h"
-#include "app/qt/ImageFileDialog.h"
+#include "app/qt/BackgroundEvaluation.h"
+#include "app/qt/BackgroundFilterBuild.h"
+#include "app/qt/BackgroundTestEvaluation.h"
 #include "app/qt/InferenceUnitEditor.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/SurfaceView.h"
 #include "app/qt/SurfaceWindow.h"
+#include "app/qt/TestWindow.h"
 #include "app/qt/TermClipboardStore.h"
 #include "app/qt/TermMessageBoxes.h"
 #include "app/qt/UserTermsDialog.h"
@@ -97,12 +101,23 @@ QWidget* userTerms(ScreenshotStage& stage, int page) {
     return dialog;
 }
 
-QWidget* surfaceWindow(ScreenshotStage& stage) {
+// The test window of heater.rb at its opening inputs (the middle of each context), everything computed.
+TestWindow* testWindow(ScreenshotStage& stage) {
     InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
-    static ImageFileDialog imageNames;
-    auto* window = new SurfaceWindow(editor.unit(), {20.0, -5.0}, editor.caption() + QStringLiteral(" - Test"),
-                                     {stage.prompter(), imageNames}, &stage.mainWindow());
-    window->show();
+    stage.mainWindow().resize(1100, 820);
+    TestWindow* test = stage.mainWindow().openTestWindow(editor);
+    qobject_cast<QMdiSubWindow*>(test->parentWidget())->setGeometry(0, 0, 980, 660);
+    ScreenshotStage::waitFor([test] {
+        return !test->outcomeRun()->busy() && !test->projectionRun()->running() && !test->filterBuild()->running();
+    });
+    return test;
+}
+
+// The surface of heater.rb, opened with the test window's "Surface" button, on a finer net.
+QWidget* surfaceWindow(ScreenshotStage& stage) {
+    TestWindow* test = testWindow(stage);
+    test->surfaceButton()->click();
+    auto* window = test->findChild<SurfaceWindow*>();
     window->stepsList()->setCurrentText(QStringLiteral("30"));
     ScreenshotStage::waitFor([window] { return window->view()->net().Rows() == 30; });
     return window;
@@ -118,6 +133,7 @@ const std::vector<Shot>& shots() {
         {"variable-dialog", variableDialog},
         {"user-terms", [](ScreenshotStage& s) { return userTerms(s, 0); }},
         {"standard-terms", [](ScreenshotStage& s) { return userTerms(s, 1); }},
+        {"test-window", [](ScreenshotStage& s) { return testWindow(s)->parentWidget(); }},
         {"surface-window", surfaceWindow},
     };
     return list;
