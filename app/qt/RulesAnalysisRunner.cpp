@@ -7,13 +7,14 @@
 namespace zorv {
 
 RulesAnalysisRunner::RulesAnalysisRunner(QObject* parent) : QObject(parent) {
+    pool_.setMaxThreadCount(1);
     timer_.setSingleShot(true);
     timer_.setInterval(kPauseMs);
     connect(&timer_, &QTimer::timeout, this, &RulesAnalysisRunner::start);
     connect(&watcher_, &QFutureWatcherBase::finished, this, &RulesAnalysisRunner::deliver);
 }
 
-// An analysis still running owns its snapshot and finishes unobserved: closing the window need not wait.
+// An analysis still running owns its snapshot and finishes unobserved; the pool waits for it (a few ms).
 RulesAnalysisRunner::~RulesAnalysisRunner() { disconnect(&watcher_, nullptr, this, nullptr); }
 
 void RulesAnalysisRunner::request(std::uint64_t revision, Snapshot snapshot, RulesInfoColumns shown) {
@@ -34,7 +35,7 @@ void RulesAnalysisRunner::cancel() {
 void RulesAnalysisRunner::start() {
     if (watcher_.isRunning()) return;
     running_ = requested_;
-    watcher_.setFuture(QtConcurrent::run([table = snapshot_(), shown = shown_] {
+    watcher_.setFuture(QtConcurrent::run(&pool_, [table = snapshot_(), shown = shown_] {
         return RuleGridAnalysis::compute(table, shown);
     }));
 }

@@ -2,6 +2,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
@@ -13,7 +14,8 @@
 namespace zorv {
 
 // Runs the rules grid's analysis away from the interface thread: a request waits for a short pause in the
-// changes (each new request restarts the wait), then the snapshot it asks for is analysed on the thread pool.
+// changes (each new request restarts the wait), then the snapshot it asks for is analysed on a pool of its own
+// (Qt's global pool also serves painting, which would wait for the analysis).
 // Only the newest request counts: a result that arrives after a newer request is dropped, and the newest
 // result is announced with the grid revision it was taken from.
 class RulesAnalysisRunner final : public QObject {
@@ -41,6 +43,7 @@ private:
     void deliver();
 
     QTimer timer_;
+    QThreadPool pool_;  // declared before the watcher: destroyed after it, waiting for a running analysis
     QFutureWatcher<std::vector<RuleInfo>> watcher_;
     std::uint64_t requested_ = 0;  // the newest request
     std::uint64_t running_ = 0;    // the request being analysed
