@@ -2,7 +2,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 EXAMPLE ?= examples/expression-demo.txt
 
-.PHONY: run test build deps clean fuzz
+.PHONY: run test build deps clean fuzz screenshots
 
 deps:
 	@scripts/install-deps.sh
@@ -19,6 +19,9 @@ run: build
 
 fuzz:
 	@scripts/fuzz.sh
+
+screenshots: deps
+	@JOBS=$(JOBS) scripts/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -12,7 +10,6 @@
 #include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUrl>
 
 #include "app/core/HeapUsage.h"
 #include "app/core/InterchangeTransfer.h"
@@ -438,8 +435,7 @@ void MainWindow::insertWord(const QString& word, bool moveToNext) {
 }
 
 void MainWindow::showHelp() {
-    const QString document = QDir(QApplication::applicationDirPath()).filePath(QStringLiteral("ZorvHelp.pdf"));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(document));
+    help_.open(this);
 }
 
 void MainWindow::refreshMemory() {

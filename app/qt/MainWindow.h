@@ -8,6 +8,7 @@
 
 #include "app/core/RecentFiles.h"
 #include "app/core/UntitledNames.h"
+#include "app/qt/HelpContents.h"
 #include "app/qt/MainActions.h"
 #include "app/qt/WorkbenchServices.h"
 
@@ -94,6 +95,7 @@ private:
 
     WorkbenchServices services_;
     MainActions actions_;
+    HelpContents help_;
     RecentFiles recent_;
     UntitledNames untitled_;
     QMdiArea* mdi_;

@@ -1,0 +1,200 @@
+// Takes the pictures of the user guide from the workbench itself: every window and tab that the guide
+// shows is opened on a shipped example, brought into view on the offscreen platform and saved as a PNG
+// into docs/manual/images (or the folder given). `make screenshots` runs it.
+//
+//   zorv_screenshots [-o FOLDER] [NAME...]     only the named pictures; --list names them all
+//
+// A new window is one more entry in shots(): the picture's name and how to bring the window into view.
+#include <QApplication>
+#include <QComboBox>
+#include <QPushButton>
+#include <QDir>
+#include <QIcon>
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/qt/ApplicationSetup.h"
+#include "app/qt/EditorRulesTab.h"
+#include "app/qt/BackgroundEvaluation.h"
+#include "app/qt/BackgroundFilterBuild.h"
+#include "app/qt/BackgroundTestEvaluation.h"
+#include "app/qt/InferenceUnitEditor.h"
+#include "app/qt/MainWindow.h"
+#include "app/qt/SurfaceView.h"
+#include "app/qt/SurfaceWindow.h"
+#include "app/qt/TestWindow.h"
+#include "app/qt/TermClipboardStore.h"
+#include "app/qt/TermMessageBoxes.h"
+#include "app/qt/UserTermsDialog.h"
+#include "app/qt/VariableDialog.h"
+#include "rulebase/CRuleBase.h"
+#include "tools/screenshots/ScreenshotStage.h"
+
+namespace {
+
+using namespace zorv;
+
+// One picture: its file name without ".png", and what brings the window into view on a fresh stage
+// (the widget returned is grabbed, and lives at least as long as the stage).
+struct Shot {
+    const char* name;
+    std::function<QWidget*(ScreenshotStage&)> show;
+};
+
+enum EditorTab { general, inputs, outputs, rules };
+
+QWidget* editorTab(ScreenshotStage& stage, const char* example, EditorTab tab, QSize size) {
+    InferenceUnitEditor& editor = stage.openExample(QString::fromLatin1(example));
+    QWidget& window = stage.editorWindow(editor, size);
+    editor.tabs()->setCurrentIndex(tab);
+    return &window;
+}
+
+// heater.rb with three more rules, as learning from data might add them: a duplicate, a rule that
+// contradicts one, and one that a wider rule covers; the analysis columns show them.
+QWidget* rulesWithAnalysis(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    QWidget& window = stage.editorWindow(editor, QSize(900, 600));
+    std::vector<RuleRow> rows = editor.unit().Rules();
+    rows.emplace_back(true, std::vector<std::string>{"me", "me", "me"});
+    rows.emplace_back(true, std::vector<std::string>{"sm", "sm", "si bi"});
+    rows.emplace_back(true, std::vector<std::string>{"ve sm", "me", "ve bi"});
+    editor.unit().SetRules(rows);
+    editor.tabs()->setCurrentIndex(rules);
+    ScreenshotStage::waitFor([&editor] { return !editor.rulesTab()->analysisPending(); });
+    return &window;
+}
+
+QWidget* mainWindow(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    editor.tabs()->setCurrentIndex(rules);
+    MainWindow& main = stage.mainWindow();
+    main.actions().viewBasic->setChecked(true);
+    main.actions().viewModifiers->setChecked(true);
+    qobject_cast<QMdiSubWindow*>(editor.parentWidget())->showMaximized();
+    ScreenshotStage::waitFor([&editor] { return !editor.rulesTab()->analysisPending(); });
+    return &main;
+}
+
+QWidget* variableDialog(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    auto* dialog = new VariableDialog(&stage.mainWindow());
+    dialog->setWindowTitle(QObject::tr("Edit variable"));
+    dialog->prepareEdit(editor.unit(), 1);
+    dialog->show();
+    return dialog;
+}
+
+QWidget* userTerms(ScreenshotStage& stage, int page) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("fan.rb"));
+    static TermMessageBoxes boxes;
+    auto* dialog = new UserTermsDialog(editor.unit(), 0, TermClipboardStore::application(), boxes,
+                                       &stage.mainWindow());
+    dialog->resize(760, 560);
+    dialog->pages()->setCurrentIndex(page);
+    dialog->show();
+    return dialog;
+}
+
+// The test window of heater.rb at its opening inputs (the middle of each context), everything computed.
+TestWindow* testWindow(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    stage.mainWindow().resize(1100, 820);
+    TestWindow* test = stage.mainWindow().openTestWindow(editor);
+    qobject_cast<QMdiSubWindow*>(test->parentWidget())->setGeometry(0, 0, 980, 660);
+    ScreenshotStage::waitFor([test] {
+        return !test->outcomeRun()->busy() && !test->projectionRun()->running() && !test->filterBuild()->running();
+    });
+    return test;
+}
+
+// The surface of heater.rb, opened with the test window's "Surface" button, on a finer net.
+QWidget* surfaceWindow(ScreenshotStage& stage) {
+    TestWindow* test = testWindow(stage);
+    test->surfaceButton()->click();
+    auto* window = test->findChild<SurfaceWindow*>();
+    window->stepsList()->setCurrentText(QStringLiteral("30"));
+    ScreenshotStage::waitFor([window] { return window->view()->net().Rows() == 30; });
+    return window;
+}
+
+const std::vector<Shot>& shots() {
+    static const std::vector<Shot> list = {
+        {"main-window", mainWindow},
+        {"editor-general", [](ScreenshotStage& s) { return editorTab(s, "heater.rb", general, {760, 460}); }},
+        {"editor-inputs", [](ScreenshotStage& s) { return editorTab(s, "heater.rb", inputs, {680, 340}); }},
+        {"editor-outputs", [](ScreenshotStage& s) { return editorTab(s, "fan.rb", outputs, {680, 340}); }},
+        {"editor-rules", rulesWithAnalysis},
+        {"variable-dialog", variableDialog},
+        {"user-terms", [](ScreenshotStage& s) { return userTerms(s, 0); }},
+        {"standard-terms", [](ScreenshotStage& s) { return userTerms(s, 1); }},
+        {"test-window", [](ScreenshotStage& s) { return testWindow(s)->parentWidget(); }},
+        {"surface-window", surfaceWindow},
+    };
+    return list;
+}
+
+bool take(const Shot& shot, const QDir& folder) {
+    ScreenshotStage stage;
+    QWidget* widget = shot.show(stage);
+    ScreenshotStage::settle();
+    const QString path = folder.filePath(QString::fromLatin1(shot.name) + QStringLiteral(".png"));
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB888);
+    if (!image.save(path, "PNG", 0)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    for (const PromptMessage& message : stage.messages()) {
+        std::fprintf(stderr, "%s: the window said: %s\n", shot.name, message.text.c_str());
+    }
+    std::printf("%s (%dx%d)\n", qPrintable(path), image.width(), image.height());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    ApplicationSetup::apply();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zorvix.svg")));
+
+    QDir folder(QStringLiteral(ZORV_SOURCE_DIR "/docs/manual/images"));
+    QStringList wanted;
+    const QStringList arguments = QApplication::arguments().mid(1);
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--list")) {
+            for (const Shot& shot : shots()) std::printf("%s\n", shot.name);
+            return 0;
+        }
+        if (arguments[i] == QLatin1String("-o") && i + 1 < arguments.size()) {
+            folder.setPath(arguments[++i]);
+        } else if (arguments[i].startsWith(QLatin1Char('-'))) {
+            std::fprintf(stderr, "usage: zorv_screenshots [-o FOLDER] [--list] [NAME...]\n");
+            return 2;
+        } else {
+            wanted << arguments[i];
+        }
+    }
+    if (!folder.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
+        return 2;
+    }
+    bool ok = true;
+    int taken = 0;
+    for (const Shot& shot : shots()) {
+        if (!wanted.isEmpty() && !wanted.contains(QString::fromLatin1(shot.name))) continue;
+        ok = take(shot, folder) && ok;
+        ++taken;
+    }
+    if (taken < wanted.size()) {
+        std::fprintf(stderr, "unknown picture name among: %s (see --list)\n", qPrintable(wanted.join(QLatin1Char(' '))));
+        return 2;
+    }
+    return ok ? 0 : 1;
+}
