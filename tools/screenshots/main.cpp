@@ -29,7 +29,6 @@
 #include "app/qt/SurfaceWindow.h"
 #include "app/qt/TestWindow.h"
 #include "app/qt/TermClipboardStore.h"
-#include "app/qt/TermMessageBoxes.h"
 #include "app/qt/UserTermsDialog.h"
 #include "app/qt/VariableDialog.h"
 #include "rulebase/CRuleBase.h"
@@ -92,8 +91,7 @@ QWidget* variableDialog(ScreenshotStage& stage) {
 
 QWidget* userTerms(ScreenshotStage& stage, int page) {
     InferenceUnitEditor& editor = stage.openExample(QStringLiteral("fan.rb"));
-    static TermMessageBoxes boxes;
-    auto* dialog = new UserTermsDialog(editor.unit(), 0, TermClipboardStore::application(), boxes,
+    auto* dialog = new UserTermsDialog(editor.unit(), 0, TermClipboardStore::application(), stage.prompter(),
                                        &stage.mainWindow());
     dialog->resize(760, 560);
     dialog->pages()->setCurrentIndex(page);
