@@ -6,7 +6,7 @@
 # Usage: scripts/fuzz.sh [SECONDS] [-- LIBFUZZER_FLAG...]
 #          Runs the inputs kept in fuzz/regressions/TARGET, then fuzzes each target for SECONDS (default 60)
 #          from its stored corpus fuzz/corpus/TARGET and the sample texts (fuzz/seeds.txt, examples/), and
-#          merges what added coverage into fuzz/corpus/TARGET, minimised, to be committed.
+#          adds the inputs that reach new code to fuzz/corpus/TARGET, to be committed.
 #        scripts/fuzz.sh --replay SECONDS
 #          Runs the kept inputs and the stored corpora and fuzzes on from them, SECONDS in all; writes nothing
 #          under fuzz/.
@@ -126,13 +126,10 @@ for target in "${targets[@]}"; do
   mkdir -p "$corpus"
   run_regressions "$target"
   run_fuzzer "$target" "$seconds" "$work/$target" "$corpus" "$work/seeds/$target"
-  # Keep the stored corpus small: one input (the shortest) for each code edge reached; merged into a fresh
-  # folder that then takes the place of the old one.
-  mkdir -p "$work/merged-$target"
-  "$build/fuzz/$target" -merge=1 -use_counters=0 "$work/merged-$target" "$corpus" "$work/$target" \
-    "$work/seeds/$target" -max_len="${max_len[$target]}" "${limits[@]}" 2>"$work/merge-$target.log" ||
+  # Add to the stored corpus only inputs that reach code edges it does not reach yet (the shortest such
+  # input each), so that it stays small and its files change only when coverage grows.
+  "$build/fuzz/$target" -merge=1 -use_counters=0 "$corpus" "$work/$target" "$work/seeds/$target" \
+    -max_len="${max_len[$target]}" "${limits[@]}" 2>"$work/merge-$target.log" ||
     { cat "$work/merge-$target.log" >&2; exit 1; }
-  rm -rf "$corpus"
-  mv "$work/merged-$target" "$corpus"
   echo "$target: $(find "$corpus" -type f | wc -l) inputs stored in fuzz/corpus/$target"
 done
