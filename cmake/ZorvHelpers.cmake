@@ -21,9 +21,10 @@ endfunction()
 
 # zorv_test(NAME DIR dir DEPS lib...)
 # One GoogleTest executable per test folder; every .cpp file in the folder belongs to it. Each test case is one
-# CTest test. Cases whose suite or test name contains "Thread" start threads of their own: they carry the label
-# "threaded", which the ThreadSanitizer build runs (`ctest -L threaded`). Every executable joins the target
-# zorv_gtests; one with such a case (declared on one line, as usual) also joins zorv_threaded_gtests.
+# CTest test, labelled "gtest"; cases whose suite or test name contains "Thread" start threads of their own and
+# are labelled "threaded" instead, which the ThreadSanitizer build runs (`ctest -L threaded`). Every executable
+# joins the target zorv_gtests; one with such a case (declared on one line, as usual) also joins
+# zorv_threaded_gtests.
 function(zorv_test name)
   cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DIR}/*.cpp")
@@ -34,7 +35,7 @@ function(zorv_test name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE ZORV_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "-*Thread*" TEST_LIST ${name}_SERIAL
-                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+                       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS gtest)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 TEST_FILTER "*Thread*" TEST_LIST ${name}_THREADED
                        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS threaded)
   zorv_join_test_group(zorv_gtests ${name})

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The tests again under sanitizers, each build in a folder of its own (ccache is used when it is installed):
-#  1. build-asan: the engine, app/core and command-line tests with AddressSanitizer and
-#     UndefinedBehaviorSanitizer, all of them run;
+#  1. build-asan: every GoogleTest executable (engine, app/core, command line; not the widget tests) with
+#     AddressSanitizer and UndefinedBehaviorSanitizer, all their cases run;
 #  2. build-tsan: the tests labelled "threaded" (those that start threads) with ThreadSanitizer;
 #  3. the stored fuzz corpora replayed under AddressSanitizer and UndefinedBehaviorSanitizer, 60 s in all
 #     (scripts/fuzz.sh --replay).
@@ -24,10 +24,11 @@ export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 
-echo "== AddressSanitizer and UndefinedBehaviorSanitizer: engine, app/core and command-line tests"
+echo "== AddressSanitizer and UndefinedBehaviorSanitizer: every GoogleTest case"
 configure build-asan address
 cmake --build "$root/build-asan" --target zorv_gtests -j "$jobs"
-ctest --test-dir "$root/build-asan" -LE widgets --output-on-failure --no-tests=error -j "$jobs" --timeout 600
+ctest --test-dir "$root/build-asan" -L '^(gtest|threaded)$' --output-on-failure --no-tests=error -j "$jobs" \
+  --timeout 600
 
 echo "== ThreadSanitizer: the threaded tests"
 configure build-tsan thread
