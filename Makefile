@@ -2,7 +2,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 EXAMPLE ?= examples/expression-demo.txt
 
-.PHONY: run test build deps clean fuzz screenshots
+.PHONY: run test build deps clean fuzz screenshots check-sanitizers
 
 deps:
 	@scripts/install-deps.sh
@@ -17,11 +17,14 @@ test: build
 run: build
 	@scripts/run-demo.sh $(BUILD)
 
-fuzz:
-	@scripts/fuzz.sh
+fuzz: deps
+	@JOBS=$(JOBS) scripts/fuzz.sh
+
+check-sanitizers: deps
+	@JOBS=$(JOBS) scripts/check-sanitizers.sh
 
 screenshots: deps
 	@JOBS=$(JOBS) scripts/screenshots.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-tsan build-fuzz

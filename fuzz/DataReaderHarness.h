@@ -1,9 +1,10 @@
 #pragma once
 
 // Runs one input through the rule base reader or the data-file import and checks what must hold for
-// any bytes: the reader ends with a rule base or an ESyntax, a rule base that loads evaluates, saves
-// (every file that loads can be saved) and reads back; an import ends with rows and a count, and the table computes and saves. Any other
-// exception escapes; a broken invariant throws DataHarnessViolation.
+// any bytes: the reader ends with a rule base or an ESyntax, a rule base that loads evaluates, is
+// analysed, saves (every file that loads can be saved) and reads back; an import ends with rows and a
+// count, and the table computes and saves. Any other exception escapes; a broken invariant throws
+// DataHarnessViolation.
 
 #include <cmath>
 #include <cstddef>
@@ -27,6 +28,7 @@
 #include "inference/InferenceMethodTable.h"
 #include "io/EWrite.h"
 #include "rulebase/CRuleBase.h"
+#include "rulebase/analysis/RulesInfo.h"
 #include "text/NumberText.h"
 
 namespace zorv::fuzz {
@@ -128,6 +130,9 @@ END_RULES
         }
         if (unit->SuccedentCount() > 0) {
             evaluate(*unit);
+        }
+        if (RulesInfo::compute(*unit).size() != static_cast<std::size_t>(unit->RuleCount())) {
+            throw DataHarnessViolation("the analysis has not one row per rule");
         }
         saveAndReload(*unit);
     }

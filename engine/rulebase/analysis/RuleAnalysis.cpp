@@ -171,7 +171,8 @@ std::vector<bool> RuleAnalysis::redundantRules() const {
         classOf[rule] = found->second;
         classes[found->second].anyEnabled = classes[found->second].anyEnabled || table_.enabled(rule);
     }
-    for (const auto& [conclusion, members] : byConclusion) {
+    for (const auto& group : byConclusion) {
+        const std::vector<int>& members = group.second;  // named, not bound: lambdas below capture it
         std::vector<int> antecedentKeys;
         for (const int c : members) {
             antecedentKeys.push_back(classes[c].antecedents);
