@@ -98,14 +98,16 @@ void DataColumn::SetText(int row, std::string_view text) {
     kinds_[Index(row)] = kText;
 }
 
-void DataColumn::SetResult(int row, double value) {
-    const std::string shown = NumberText::dataResult(value);
-    const auto readBack = NumberText::parseDecimal(shown);
-    if (!readBack) {  // "inf", "nan": kept as the text they show
-        SetText(row, shown);
+std::optional<double> DataColumn::ShownResult(double value) {
+    return NumberText::parseDecimal(NumberText::dataResult(value));
+}
+
+void DataColumn::SetResult(int row, double value, std::optional<double> shown) {
+    if (!shown) {  // "inf", "nan": kept as the text they show
+        SetText(row, NumberText::dataResult(value));
         return;
     }
-    values_[Index(row)] = *readBack;
+    values_[Index(row)] = *shown;
     kinds_[Index(row)] = kResult;
 }
 

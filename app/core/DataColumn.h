@@ -40,8 +40,13 @@ public:
 
     void Clear(int row);
     void SetText(int row, std::string_view text);
-    // A computed result: shown as NumberText::grouped(value); Number() gives what that text reads back.
-    void SetResult(int row, double value);
+    // A computed result: shown as NumberText::dataResult(value) (three significant digits, six decimals,
+    // digit groups); Number() gives what that text reads back.
+    void SetResult(int row, double value) { SetResult(row, value, ShownResult(value)); }
+    // The same with ShownResult(value) worked out before (on another thread, say).
+    void SetResult(int row, double value, std::optional<double> shown);
+    // The number the text of a computed result reads back as; none for a value that is not finite.
+    static std::optional<double> ShownResult(double value);
     void SetLabel(int row, int number);
 
 private:

@@ -25,7 +25,7 @@ constexpr std::size_t kReportEvery = 256;
 std::optional<double> CellNumber(const DataColumn& column, int row, std::string& problem) {
     const auto value = column.Number(row);
     if (!value) {
-        problem = "'" + column.Text(row) + "' is not a valid floating point value";
+        problem.assign(1, '\'').append(column.Text(row)).append("' is not a valid floating point value");
     }
     return value;
 }
@@ -53,7 +53,8 @@ DataComputation DataTableComputer::Run(const DataGrid& grid, const JobControl& c
 
     DataColumn& output = computation.output.emplace(ResultColumn(grid, layout_.OutputColumn(0)));
     for (int i = 0; i < result.RowsComputed(); ++i) {
-        output.SetResult(DataGrid::kHeaderRows + i, result.values[static_cast<std::size_t>(i)]);
+        const auto at = static_cast<std::size_t>(i);
+        output.SetResult(DataGrid::kHeaderRows + i, result.values[at], evaluated.shown[at]);
     }
     if (layout_.LingApprox()) {
         DataColumn& texts = computation.lingApprox.emplace(ResultColumn(grid, layout_.LingApproxColumn()));
@@ -125,6 +126,7 @@ DataTableComputer::Evaluated DataTableComputer::EvaluateRows(const std::vector<d
             result.stoppedAtRow = DataGrid::kHeaderRows + static_cast<int>(i);
             break;
         }
+        evaluated.shown.push_back(DataColumn::ShownResult(evaluated.values.back()));
         if (layout_.LingApprox()) evaluated.texts.push_back(evaluator_.TypicalExpression(evaluated.values.back()));
         control.Report(static_cast<int>(i) + 1, total);
     }
@@ -145,6 +147,7 @@ DataTableComputer::Evaluated DataTableComputer::EvaluateCompiled(const std::vect
 
     Evaluated evaluated;
     evaluated.values.assign(rows, 0.0);
+    evaluated.shown.resize(rows);
     if (describe) evaluated.texts.resize(rows);
     std::vector<std::uint8_t> finished(runs, 0);
     std::atomic<std::size_t> nextRun{0};
@@ -169,6 +172,7 @@ DataTableComputer::Evaluated DataTableComputer::EvaluateCompiled(const std::vect
                     }
                     return;
                 }
+                evaluated.shown[i] = DataColumn::ShownResult(evaluated.values[i]);
                 if (describe) evaluated.texts[i] = evaluator_.TypicalExpression(evaluated.values[i]);
             }
             finished[run] = 1;
@@ -187,6 +191,7 @@ DataTableComputer::Evaluated DataTableComputer::EvaluateCompiled(const std::vect
         Cancel(result, kept);
     }
     evaluated.values.resize(kept);
+    evaluated.shown.resize(kept);
     if (describe) evaluated.texts.resize(kept);
     return evaluated;
 }

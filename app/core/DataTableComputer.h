@@ -50,9 +50,11 @@ public:
                                           std::string& problem);
 
 private:
-    // Results of evaluating the rows read: their values and, with the linguistic approximation, their texts.
+    // Results of evaluating the rows read: their values, the numbers their cells show (worked out with the
+    // values, on the same threads) and, with the linguistic approximation, their texts.
     struct Evaluated {
         std::vector<double> values;
+        std::vector<std::optional<double>> shown;
         std::vector<std::string> texts;
     };
 

@@ -42,6 +42,26 @@ constexpr std::array<FormatFilter, 4> kExportFilters{{
 
 QString tr(const char* text) { return QCoreApplication::translate("FileDialogNames", text); }
 
+std::optional<QString> chosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> chosenToSave(const QString& title, const QString& filter, const QString& suffix,
+                                    const QString& initialPath) {
+    QFileDialog dialog(QApplication::activeWindow(), title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(suffix);
+    if (!initialPath.isEmpty()) {
+        const QFileInfo initial(initialPath);
+        dialog.setDirectory(initial.absolutePath());
+        dialog.selectFile(initial.fileName());
+    }
+    return chosen(dialog);
+}
+
 }  // namespace
 
 std::optional<QString> FileDialogNames::importFileName() {
@@ -51,6 +71,25 @@ std::optional<QString> FileDialogNames::importFileName() {
     dialog.setNameFilters({tr("Fuzzy systems (*.fis *.fcl *.fll)"), tr(kAllFilesFilter)});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> FileDialogNames::openDataFileName(const QString& initialDirectory) {
+    QFileDialog dialog(QApplication::activeWindow(), tr("Import file"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({tr("Input data file (*.txt)"), tr("Output data file (*.out)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (!initialDirectory.isEmpty()) dialog.setDirectory(initialDirectory);
+    return chosen(dialog);
+}
+
+std::optional<QString> FileDialogNames::saveOutputFileName(const QString& initialPath) {
+    return chosenToSave(tr("Save File"), tr("Output file (*.out)"), QStringLiteral("out"), initialPath);
+}
+
+// The dialog asks before an existing file is replaced, as every save of the workbench does.
+std::optional<QString> FileDialogNames::saveFTVectorName(const QString& initialPath) {
+    return chosenToSave(tr("Save FT-Vector file"), tr("FT-Vector file (*.ftv)"), QStringLiteral("ftv"), initialPath);
 }
 
 std::optional<FileNameProvider::ExportTarget> FileDialogNames::exportTarget(const QString& initialPath) {

@@ -13,6 +13,9 @@ public:
     std::optional<QString> openRuleBaseName(const QString& initialPath) override;
     std::optional<QString> saveRuleBaseName(const QString& initialPath) override;
     std::optional<QString> importFileName() override;
+    std::optional<QString> openDataFileName(const QString& initialDirectory) override;
+    std::optional<QString> saveOutputFileName(const QString& initialPath) override;
+    std::optional<QString> saveFTVectorName(const QString& initialPath) override;
     std::optional<ExportTarget> exportTarget(const QString& initialPath) override;
     std::optional<QString> exportImageName(const QString& initialPath) override;
 };

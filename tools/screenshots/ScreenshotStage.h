@@ -32,6 +32,8 @@ public:
     static void settle();
 
     Prompter& prompter() { return workbench_.prompter; }
+    // The answers of the file dialogs (queues; empty: cancelled).
+    test::ScriptedFileNames& files() { return workbench_.files; }
     // What the windows told the user while the pictures were taken (a picture may show a surprise).
     const std::vector<PromptMessage>& messages() const { return workbench_.prompter.shown; }
 
