@@ -328,6 +328,7 @@ void EditorDataTab::fTransform() {
             if (ending.failure || outcome->status == FTransformStatus::Cancelled) return;
             transform_ = std::move(outcome->transform);
             partitions_ = outcome->partitions;
+            updateCommands();
             job->Install(table_, outcome->reconstruction);
             showReconstruction();
             if (const std::string_view message = statusMessage(outcome->status); !message.empty()) {
