@@ -47,20 +47,6 @@ std::optional<QString> chosen(QFileDialog& dialog) {
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> chosenToSave(const QString& title, const QString& filter, const QString& suffix,
-                                    const QString& initialPath) {
-    QFileDialog dialog(QApplication::activeWindow(), title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(suffix);
-    if (!initialPath.isEmpty()) {
-        const QFileInfo initial(initialPath);
-        dialog.setDirectory(initial.absolutePath());
-        dialog.selectFile(initial.fileName());
-    }
-    return chosen(dialog);
-}
 
 }  // namespace
 
@@ -84,12 +70,29 @@ std::optional<QString> FileDialogNames::openDataFileName(const QString& initialD
 }
 
 std::optional<QString> FileDialogNames::saveOutputFileName(const QString& initialPath) {
-    return chosenToSave(tr("Save File"), tr("Output file (*.out)"), QStringLiteral("out"), initialPath);
+    return chosen(*saveDialog(QStringLiteral("out"), initialPath));
 }
 
-// The dialog asks before an existing file is replaced, as every save of the workbench does.
 std::optional<QString> FileDialogNames::saveFTVectorName(const QString& initialPath) {
-    return chosenToSave(tr("Save FT-Vector file"), tr("FT-Vector file (*.ftv)"), QStringLiteral("ftv"), initialPath);
+    return chosen(*saveDialog(QStringLiteral("ftv"), initialPath));
+}
+
+// The dialog asks before an existing file is replaced (QFileDialog's default), as every save of the
+// workbench does.
+std::unique_ptr<QFileDialog> FileDialogNames::saveDialog(const QString& suffix, const QString& initialPath) {
+    const bool output = suffix == QLatin1String("out");
+    auto dialog = std::make_unique<QFileDialog>(QApplication::activeWindow(),
+                                                output ? tr("Save File") : tr("Save FT-Vector file"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(output ? tr("Output file (*.out)") : tr("FT-Vector file (*.ftv)"));
+    dialog->setDefaultSuffix(suffix);
+    if (!initialPath.isEmpty()) {
+        const QFileInfo initial(initialPath);
+        dialog->setDirectory(initial.absolutePath());
+        dialog->selectFile(initial.fileName());
+    }
+    return dialog;
 }
 
 std::optional<FileNameProvider::ExportTarget> FileDialogNames::exportTarget(const QString& initialPath) {

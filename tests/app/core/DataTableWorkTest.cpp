@@ -153,6 +153,9 @@ TEST(DataTableWork, LearningWorksOnACopyAndWritesNothingWhenCancelled) {
     EXPECT_EQ(learned->Rules(), direct.Rules());
     EXPECT_EQ(test::fileText(learning.RulesFile()), test::fileText(folder / "direct.rules"));
     EXPECT_EQ(DataTableLearning::Report(outcome), std::to_string(expected.added) + " rules were added.");
+    LearningOutcome unwritten = outcome;
+    unwritten.rulesFileWritten = false;
+    EXPECT_NE(DataTableLearning::Report(unwritten).find("could not be written"), std::string::npos);
 }
 
 TEST(DataTableWork, FTransformReadsTheTableAndInstallsItsReconstruction) {

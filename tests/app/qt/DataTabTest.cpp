@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -17,6 +18,7 @@
 #include "app/qt/EditorDataTab.h"
 #include "app/qt/EditorProgress.h"
 #include "app/qt/EditorRulesTab.h"
+#include "app/qt/FileDialogNames.h"
 #include "app/qt/FTransformSettingsDialog.h"
 #include "app/qt/InferenceUnitEditor.h"
 #include "app/qt/TestWindow.h"
@@ -202,6 +204,16 @@ private Q_SLOTS:
         QCOMPARE(bench->files.saveStarts.back(), bench->path("heater.ftv"));
         QTRY_VERIFY(!tab->running());
         QCOMPARE(cell(tab, 0, 4), fitted);
+
+        // A file that cannot be written is reported; the dialog asks before replacing one.
+        bench->files.saveAnswers.push_back(bench->path("missing/components.ftv"));
+        tab->fTransform();
+        QTRY_VERIFY(!bench->prompter.shown.empty());
+        QCOMPARE(bench->prompter.shown.back().caption, std::string("Write Error"));
+        const auto dialog = FileDialogNames::saveDialog(QStringLiteral("ftv"), bench->path("heater.ftv"));
+        QVERIFY(!dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        QCOMPARE(dialog->acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(dialog->defaultSuffix(), QStringLiteral("ftv"));
     }
 };
 
