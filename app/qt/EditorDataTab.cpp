@@ -140,12 +140,16 @@ void EditorDataTab::stopWork() { task_.stop(); }
 void EditorDataTab::run(int steps, BackgroundTask::Work work, std::function<void(const BackgroundTask::Ending&)> then) {
     lock(true);
     progress_.start(steps);
-    task_.start(std::move(work), [this, then = std::move(then)](const BackgroundTask::Ending& ending) {
+    const bool started = task_.start(std::move(work), [this, then = std::move(then)](const BackgroundTask::Ending& ending) {
         progress_.finish();
         lock(false);
         if (ending.failure) showError(*ending.failure, "Error");
         then(ending);
     });
+    if (!started) {  // another command still runs; the tab is locked while it does, so this is not expected
+        progress_.finish();
+        lock(false);
+    }
 }
 
 void EditorDataTab::lock(bool locked) {
