@@ -188,9 +188,14 @@ void EditorDataTab::showing() {
     rebuildHeaders();
 }
 
-// The columns follow the variables; the view starts afresh only when their number changed.
+// The columns follow the variables; the view starts afresh only when their number changed. A transform made
+// for another number of inputs cannot reconstruct the rows any more.
 void EditorDataTab::rebuildHeaders() {
     headersStale_ = false;
+    if (transform_ && transform_->dimensions() != unit_.AntecedentCount()) {
+        transform_.reset();
+        updateCommands();
+    }
     DataTableLayout layout = RuleBaseDataSource::LayoutOf(unit_, table_.Layout().LingApprox());
     if (layout.ColumnCount() == table_.Grid().ColumnCount()) {
         table_.SetLayout(std::move(layout));
