@@ -314,18 +314,22 @@ void EditorDataTab::learn(LearningMode mode) {
 
 // --- the F-transform -------------------------------------------------------------------------------------
 
+std::shared_ptr<DataTableFTransform> EditorDataTab::fTransformJob() {
+    try {
+        return std::make_shared<DataTableFTransform>(unit_, table_);
+    } catch (const EFTransformSettings& unusable) {
+        showError(unusable.what(), "Wrong input");
+        return nullptr;
+    }
+}
+
 void EditorDataTab::fTransform() {
     if (locked_) return;
     const std::vector<FTransformContext> contexts = DataTableFTransform::InputContexts(unit_);
     QStringList names;
     for (int k = 0; k < unit_.AntecedentCount(); ++k) names << QString::fromStdString(unit_.VariableName(k));
-    std::shared_ptr<DataTableFTransform> job;
-    try {
-        job = std::make_shared<DataTableFTransform>(unit_, table_);
-    } catch (const EFTransformSettings& unusable) {
-        showError(unusable.what(), "Wrong input");
-        return;
-    }
+    const std::shared_ptr<DataTableFTransform> job = fTransformJob();
+    if (!job) return;
     const auto choice = services_.ftransform.choose(this, partitions_, contexts, names);
     if (!choice) return;
     auto outcome = std::make_shared<FTransformOutcome>();
@@ -350,13 +354,8 @@ void EditorDataTab::fTransform() {
 
 void EditorDataTab::inverseFTransform() {
     if (locked_ || !transform_) return;
-    std::shared_ptr<DataTableFTransform> job;
-    try {
-        job = std::make_shared<DataTableFTransform>(unit_, table_);
-    } catch (const EFTransformSettings& unusable) {
-        showError(unusable.what(), "Wrong input");
-        return;
-    }
+    const std::shared_ptr<DataTableFTransform> job = fTransformJob();
+    if (!job) return;
     auto reconstruction = std::make_shared<FTransformReconstruction>();
     run(table_.Grid().DataRowCount(),
         [job, reconstruction, transform = transform_](const JobControl& control) {

@@ -22,6 +22,7 @@ class QToolButton;
 namespace zorv {
 
 class CRuleBase;
+class DataTableFTransform;
 class DataTableModel;
 class EditorProgress;
 class TFTransform;
@@ -105,6 +106,8 @@ private:
     void rebuildHeaders();
     void showMaxError();
     void showReconstruction();
+    // The F-transform's steps on the table; null, with the reason shown, when the rule base gives no axes.
+    std::shared_ptr<DataTableFTransform> fTransformJob();
     void writeFTVector();
     void showError(const std::string& text, const char* caption);
 

@@ -23,7 +23,7 @@
 #include <random>
 
 #include "app/core/DataTable.h"
-#include "app/qt/ApplicationSetup.h"
+#include "bench/qt/QtBenchSupport.h"
 #include "app/qt/EditorDataTab.h"
 #include "app/qt/EditorProgress.h"
 #include "app/qt/InferenceUnitEditor.h"
@@ -34,22 +34,8 @@
 namespace {
 
 using namespace zorv;
-
-double ThreadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "data_window_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    ApplicationSetup::apply();
-    return application;
-}
+using bench::Application;
+using bench::ThreadCpuMs;
 
 // How long the interface thread was away at most while a command ran, and how long the command took.
 struct Watch {

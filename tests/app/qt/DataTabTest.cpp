@@ -14,7 +14,6 @@
 
 #include "WorkbenchTestWindow.h"
 #include "app/core/DataTableFTransform.h"
-#include "app/qt/ApplicationSetup.h"
 #include "app/qt/EditorDataTab.h"
 #include "app/qt/EditorProgress.h"
 #include "app/qt/EditorRulesTab.h"
@@ -25,13 +24,10 @@
 
 namespace zorv {
 
-class DataTabTest : public QObject {
+class DataTabTest : public test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TestWorkbench> bench;
-    std::unique_ptr<MainWindow> window;
-
     // heater.rb copied beside a data file of the given rows (heater.txt's when none), so that learning writes
     // into the test's folder; its editor shows the data tab with the file imported.
     EditorDataTab* heaterWithData(int rows = 0) {
@@ -62,19 +58,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { ApplicationSetup::apply(); }
-
-    void init() {
-        bench = std::make_unique<test::TestWorkbench>();
-        window = test::shownMainWindow(*bench);
-        QVERIFY(window);
-    }
-
-    void cleanup() {
-        window.reset();
-        bench.reset();
-    }
-
     void learnItemsFollowTheRuleBaseTypeAndTheTestWindow() {
         EditorDataTab* tab = heaterWithData();
         QVERIFY(tab);
