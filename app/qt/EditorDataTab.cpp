@@ -143,7 +143,7 @@ void EditorDataTab::run(int steps, BackgroundTask::Work work, std::function<void
     const bool started = task_.start(std::move(work), [this, then = std::move(then)](const BackgroundTask::Ending& ending) {
         progress_.finish();
         lock(false);
-        if (ending.failure) showError(*ending.failure, "Error");
+        if (ending.failure) showError(*ending.failure, "Error", PromptIcon::error);
         then(ending);
     });
     if (!started) {  // another command still runs; the tab is locked while it does, so this is not expected
@@ -174,8 +174,8 @@ void EditorDataTab::updateCommands() {
     approxItem_->setEnabled(learningAllowed_);
 }
 
-void EditorDataTab::showError(const std::string& text, const char* caption) {
-    services_.prompter.show({text, caption, caption == std::string("Error") ? PromptIcon::error : PromptIcon::warning});
+void EditorDataTab::showError(const std::string& text, const char* caption, PromptIcon icon) {
+    services_.prompter.show({text, caption, icon});
 }
 
 // --- headers ---------------------------------------------------------------------------------------------
@@ -246,11 +246,11 @@ void EditorDataTab::importFile() {
 void EditorDataTab::compute() {
     if (locked_) return;
     if (unit_.SuccedentCount() == 0) {
-        showError("The rule base has no output variable.", "Error");
+        showError("The rule base has no output variable.", "Error", PromptIcon::error);
         return;
     }
     if (const auto& refusal = unit_.Compiled()->refusal()) {
-        showError(*refusal, "Error");
+        showError(*refusal, "Error", PromptIcon::error);
         return;
     }
     auto source = std::make_shared<RuleBaseDataSource>(unit_);
@@ -266,7 +266,7 @@ void EditorDataTab::compute() {
                 showMaxError();
             } else if (!result.stoppedAtRow && !result.maxErrorProblem.empty()) {
                 // Rows left without a result by a stop say why themselves; otherwise a cell is not a number.
-                showError(result.maxErrorProblem, "Error");
+                showError(result.maxErrorProblem, "Error", PromptIcon::error);
             }
         });
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/core/DataTable.h"
+#include "app/core/Prompter.h"
 #include "app/qt/BackgroundTask.h"
 #include "app/qt/WorkbenchServices.h"
 #include "ftransform/partition/PartitionSettings.h"
@@ -109,7 +110,7 @@ private:
     // The F-transform's steps on the table; null, with the reason shown, when the rule base gives no axes.
     std::shared_ptr<DataTableFTransform> fTransformJob();
     void writeFTVector();
-    void showError(const std::string& text, const char* caption);
+    void showError(const std::string& text, const char* caption, PromptIcon icon = PromptIcon::warning);
 
     CRuleBase& unit_;
     EditorProgress& progress_;
