@@ -6,6 +6,7 @@
 
 #include "app/qt/ApplicationSetup.h"
 #include "app/qt/DialogVariableEditing.h"
+#include "app/qt/FTransformSettingsDialog.h"
 #include "app/qt/FileDialogNames.h"
 #include "app/qt/MainWindow.h"
 #include "app/qt/MessageBoxPrompter.h"
@@ -60,8 +61,9 @@ int main(int argc, char* argv[]) {
     zorv::NewRuleBaseDialog newRuleBase;
     zorv::DialogVariableEditing variables;
     zorv::SettingsStore settings(zorv::SettingsStore::userSettings());
+    zorv::FTransformSettingsDialog ftransform(prompter);
 
-    zorv::MainWindow window({prompter, files, newRuleBase, variables, settings});
+    zorv::MainWindow window({prompter, files, newRuleBase, variables, settings, ftransform});
     window.setStartupFiles(parser.positionalArguments());
     window.show();
     return QApplication::exec();

@@ -24,6 +24,7 @@ bool BoundedLineReader::Fill() {
     in_.read(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
     size_ = static_cast<std::size_t>(in_.gcount());
     pos_ = 0;
+    bytesRead_ += size_;
     if (in_.bad()) {
         failed_ = true;
         return false;

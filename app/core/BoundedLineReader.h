@@ -26,6 +26,8 @@ public:
     // 1-based number of the line last returned, or of the line that was too long.
     long long LineNumber() const { return lineNumber_; }
     std::size_t MaxLineBytes() const { return maxLineBytes_; }
+    // The bytes of the stream taken up by the lines returned so far.
+    std::size_t BytesConsumed() const { return bytesRead_ - (size_ - pos_); }
 
 private:
     bool Fill();
@@ -39,6 +41,7 @@ private:
     std::vector<char> buffer_;
     std::size_t pos_ = 0;
     std::size_t size_ = 0;
+    std::size_t bytesRead_ = 0;
     long long lineNumber_ = 0;
     bool failed_ = false;
     Status stop_ = Status::kLine;

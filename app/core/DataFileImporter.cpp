@@ -1,5 +1,7 @@
 #include "app/core/DataFileImporter.h"
 
+#include <algorithm>
+#include <climits>
 #include <fstream>
 #include <system_error>
 
@@ -17,7 +19,8 @@ DataImportResult CannotOpen(const std::filesystem::path& path, const std::string
 
 }  // namespace
 
-DataImportResult DataFileImporter::ImportFile(const std::filesystem::path& path, DataGrid& grid) const {
+DataImportResult DataFileImporter::ImportFile(const std::filesystem::path& path, DataGrid& grid,
+                                              const JobControl& control) const {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
         return CannotOpen(path, "it is a directory");
@@ -27,10 +30,15 @@ DataImportResult DataFileImporter::ImportFile(const std::filesystem::path& path,
         return CannotOpen(path, std::filesystem::exists(path, error) ? "permission denied or unreadable"
                                                                      : "no such file");
     }
-    return Import(in, grid);
+    const auto size = std::filesystem::file_size(path, error);
+    return Import(in, grid, control, error ? 0 : static_cast<std::size_t>(size));
 }
 
-DataImportResult DataFileImporter::Import(std::istream& in, DataGrid& grid) const {
+DataImportResult DataFileImporter::Import(std::istream& in, DataGrid& grid, const JobControl& control,
+                                          std::size_t totalBytes) const {
+    constexpr int kRowsPerReport = 4096;
+    const int totalKiB = static_cast<int>(std::min<std::size_t>(totalBytes / 1024, INT_MAX));
+    control.Report(0, totalKiB);
     DataImportResult result;
     BoundedLineReader reader(in, limits_.maxLineBytes);
     std::string line;
@@ -40,6 +48,13 @@ DataImportResult DataFileImporter::Import(std::istream& in, DataGrid& grid) cons
     }
     std::size_t cellBytes = 0;
     for (;;) {
+        if (control.StopRequested()) {
+            result.status = DataImportResult::Status::kCancelled;
+            break;
+        }
+        if (result.rows % kRowsPerReport == 0) {
+            control.Report(static_cast<int>(std::min<std::size_t>(reader.BytesConsumed() / 1024, INT_MAX)), totalKiB);
+        }
         if (result.rows >= limits_.maxRows) {
             result.status = DataImportResult::Status::kPartial;
             result.reason = "more than " + std::to_string(limits_.maxRows) + " data rows";
@@ -99,9 +114,10 @@ void DataFileImporter::StopReason(BoundedLineReader::Status status, const Bounde
 }
 
 std::size_t DataFileImporter::FillRow(std::string_view line, int row, DataGrid& grid) const {
-    grid.SetCell(row, 0, std::to_string(row - DataGrid::kHeaderRows + 1) + ".");
+    grid.SetLabel(row, row - DataGrid::kHeaderRows + 1);
     std::size_t bytes = 0;
     std::size_t pos = 0;
+    std::string token;
     for (int column = 1; column <= inputCount_ + 1; ++column) {
         while (pos < line.size() && IsSpace(line[pos])) {
             ++pos;
@@ -113,14 +129,10 @@ std::size_t DataFileImporter::FillRow(std::string_view line, int row, DataGrid& 
         while (pos < line.size() && !IsSpace(line[pos])) {
             ++pos;
         }
-        std::string token(line.substr(start, pos - start));
-        for (char& c : token) {
-            if (c == ',') {
-                c = '.';
-            }
-        }
+        token.assign(line.substr(start, pos - start));
+        std::replace(token.begin(), token.end(), ',', '.');
         bytes += token.size();
-        grid.SetCell(row, column, std::move(token));
+        grid.SetCell(row, column, token);
     }
     return bytes;
 }

@@ -8,6 +8,7 @@
 #include "app/core/BoundedLineReader.h"
 #include "app/core/DataGrid.h"
 #include "app/core/DataImportResult.h"
+#include "app/core/JobControl.h"
 
 namespace zorv {
 
@@ -20,6 +21,7 @@ namespace zorv {
 //
 // Whatever the bytes, the import ends: a line longer than the line limit, more rows than the row
 // limit, more cell text than the text limit, or a read error stop it with the rows read so far.
+// Progress counts the kibibytes read; a stop request ends the import as cancelled.
 class DataFileImporter {
 public:
     struct Limits {
@@ -32,8 +34,11 @@ public:
     DataFileImporter(int inputCount, Limits limits) : inputCount_(inputCount), limits_(limits) {}
 
     // The grid is changed only when the file opens.
-    DataImportResult ImportFile(const std::filesystem::path& path, DataGrid& grid) const;
-    DataImportResult Import(std::istream& in, DataGrid& grid) const;
+    DataImportResult ImportFile(const std::filesystem::path& path, DataGrid& grid,
+                                const JobControl& control = {}) const;
+    // totalBytes: the length of the input when known (for the progress), else 0.
+    DataImportResult Import(std::istream& in, DataGrid& grid, const JobControl& control = {},
+                            std::size_t totalBytes = 0) const;
 
 private:
     // Fills the (empty) row from the line; returns the bytes of cell text written.

@@ -1,26 +1,39 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "app/core/DataColumn.h"
 
 namespace zorv {
 
-// A grid of text cells as the data table shows it: two fixed header rows, then the data rows.
-// Column 0 holds the row labels. The grid always keeps its header rows and at least one data row,
-// like the table on screen does.
+// A grid of cells as the data table shows it: two fixed header rows, then the data rows. Column 0 holds the
+// row labels. The grid always keeps its header rows and at least one data row, like the table on screen.
+// The cells are kept by column (DataColumn), a few bytes each, so that a million rows stay small.
 class DataGrid {
 public:
     static constexpr int kHeaderRows = 2;
 
     explicit DataGrid(int columns = 1);
 
-    int RowCount() const { return static_cast<int>(rows_.size()); }
-    int ColumnCount() const { return columns_; }
+    int RowCount() const { return rows_; }
+    int ColumnCount() const { return static_cast<int>(columns_.size()); }
     int DataRowCount() const { return RowCount() - kHeaderRows; }
 
-    // Cells outside the grid read as empty text; writes outside it are ignored.
-    const std::string& Cell(int row, int column) const;
-    void SetCell(int row, int column, std::string text);
+    // The text a cell shows; cells outside the grid read as empty text.
+    std::string Cell(int row, int column) const;
+    // The cell as a number of the data table ("," or "." as the decimal mark, NumberText::parseDecimal);
+    // none for a cell outside the grid or one that holds no number.
+    std::optional<double> Number(int row, int column) const;
+
+    // Writes outside the grid are ignored.
+    void SetCell(int row, int column, std::string_view text);
+    // A computed result, shown rounded to three significant digits with six decimals and digit groups.
+    void SetResult(int row, int column, double value);
+    // The row label "n." of column 0.
+    void SetLabel(int row, int number);
 
     // Keeps the cells that still fit; new cells are empty.
     void SetColumnCount(int columns);
@@ -34,11 +47,16 @@ public:
 
     bool IsDataRow(int row) const { return row >= kHeaderRows && row < RowCount(); }
 
+    const DataColumn& Column(int column) const { return columns_.at(static_cast<std::size_t>(column)); }
+    // Puts a whole column in place of one of the same height (results made elsewhere); false, and nothing
+    // changed, when the column does not exist or the heights differ.
+    bool ReplaceColumn(int column, DataColumn cells);
+
 private:
     bool Contains(int row, int column) const;
 
-    int columns_;
-    std::vector<std::vector<std::string>> rows_;
+    int rows_ = 0;
+    std::vector<DataColumn> columns_;
 };
 
 }  // namespace zorv

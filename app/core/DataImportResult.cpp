@@ -9,6 +9,7 @@ std::string DataImportResult::Message() const {
         case Status::kPartial:
             return std::to_string(rows) + " rows succesfully imported, remaining skipped!";
         case Status::kCannotOpen:
+        case Status::kCancelled:
             break;
     }
     return reason;

@@ -10,6 +10,7 @@ struct DataImportResult {
         kComplete,    // every line was read
         kPartial,     // reading stopped part-way; the rows before stay imported
         kCannotOpen,  // the file could not be opened; the table is unchanged
+        kCancelled,   // stopped on request; the rows read are not to be used
     };
 
     Status status = Status::kComplete;
@@ -17,10 +18,10 @@ struct DataImportResult {
     // Why reading stopped or the file could not be opened; empty for a complete import.
     std::string reason;
 
-    bool Imported() const { return status != Status::kCannotOpen; }
+    bool Imported() const { return status == Status::kComplete || status == Status::kPartial; }
 
     // "N rows succesfully imported", with ", remaining skipped!" when reading stopped part-way;
-    // the reason alone when the file could not be opened.
+    // the reason alone when the file could not be opened; nothing after a cancelled import.
     std::string Message() const;
 };
 

@@ -2,7 +2,6 @@
 
 #include "app/core/DataFileImporter.h"
 #include "app/core/DataOutputWriter.h"
-#include "app/core/DataTableComputer.h"
 #include "text/NumberText.h"
 
 namespace zorv {
@@ -38,16 +37,46 @@ DataImportResult DataTable::Import(const std::filesystem::path& path) {
 
 DataImportResult DataTable::Import(std::istream& in) { return DataFileImporter(layout_.InputCount()).Import(in, grid_); }
 
-DataComputeResult DataTable::Compute(DataTableEvaluator& evaluator, const ProgressCallback& progress) {
-    DataComputeResult result = DataTableComputer(layout_, evaluator).Compute(grid_, progress);
-    if (result.maxError) {
-        maxErrorText_ = NumberText::grouped(*result.maxError);
-    }
-    return result;
+DataTable::ImportedData DataTable::ReadDataFile(const std::filesystem::path& path, const JobControl& control) const {
+    ImportedData data{DataGrid(layout_.ColumnCount()), {}, path};
+    data.result = DataFileImporter(layout_.InputCount()).ImportFile(path, data.grid, control);
+    return data;
 }
 
-std::optional<std::string> DataTable::SaveOutput(const std::filesystem::path& path) const {
-    return DataOutputWriter::WriteFile(grid_, path);
+void DataTable::InstallImport(ImportedData data) {
+    if (!data.result.Imported()) {
+        return;
+    }
+    grid_ = std::move(data.grid);
+    dataFileName_ = std::move(data.path);
+    RebuildHeaders();
+}
+
+DataComputeResult DataTable::Compute(DataTableEvaluator& evaluator, const ProgressCallback& progress) {
+    return InstallComputation(ComputeRows(evaluator, {progress, {}}));
+}
+
+DataComputation DataTable::ComputeRows(DataTableEvaluator& evaluator, const JobControl& control) const {
+    return DataTableComputer(layout_, evaluator).Run(grid_, control);
+}
+
+DataComputeResult DataTable::InstallComputation(DataComputation computation) {
+    DataTableComputer::Install(grid_, layout_, computation);
+    if (computation.result.maxError) {
+        maxErrorText_ = NumberText::grouped(*computation.result.maxError);
+    }
+    return std::move(computation.result);
+}
+
+std::optional<std::string> DataTable::SaveOutput(const std::filesystem::path& path, const JobControl& control) const {
+    return DataOutputWriter::WriteFile(grid_, path, control);
+}
+
+void DataTable::InstallReconstruction(DataColumn column, const std::string& maxErrorText) {
+    grid_.ReplaceColumn(layout_.OutputColumn(0), std::move(column));
+    if (!maxErrorText.empty()) {
+        maxErrorText_ = maxErrorText;
+    }
 }
 
 void DataTable::AddRow() { grid_.AppendRow(); }

@@ -9,15 +9,28 @@
 #include "app/core/DataGrid.h"
 #include "app/core/DataImportResult.h"
 #include "app/core/DataTableEvaluator.h"
+#include "app/core/DataTableComputer.h"
 #include "app/core/DataTableLayout.h"
+#include "app/core/JobControl.h"
 
 namespace zorv {
 
 // The "Input / Output" table of the rule base editor without its widgets: the grid of text cells
 // with its two header rows, the last imported data file, and the commands Import, Compute,
 // Save output, Add Row and Delete Row. A view shows Grid() and calls these commands.
+//
+// The long commands also come in two steps, so that a window can run the first on a worker: a const
+// step that reads the table (and changes nothing, so it may run while nothing else writes to the table),
+// and an Install step on the table's own thread that puts the results in place.
 class DataTable {
 public:
+    // A data file read into a grid of its own, not yet in the table.
+    struct ImportedData {
+        DataGrid grid;
+        DataImportResult result;
+        std::filesystem::path path;
+    };
+
     explicit DataTable(DataTableLayout layout = {});
 
     const DataGrid& Grid() const { return grid_; }
@@ -34,12 +47,21 @@ public:
     // Imports a data file; on success (even a partial one) it becomes the data file name.
     DataImportResult Import(const std::filesystem::path& path);
     DataImportResult Import(std::istream& in);
+    ImportedData ReadDataFile(const std::filesystem::path& path, const JobControl& control) const;
+    // Takes the rows when the file was imported (even part of it); a file that could not be opened or a
+    // cancelled import leaves the table as it was.
+    void InstallImport(ImportedData data);
 
     // Computes every data row; the Max. Error text changes only when the largest error was found.
     DataComputeResult Compute(DataTableEvaluator& evaluator, const ProgressCallback& progress = {});
+    DataComputation ComputeRows(DataTableEvaluator& evaluator, const JobControl& control) const;
+    DataComputeResult InstallComputation(DataComputation computation);
 
-    // Writes the output file; the error text when that fails.
-    std::optional<std::string> SaveOutput(const std::filesystem::path& path) const;
+    // Writes the output file; the error text when that fails or is cancelled.
+    std::optional<std::string> SaveOutput(const std::filesystem::path& path, const JobControl& control = {}) const;
+
+    // The F-transform's reconstruction: the new first computed column and the largest error it gives.
+    void InstallReconstruction(DataColumn column, const std::string& maxErrorText);
 
     // Appends a data row with every cell empty and no row label.
     void AddRow();

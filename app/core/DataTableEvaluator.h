@@ -1,8 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
+
+#include "app/core/JobControl.h"
 
 namespace zorv {
 
@@ -25,8 +26,5 @@ public:
     // How many threads the rows may use with Compiled() (0: every core).
     virtual int Jobs() const { return 0; }
 };
-
-// Reports progress of a long loop: steps done out of the total.
-using ProgressCallback = std::function<void(int done, int total)>;
 
 }  // namespace zorv

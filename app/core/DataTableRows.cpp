@@ -7,6 +7,14 @@
 
 namespace zorv {
 
+DataTableRows::DataTableRows(const DataTable& table) : table_(table) {
+    const DataGrid& grid = table.Grid();
+    reconstruction_.Resize(grid.RowCount());
+    for (int row = 0; row < DataGrid::kHeaderRows; ++row) {
+        reconstruction_.SetText(row, grid.Cell(row, table.Layout().OutputColumn(0)));
+    }
+}
+
 int DataTableRows::valueColumn(int k) const {
     const DataTableLayout& layout = table_.Layout();
     if (k < layout.InputCount()) return layout.InputColumn(k);
@@ -18,7 +26,7 @@ bool DataTableRows::readRow(int row, std::span<double> values) const {
     const int gridRow = row + DataGrid::kHeaderRows;
     if (!table_.Grid().IsDataRow(gridRow)) return false;
     for (std::size_t k = 0; k < values.size(); ++k) {
-        const auto value = NumberText::parseDecimal(table_.Grid().Cell(gridRow, valueColumn(static_cast<int>(k))));
+        const auto value = table_.Grid().Number(gridRow, valueColumn(static_cast<int>(k)));
         if (!value || !std::isfinite(*value)) return false;
         values[k] = *value;
     }
@@ -26,7 +34,13 @@ bool DataTableRows::readRow(int row, std::span<double> values) const {
 }
 
 void DataTableRows::setReconstruction(int row, std::string_view text) {
-    table_.Grid().SetCell(row + DataGrid::kHeaderRows, table_.Layout().OutputColumn(0), std::string(text));
+    const int gridRow = row + DataGrid::kHeaderRows;
+    if (gridRow >= reconstruction_.Size()) return;
+    if (const auto value = NumberText::parseDecimal(text)) {
+        reconstruction_.SetResult(gridRow, *value);
+    } else {
+        reconstruction_.SetText(gridRow, text);
+    }
 }
 
 }  // namespace zorv

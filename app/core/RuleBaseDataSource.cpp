@@ -1,9 +1,11 @@
 #include "app/core/RuleBaseDataSource.h"
 
+#include <span>
 #include <vector>
 
 #include "app/core/TypicalExpression.h"
 #include "rulebase/CRuleBase.h"
+#include "rulebase/SettingsCopy.h"
 
 namespace zorv {
 
@@ -14,6 +16,17 @@ DataColumnVariable ColumnOf(const CRuleBase& unit, int signedIndex) {
 }
 
 }  // namespace
+
+RuleBaseDataSource::RuleBaseDataSource(const CRuleBase& unit, int jobs)
+    : compiled_(unit.Compiled()),
+      output_(unit.descriptionType() == DescriptionType::linguistic && unit.SuccedentCount() > 0
+                  ? CopySettings(unit.Settings(-1))
+                  : nullptr),
+      inputs_(unit.AntecedentCount()),
+      jobs_(jobs),
+      workspace_(*compiled_) {}
+
+RuleBaseDataSource::~RuleBaseDataSource() = default;
 
 DataTableLayout RuleBaseDataSource::LayoutOf(const CRuleBase& unit, bool lingApprox) {
     std::vector<DataColumnVariable> inputs;
@@ -27,15 +40,12 @@ DataTableLayout RuleBaseDataSource::LayoutOf(const CRuleBase& unit, bool lingApp
     return DataTableLayout(std::move(inputs), std::move(outputs), lingApprox);
 }
 
-double RuleBaseDataSource::Evaluate(const double* inputs) { return unit_.Evaluate(inputs); }
-
-std::shared_ptr<const CompiledRuleBase> RuleBaseDataSource::Compiled() const { return unit_.Compiled(); }
+double RuleBaseDataSource::Evaluate(const double* inputs) {
+    return compiled_->evaluate(std::span(inputs, static_cast<std::size_t>(inputs_)), workspace_);
+}
 
 std::string RuleBaseDataSource::TypicalExpression(double value) const {
-    if (unit_.descriptionType() != DescriptionType::linguistic || unit_.SuccedentCount() == 0) {
-        return {};
-    }
-    return zorv::TypicalExpression::Of(unit_.Settings(-1), value);
+    return output_ ? zorv::TypicalExpression::Of(*output_, value) : std::string();
 }
 
 }  // namespace zorv

@@ -1,9 +1,14 @@
 #include "app/qt/EditorProgress.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
+
+#include "app/qt/WorkbenchIcons.h"
 
 namespace zorv {
 namespace {
@@ -20,14 +25,41 @@ public:
 }  // namespace
 
 EditorProgress::EditorProgress(QWidget* parent)
-    : QWidget(parent), bar_(new QProgressBar(this)), elapsed_(new QLabel(this)) {
+    : QWidget(parent),
+      bar_(new QProgressBar(this)),
+      elapsed_(new QLabel(this)),
+      cancel_(new QPushButton(WorkbenchIcons::named("process-stop"), tr("Cancel"), this)) {
     bar_->setTextVisible(false);
     bar_->setValue(0);
     elapsed_->setMinimumWidth(elapsed_->fontMetrics().horizontalAdvance(QStringLiteral(" 000.00s")));
+    cancel_->setVisible(false);
+    cancel_->setToolTip(tr("Stops the operation in progress"));
+    connect(cancel_, &QPushButton::clicked, this, &EditorProgress::cancelRequested);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(bar_, 1);
+    layout->addWidget(cancel_);
     layout->addWidget(elapsed_);
+}
+
+void EditorProgress::start(int steps) {
+    tracking_ = true;
+    begin(steps);
+    cancel_->setEnabled(true);
+    cancel_->setVisible(true);
+}
+
+void EditorProgress::advance(int done, int total) {
+    if (!tracking_) return;
+    bar_->setRange(0, std::max(total, 1));
+    bar_->setValue(std::clamp(done, 0, std::max(total, 1)));
+}
+
+void EditorProgress::finish() {
+    if (!tracking_) return;
+    tracking_ = false;
+    cancel_->setVisible(false);
+    end();
 }
 
 void EditorProgress::run(int steps, const std::function<void(const StepReport&)>& work) {

@@ -42,6 +42,12 @@ constexpr std::array<FormatFilter, 4> kExportFilters{{
 
 QString tr(const char* text) { return QCoreApplication::translate("FileDialogNames", text); }
 
+std::optional<QString> chosen(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+
 }  // namespace
 
 std::optional<QString> FileDialogNames::importFileName() {
@@ -51,6 +57,42 @@ std::optional<QString> FileDialogNames::importFileName() {
     dialog.setNameFilters({tr("Fuzzy systems (*.fis *.fcl *.fll)"), tr(kAllFilesFilter)});
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> FileDialogNames::openDataFileName(const QString& initialDirectory) {
+    QFileDialog dialog(QApplication::activeWindow(), tr("Import file"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({tr("Input data file (*.txt)"), tr("Output data file (*.out)")});
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    if (!initialDirectory.isEmpty()) dialog.setDirectory(initialDirectory);
+    return chosen(dialog);
+}
+
+std::optional<QString> FileDialogNames::saveOutputFileName(const QString& initialPath) {
+    return chosen(*saveDialog(QStringLiteral("out"), initialPath));
+}
+
+std::optional<QString> FileDialogNames::saveFTVectorName(const QString& initialPath) {
+    return chosen(*saveDialog(QStringLiteral("ftv"), initialPath));
+}
+
+// The dialog asks before an existing file is replaced (QFileDialog's default), as every save of the
+// workbench does.
+std::unique_ptr<QFileDialog> FileDialogNames::saveDialog(const QString& suffix, const QString& initialPath) {
+    const bool output = suffix == QLatin1String("out");
+    auto dialog = std::make_unique<QFileDialog>(QApplication::activeWindow(),
+                                                output ? tr("Save File") : tr("Save FT-Vector file"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(output ? tr("Output file (*.out)") : tr("FT-Vector file (*.ftv)"));
+    dialog->setDefaultSuffix(suffix);
+    if (!initialPath.isEmpty()) {
+        const QFileInfo initial(initialPath);
+        dialog->setDirectory(initial.absolutePath());
+        dialog->selectFile(initial.fileName());
+    }
+    return dialog;
 }
 
 std::optional<FileNameProvider::ExportTarget> FileDialogNames::exportTarget(const QString& initialPath) {

@@ -8,8 +8,8 @@
 
 namespace zorv {
 
-// Asks the user for rule base file names, and where to export pictures. The windows go through this instead
-// of opening file dialogs themselves, so that tests can answer.
+// Asks the user for rule base file names, data files, and where to export pictures. The windows go through
+// this instead of opening file dialogs themselves, so that tests can answer.
 class FileNameProvider : public ImageFileNames {
 public:
     ~FileNameProvider() override = default;
@@ -21,6 +21,23 @@ public:
 
     // A file of another fuzzy tool to import (FIS, FCL, FLL). None: cancelled.
     virtual std::optional<QString> importFileName() { return std::nullopt; }
+
+    // The data file to import into the data table ("Input data file" or "Output data file"), starting in
+    // initialDirectory. None: cancelled.
+    virtual std::optional<QString> openDataFileName(const QString& initialDirectory) {
+        static_cast<void>(initialDirectory);
+        return std::nullopt;
+    }
+    // Where to save the data table as an output file, and where to write an FT-Vector file, starting with
+    // initialPath; both ask before replacing an existing file.
+    virtual std::optional<QString> saveOutputFileName(const QString& initialPath) {
+        static_cast<void>(initialPath);
+        return std::nullopt;
+    }
+    virtual std::optional<QString> saveFTVectorName(const QString& initialPath) {
+        static_cast<void>(initialPath);
+        return std::nullopt;
+    }
     // Where and in which format (chosen by the filter) to export, starting in initialPath's directory.
     struct ExportTarget {
         QString path;

@@ -22,6 +22,7 @@
 #include "app/core/UnitVariableRows.h"
 #include "app/core/VariableChecker.h"
 #include "app/core/WorkbenchMessages.h"
+#include "app/qt/EditorDataTab.h"
 #include "app/qt/EditorGeneralTab.h"
 #include "app/qt/EditorProgress.h"
 #include "app/qt/EditorRulesTab.h"
@@ -58,11 +59,13 @@ void InferenceUnitEditor::buildWindow() {
     outputs_ = new EditorVariablesTab(false, tabs_);
     rulesMenu_ = new RulesInfoMenu(this);
     rules_ = new EditorRulesTab(*unit_, *rulesMenu_, tabs_);
+    progress_ = new EditorProgress(this);
+    data_ = new EditorDataTab(*unit_, *progress_, services_, tabs_);
     tabs_->addTab(general_, tr("&General"));
     tabs_->addTab(inputs_, tr("&Input variables"));
     tabs_->addTab(outputs_, tr("O&utput variables"));
     tabs_->addTab(rules_, tr("&Rules"));
-    progress_ = new EditorProgress(this);
+    tabs_->addTab(data_, tr("Input / Output"));
 
     test_ = new QPushButton(tr("&Test"), this);
     save_ = new QPushButton(tr("&Save"), this);
@@ -100,6 +103,9 @@ void InferenceUnitEditor::connectTabs() {
     connect(rules_, &EditorRulesTab::changed, this, &InferenceUnitEditor::markModified);
     connect(rules_, &EditorRulesTab::userTermsChanged, this, &InferenceUnitEditor::userTermsChanged);
     connect(tabs_, &QTabWidget::currentChanged, this, &InferenceUnitEditor::tabChanged);
+    connect(data_, &EditorDataTab::learningStarted, this, [this] { lockForLearning(true); });
+    connect(data_, &EditorDataTab::learningEnded, this, [this] { lockForLearning(false); });
+    connect(data_, &EditorDataTab::rulesLearned, this, &InferenceUnitEditor::rulesLearned);
 }
 
 // The Rules tab fills its grid on entering; it may be left only with every cell filled and correct, and
@@ -120,6 +126,7 @@ void InferenceUnitEditor::tabChanged(int index) {
         emit userTermsChanged({});
     }
     if (entered == rules_ && shownTab_ != rules_) rules_->fill();
+    if (entered == data_) data_->showing();
     shownTab_ = entered;
     emit commandStateChanged();
 }
@@ -139,6 +146,7 @@ void InferenceUnitEditor::setFile(const QString& path, bool named) {
     fileName_ = path;
     named_ = named;
     unit_->SetName(path.toStdString());
+    data_->setRuleBaseFile(path);
     setCaption(path);
     general_->setUnitName(QString::fromStdString(PathNames::unitName(path.toStdString())));
 }
@@ -201,7 +209,31 @@ void InferenceUnitEditor::lockForTest(bool locked) {
                                    general_->inference(),   general_->defuzzification()};
     for (QWidget* control : controls) control->setEnabled(!locked);
     general_->filter()->setEnabled(!locked && UnitMethodChoices::filterAvailable(*unit_));
+    data_->setLearningAllowed(!locked);
     updateTestButton();
+}
+
+void InferenceUnitEditor::lockForLearning(bool locked) {
+    busy_ = locked;
+    for (QWidget* page : std::initializer_list<QWidget*>{general_, inputs_, outputs_, rules_}) page->setEnabled(!locked);
+    if (locked) {
+        test_->setEnabled(false);
+    } else {
+        updateTestButton();
+    }
+    emit commandStateChanged();
+}
+
+// The learned rules take the place of the rules as a rule command's do, so that undo can take them back;
+// new user terms change what the earlier rule lists mean, so the history starts again after pentatomy.
+void InferenceUnitEditor::rulesLearned(bool userTermsReplaced) {
+    if (userTermsReplaced) {
+        rules_->variablesChanged();
+        restartHistory();
+    } else if (rulesShown()) {
+        rules_->fill();
+    }
+    markModified();
 }
 
 void InferenceUnitEditor::showTestChanges() {
@@ -242,8 +274,9 @@ SaveOutcome InferenceUnitEditor::writeTo(const QString& path) {
     return SaveOutcome::saved;
 }
 
+// Work of the data table in progress stops when the window closes; another long command keeps it open.
 void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
-    if (busy_ || (rulesShown() && !rules_->mayLeave())) {
+    if ((busy_ && !data_->running()) || (rulesShown() && !rules_->mayLeave())) {
         event->ignore();
         return;
     }
@@ -253,6 +286,7 @@ void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    data_->stopWork();
     WindowPlacement::save(frame(), caption_, services_.settings);
     if (testWindow_) testWindow_->close();
     event->accept();

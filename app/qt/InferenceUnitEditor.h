@@ -17,6 +17,7 @@ class QTabWidget;
 namespace zorv {
 
 class CRuleBase;
+class EditorDataTab;
 class EditorGeneralTab;
 class EditorProgress;
 class EditorRulesTab;
@@ -101,6 +102,7 @@ public:
     EditorVariablesTab* inputTab() const { return inputs_; }
     EditorVariablesTab* outputTab() const { return outputs_; }
     EditorRulesTab* rulesTab() const { return rules_; }
+    EditorDataTab* dataTab() const { return data_; }
     RulesInfoMenu* rulesInfoMenu() const { return rulesMenu_; }
     EditorProgress* progress() const { return progress_; }
     QPushButton* testButton() const { return test_; }
@@ -136,6 +138,9 @@ private:
     void updateTestButton();
     void startTest();
     void lockForTest(bool locked);
+    // Learning works on a copy of the rule base, which then replaces it: nothing else may change it meanwhile.
+    void lockForLearning(bool locked);
+    void rulesLearned(bool userTermsReplaced);
 
     void chooseInference(int index);
     void chooseDefuzzification(int index);
@@ -164,6 +169,7 @@ private:
     EditorVariablesTab* inputs_ = nullptr;
     EditorVariablesTab* outputs_ = nullptr;
     EditorRulesTab* rules_ = nullptr;
+    EditorDataTab* data_ = nullptr;
     RulesInfoMenu* rulesMenu_ = nullptr;
     QWidget* shownTab_ = nullptr;
     EditorProgress* progress_ = nullptr;

@@ -2,6 +2,7 @@
 
 namespace zorv {
 
+class FTransformSettingsChooser;
 class FileNameProvider;
 class NewRuleBaseChooser;
 class Prompter;
@@ -9,13 +10,15 @@ class SettingsStore;
 class VariableEditing;
 
 // What the workbench windows ask of their surroundings: boxes, file names, the new-rule-base type, the
-// variable dialog and the settings store. The application wires the real ones; tests their own.
+// variable dialog, the settings store and the F-transform settings dialog. The application wires the real
+// ones; tests their own.
 struct WorkbenchServices {
     Prompter& prompter;
     FileNameProvider& files;
     NewRuleBaseChooser& newRuleBase;
     VariableEditing& variables;
     SettingsStore& settings;
+    FTransformSettingsChooser& ftransform;
 };
 
 }  // namespace zorv

@@ -19,7 +19,7 @@
 
 #include "app/core/RuleGridAnalysis.h"
 #include "app/core/RulesGrid.h"
-#include "app/qt/ApplicationSetup.h"
+#include "bench/qt/QtBenchSupport.h"
 #include "app/qt/EditorRulesTab.h"
 #include "app/qt/InferenceUnitEditor.h"
 #include "rulebase/CRuleBase.h"
@@ -29,6 +29,8 @@
 namespace {
 
 using namespace zorv;
+using bench::Application;
+using bench::ThreadCpuMs;
 
 constexpr const char* kTerms[] = {"ex sm", "sm", "ml sm", "me", "ml bi", "bi", "ex bi"};
 constexpr int kTermCount = 7;
@@ -45,22 +47,6 @@ std::unique_ptr<CRuleBase> GridUnit() {
                 }
     const test::VariableLayout layout(0.0, 1.0, 301);
     return test::MakeUnit(DescriptionType::linguistic, {layout, layout, layout, layout}, layout, rows);
-}
-
-double ThreadCpuMs() {
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
-}
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "rules_grid_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
-    ApplicationSetup::apply();
-    return application;
 }
 
 // The benchmark rule base shown in a grid.

@@ -63,7 +63,7 @@ TEST_F(ComputeCommandTest, WritesTheOutputFileThatImportsAgain) {
     std::ifstream in(out);
     const auto lines = linesOf(std::string(std::istreambuf_iterator<char>(in), {}));
     ASSERT_EQ(lines.size(), 2u + 9u);
-    EXPECT_EQ(lines[0], "temperature\tload\test,\tfan_speed\t");
+    EXPECT_EQ(lines[0], "temperature\tload\test.\tfan_speed\t");
     EXPECT_EQ(lines[1], "<20,00, 100,00>\t<0,00, 100,00>\t<0,00, 5000,00>\t<0,00, 5000,00>\t");
     EXPECT_EQ(lines[2], "25\t5\t600\t600,000000\t");
 

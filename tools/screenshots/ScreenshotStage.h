@@ -32,8 +32,12 @@ public:
     static void settle();
 
     Prompter& prompter() { return workbench_.prompter; }
+    // The answers of the file dialogs (queues; empty: cancelled).
+    test::ScriptedFileNames& files() { return workbench_.files; }
     // What the windows told the user while the pictures were taken (a picture may show a surprise).
     const std::vector<PromptMessage>& messages() const { return workbench_.prompter.shown; }
+    // Forgets the messages so far: those a picture's making expects.
+    void forgetMessages() { workbench_.prompter.shown.clear(); }
 
 private:
     test::TestWorkbench workbench_;

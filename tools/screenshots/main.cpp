@@ -14,11 +14,17 @@
 #include <QMdiSubWindow>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QToolButton>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QMenu>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
 #include "app/qt/ApplicationSetup.h"
+#include "app/qt/EditorDataTab.h"
+#include "app/qt/FTransformSettingsDialog.h"
 #include "app/qt/EditorRulesTab.h"
 #include "app/qt/BackgroundEvaluation.h"
 #include "app/qt/BackgroundFilterBuild.h"
@@ -31,6 +37,7 @@
 #include "app/qt/TermClipboardStore.h"
 #include "app/qt/UserTermsDialog.h"
 #include "app/qt/VariableDialog.h"
+#include "app/core/DataTableFTransform.h"
 #include "rulebase/CRuleBase.h"
 #include "tools/screenshots/ScreenshotStage.h"
 
@@ -45,7 +52,7 @@ struct Shot {
     std::function<QWidget*(ScreenshotStage&)> show;
 };
 
-enum EditorTab { general, inputs, outputs, rules };
+enum EditorTab { general, inputs, outputs, rules, data };
 
 QWidget* editorTab(ScreenshotStage& stage, const char* example, EditorTab tab, QSize size) {
     InferenceUnitEditor& editor = stage.openExample(QString::fromLatin1(example));
@@ -121,6 +128,50 @@ QWidget* surfaceWindow(ScreenshotStage& stage) {
     return window;
 }
 
+// heater.rb's "Input / Output" tab with heater.txt imported and computed, the typical expressions shown.
+QWidget* dataTab(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    QWidget& window = stage.editorWindow(editor, QSize(860, 560));
+    EditorDataTab* tab = editor.dataTab();
+    editor.tabs()->setCurrentWidget(tab);
+    stage.files().dataAnswers.push_back(QStringLiteral("examples/heater.txt"));
+    tab->importFile();
+    ScreenshotStage::waitFor([tab] { return !tab->running(); });
+    stage.forgetMessages();  // "13 rows succesfully imported"
+    tab->lingApproxBox()->setChecked(true);
+    tab->compute();
+    ScreenshotStage::waitFor([tab] { return !tab->running(); });
+    tab->view()->resizeColumnsToContents();
+    return &window;
+}
+
+// The "Learn" drop-down of the data tab, open.
+QWidget* learnMenu(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    stage.editorWindow(editor, QSize(860, 560));
+    editor.tabs()->setCurrentWidget(editor.dataTab());
+    ScreenshotStage::settle();
+    QToolButton* learn = editor.dataTab()->learnButton();
+    learn->menu()->popup(learn->mapToGlobal(QPoint(0, learn->height())));
+    return learn->menu();
+}
+
+// "F-Transform Settings" opened on heater.rb's inputs, the second one chosen with quadratic functions.
+QWidget* fTransformSettings(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    static std::vector<PartitionSettings> records;
+    const std::vector<FTransformContext> contexts = DataTableFTransform::InputContexts(editor.unit());
+    QStringList names;
+    for (int k = 0; k < editor.unit().AntecedentCount(); ++k) names << QString::fromStdString(editor.unit().VariableName(k));
+    auto* dialog = new FTransformSettingsDialog(stage.prompter(), &stage.mainWindow());
+    dialog->prepare(records, contexts, names);
+    dialog->variable()->setCurrentIndex(1);
+    dialog->variable()->activated(1);
+    dialog->shapeButton(BasicFunctionShape::Quadratic)->click();
+    dialog->show();
+    return dialog;
+}
+
 const std::vector<Shot>& shots() {
     static const std::vector<Shot> list = {
         {"main-window", mainWindow},
@@ -128,6 +179,9 @@ const std::vector<Shot>& shots() {
         {"editor-inputs", [](ScreenshotStage& s) { return editorTab(s, "heater.rb", inputs, {680, 340}); }},
         {"editor-outputs", [](ScreenshotStage& s) { return editorTab(s, "fan.rb", outputs, {680, 340}); }},
         {"editor-rules", rulesWithAnalysis},
+        {"editor-data", dataTab},
+        {"learn-menu", learnMenu},
+        {"ftransform-settings", fTransformSettings},
         {"variable-dialog", variableDialog},
         {"user-terms", [](ScreenshotStage& s) { return userTerms(s, 0); }},
         {"standard-terms", [](ScreenshotStage& s) { return userTerms(s, 1); }},
@@ -183,6 +237,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot make %s\n", qPrintable(folder.path()));
         return 2;
     }
+    // The windows name files as the guide does, within the sources ("examples/heater.txt").
+    folder.makeAbsolute();
+    QDir::setCurrent(QStringLiteral(ZORV_SOURCE_DIR));
     bool ok = true;
     int taken = 0;
     for (const Shot& shot : shots()) {

@@ -23,26 +23,35 @@ void FTransformCommand::checkShape(const FTransformData& data, std::size_t parti
 }
 
 FTransformOutcome FTransformCommand::run(FTransformData& data, std::vector<PartitionSettings> partitions,
-                                         std::optional<double> maxError, const Progress& progress) const {
+                                         std::optional<double> maxError, const Progress& progress,
+                                         std::stop_token stop) const {
     checkShape(data, partitions.size());
     if (maxError && !std::isfinite(*maxError)) {
         throw EFTransformSettings("The maximum error must be a finite number.");
     }
     FTransformOutcome outcome;
-    if (maxError) {
-        outcome.transform = searchNodes(data, partitions, *maxError, progress, outcome);
-    } else {
-        outcome.transform = makeTransform(partitions);
-        fit(*outcome.transform, data, progress);
+    try {
+        if (maxError) {
+            outcome.transform = searchNodes(data, partitions, *maxError, progress, stop, outcome);
+        } else {
+            outcome.transform = makeTransform(partitions);
+            fitRows(*outcome.transform, data, progress, stop);
+        }
+        outcome.partitions = std::move(partitions);
+        outcome.reconstruction = reconstructRows(*outcome.transform, data, progress, stop);
+    } catch (const Stopped&) {
+        FTransformOutcome cancelled;
+        cancelled.status = FTransformStatus::Cancelled;
+        cancelled.reconstruction.cancelled = true;
+        return cancelled;
     }
-    outcome.partitions = std::move(partitions);
-    outcome.reconstruction = reconstruct(*outcome.transform, data, progress);
     return outcome;
 }
 
 std::unique_ptr<TFTransform> FTransformCommand::searchNodes(const FTransformData& data,
                                                             std::vector<PartitionSettings>& partitions,
                                                             double maxError, const Progress& progress,
+                                                            const std::stop_token& stop,
                                                             FTransformOutcome& outcome) const {
     std::unique_ptr<TFTransform> current;
     const auto errorOf = [&](int nodes) {
@@ -51,8 +60,8 @@ std::unique_ptr<TFTransform> FTransformCommand::searchNodes(const FTransformData
         }
         current.reset();  // one grid in memory at a time
         current = makeTransform(partitions);
-        fit(*current, data, progress);
-        return largestError(*current, data);
+        fitRows(*current, data, progress, stop);
+        return largestErrorOf(*current, data, stop);
     };
     const NodeCountSearch::Result found = NodeCountSearch::run(highestNodeCount(data), maxError, errorOf);
     for (auto& p : partitions) {
@@ -70,6 +79,11 @@ std::unique_ptr<TFTransform> FTransformCommand::makeTransform(std::span<const Pa
 }
 
 void FTransformCommand::fit(TFTransform& transform, const FTransformData& data, const Progress& progress) const {
+    fitRows(transform, data, progress, {});
+}
+
+void FTransformCommand::fitRows(TFTransform& transform, const FTransformData& data, const Progress& progress,
+                                const std::stop_token& stop) const {
     const auto width = static_cast<std::size_t>(reader_.inputCount()) + 1;
     std::vector<double> raw(width);
     std::vector<double> point(width);
@@ -77,6 +91,7 @@ void FTransformCommand::fit(TFTransform& transform, const FTransformData& data, 
     ProgressReporter reporter(progress, rows);
     transform.reset();
     for (int row = 0; row < rows; ++row) {
+        if (stop.stop_requested()) throw Stopped{};
         if (reader_.read(data, row, raw, point)) {
             transform.addPoint(point);
         }
@@ -86,11 +101,17 @@ void FTransformCommand::fit(TFTransform& transform, const FTransformData& data, 
 }
 
 double FTransformCommand::largestError(const TFTransform& transform, const FTransformData& data) const {
+    return largestErrorOf(transform, data, {});
+}
+
+double FTransformCommand::largestErrorOf(const TFTransform& transform, const FTransformData& data,
+                                         const std::stop_token& stop) const {
     const auto n = static_cast<std::size_t>(reader_.inputCount());
     std::vector<double> raw(n + 1);
     std::vector<double> point(n + 1);
     double largest = 0.0;
     for (int row = 0; row < data.rowCount(); ++row) {
+        if (stop.stop_requested()) throw Stopped{};
         if (reader_.read(data, row, raw, point)) {
             largest = std::max(largest, std::fabs(raw[n] - transform.inverse(std::span(point).first(n))));
         }
@@ -99,7 +120,19 @@ double FTransformCommand::largestError(const TFTransform& transform, const FTran
 }
 
 FTransformReconstruction FTransformCommand::reconstruct(const TFTransform& transform, FTransformData& data,
-                                                        const Progress& progress) const {
+                                                        const Progress& progress, std::stop_token stop) const {
+    try {
+        return reconstructRows(transform, data, progress, stop);
+    } catch (const Stopped&) {
+        FTransformReconstruction cancelled;
+        cancelled.cancelled = true;
+        return cancelled;
+    }
+}
+
+FTransformReconstruction FTransformCommand::reconstructRows(const TFTransform& transform, FTransformData& data,
+                                                            const Progress& progress,
+                                                            const std::stop_token& stop) const {
     checkShape(data, static_cast<std::size_t>(transform.dimensions()));
     const auto n = static_cast<std::size_t>(reader_.inputCount());
     std::vector<double> raw(n + 1);
@@ -108,6 +141,7 @@ FTransformReconstruction FTransformCommand::reconstruct(const TFTransform& trans
     const int rows = data.rowCount();
     ProgressReporter reporter(progress, rows);
     for (int row = 0; row < rows; ++row) {
+        if (stop.stop_requested()) throw Stopped{};
         if (!reader_.read(data, row, raw, point)) {
             data.setReconstruction(row, {});
             ++result.rowsSkipped;

@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <vector>
 
 namespace zorv {
@@ -39,9 +40,11 @@ public:
     // measured. Progress is reported per pass over the rows: each fit of the search, then the
     // reconstruction, each from 0 to the row count. Throws EFTransformSettings for unusable
     // settings (see TFTransform) or a maximum error that is not a finite number; the data and its
-    // reconstruction column are then left as they were.
+    // reconstruction column are then left as they were. A stop request ends the run between two rows
+    // with the status Cancelled and no transform; the reconstruction column may then be partly written.
     FTransformOutcome run(FTransformData& data, std::vector<PartitionSettings> partitions,
-                          std::optional<double> maxError, const Progress& progress = {}) const;
+                          std::optional<double> maxError, const Progress& progress = {},
+                          std::stop_token stop = {}) const;
 
     // A new transform of the partitions with the output midpoint as default value.
     std::unique_ptr<TFTransform> makeTransform(std::span<const PartitionSettings> partitions) const;
@@ -50,16 +53,25 @@ public:
     // The largest |expected output - inverse| over the readable rows, unrounded; 0 without rows.
     double largestError(const TFTransform& transform, const FTransformData& data) const;
     // Writes every row's reconstruction text and measures the largest error from the texts (the
-    // "inv F-Transform" button repeats just this with the current transform).
+    // "inv F-Transform" button repeats just this with the current transform). A stop request ends it
+    // between two rows, cancelled.
     FTransformReconstruction reconstruct(const TFTransform& transform, FTransformData& data,
-                                         const Progress& progress = {}) const;
+                                         const Progress& progress = {}, std::stop_token stop = {}) const;
     // The node count the search starts from.
     int highestNodeCount(const FTransformData& data) const;
 
 private:
+    // Thrown between two rows when a stop was requested; caught where the command's steps begin.
+    struct Stopped {};
+
     std::unique_ptr<TFTransform> searchNodes(const FTransformData& data, std::vector<PartitionSettings>& partitions,
-                                             double maxError, const Progress& progress,
+                                             double maxError, const Progress& progress, const std::stop_token& stop,
                                              FTransformOutcome& outcome) const;
+    void fitRows(TFTransform& transform, const FTransformData& data, const Progress& progress,
+                 const std::stop_token& stop) const;
+    double largestErrorOf(const TFTransform& transform, const FTransformData& data, const std::stop_token& stop) const;
+    FTransformReconstruction reconstructRows(const TFTransform& transform, FTransformData& data,
+                                             const Progress& progress, const std::stop_token& stop) const;
     void checkShape(const FTransformData& data, std::size_t partitionCount) const;
 
     FTransformRowReader reader_;

@@ -9,7 +9,9 @@ namespace zorv {
 // many were skipped (a cell not readable as a number), and the largest
 // |expected output - reconstruction| over the reconstructed rows, both read back from their texts,
 // as a number and as the text the "Max. Error:" label shows. No row reconstructed: no max error.
+// A reconstruction stopped on request is cancelled; the rows it wrote are then to be discarded.
 struct FTransformReconstruction {
+    bool cancelled = false;
     int rowsReconstructed = 0;
     int rowsSkipped = 0;
     std::optional<double> maxError;

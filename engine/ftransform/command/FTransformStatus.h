@@ -8,6 +8,7 @@ namespace zorv {
 enum class FTransformStatus {
     Fitted,                  // the transform was fitted (and, with a maximum error, meets it)
     MaximumNodesExceeded,    // even the largest node count tried misses the maximum error
+    Cancelled,               // stopped on request: no transform, the data left as it was
 };
 
 inline constexpr std::string_view kMaximumNodesExceededMessage = "Maximum number of nodes was exceeded.";

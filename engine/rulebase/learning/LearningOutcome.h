@@ -15,8 +15,10 @@ namespace zorv {
 //   dropped:  one line per rule left out because one of its cells does not compile with the vocabularies
 //             as they are after the run (a carried-over rule naming a user term pentatomy removed, say).
 //   rulesFile, rulesFileWritten: the ".rules" file and whether it could be written.
+//   cancelled: the run was stopped on request before it wrote or installed anything.
 struct LearningOutcome {
     std::optional<std::string> refusal;
+    bool cancelled = false;
     int added = 0;
     std::vector<std::string> dropped;
     std::filesystem::path rulesFile;

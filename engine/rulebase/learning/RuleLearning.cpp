@@ -61,7 +61,8 @@ std::optional<std::string> RuleLearning::pentatomyRefusal() const {
 }
 
 LearningOutcome RuleLearning::run(std::span<const RuleRow> gridRows, const LearningRows& data,
-                                  const std::filesystem::path& rulesFile, const Progress& progress) const {
+                                  const std::filesystem::path& rulesFile, const Progress& progress,
+                                  std::stop_token stop) const {
     LearningOutcome outcome;
     outcome.refusal = refusal();
     if (outcome.refusal) return outcome;
@@ -70,12 +71,16 @@ LearningOutcome RuleLearning::run(std::span<const RuleRow> gridRows, const Learn
     std::vector<LearnedRule> rules;
     std::vector<Origin> origins;
     carryOver(gridRows, rules, origins);
-    const int learned = learn(data, rules, origins, progress);
+    const std::optional<int> learned = learn(data, rules, origins, progress, stop);
+    if (!learned) {
+        outcome.cancelled = true;
+        return outcome;
+    }
 
     // The .rules file records everything learned; only the rule base leaves out what it cannot compile.
     outcome.rulesFile = rulesFile;
     outcome.rulesFileWritten = RulesFile::write(rulesFile, rules);
-    outcome.added = learned - dropFaulty(rules, origins, outcome.dropped);
+    outcome.added = *learned - dropFaulty(rules, origins, outcome.dropped);
     install(std::move(rules));
     return outcome;
 }
@@ -90,8 +95,9 @@ void RuleLearning::carryOver(std::span<const RuleRow> gridRows, std::vector<Lear
     }
 }
 
-int RuleLearning::learn(const LearningRows& data, std::vector<LearnedRule>& rules, std::vector<Origin>& origins,
-                        const Progress& progress) const {
+std::optional<int> RuleLearning::learn(const LearningRows& data, std::vector<LearnedRule>& rules,
+                                       std::vector<Origin>& origins, const Progress& progress,
+                                       const std::stop_token& stop) const {
     const int rows = data.rowCount();
     ProgressReporter reporter(progress, rows);
     rules.reserve(rules.size() + static_cast<std::size_t>(rows));
@@ -99,6 +105,7 @@ int RuleLearning::learn(const LearningRows& data, std::vector<LearnedRule>& rule
     std::vector<double> values(columnCount(unit_));
     int added = 0;
     for (int row = 0; row < rows; ++row) {
+        if (stop.stop_requested()) return std::nullopt;
         if (auto rule = learnRow(data, row, values)) {
             rules.push_back(std::move(*rule));
             origins.push_back(Origin{true, row});

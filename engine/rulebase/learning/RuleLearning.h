@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,9 @@ class LearningRows;
 //   6. replaces the rule base's rules by the rest of the list.
 // Approx learning is refused when an input variable has linear settings or no user terms; pentatomy when
 // the rule base is not linguistic or a variable's vocabulary is not linguistic; both when there is no
-// input or no output variable. A refused run changes nothing.
+// input or no output variable. A refused run changes nothing. A stop request, heeded between two data rows,
+// ends the run before step 4: nothing is written or installed (the pentatomy terms of step 1 are in place
+// by then, so a caller that must leave the rule base as it was runs the learning on a copy).
 class RuleLearning {
 public:
     using Progress = ProgressReporter::Callback;
@@ -45,7 +48,8 @@ public:
     // gridRows: the rules grid, top to bottom; data: one value per variable a row; rulesFile: where the
     // rule list is written (RulesFile::pathFor). Progress counts the data rows.
     LearningOutcome run(std::span<const RuleRow> gridRows, const LearningRows& data,
-                        const std::filesystem::path& rulesFile, const Progress& progress = {}) const;
+                        const std::filesystem::path& rulesFile, const Progress& progress = {},
+                        std::stop_token stop = {}) const;
 
 private:
     // Where a rule of the list comes from: a grid row or a data row (0-based).
@@ -58,8 +62,9 @@ private:
     std::optional<std::string> pentatomyRefusal() const;
     void carryOver(std::span<const RuleRow> gridRows, std::vector<LearnedRule>& rules,
                    std::vector<Origin>& origins) const;
-    int learn(const LearningRows& data, std::vector<LearnedRule>& rules, std::vector<Origin>& origins,
-              const Progress& progress) const;
+    // The number of rules learned; none when stopped.
+    std::optional<int> learn(const LearningRows& data, std::vector<LearnedRule>& rules, std::vector<Origin>& origins,
+                             const Progress& progress, const std::stop_token& stop) const;
     std::optional<LearnedRule> learnRow(const LearningRows& data, int row, std::vector<double>& values) const;
     int dropFaulty(std::vector<LearnedRule>& rules, const std::vector<Origin>& origins,
                    std::vector<std::string>& dropped) const;

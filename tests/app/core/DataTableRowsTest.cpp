@@ -38,6 +38,7 @@ TEST(DataTableRows, ReadsInputsAndExpectedValueAndSkipsUnreadableRows) {
 TEST(DataTableRows, FeedTheFTransformAndItsReconstructionColumn) {
     const auto unit = Heater();
     DataTable table = TableFor(*unit, "18 -5 40\n20 0 30\n22 5 10\n");
+    const DataTable before = table;
     DataTableRows rows(table);
     std::vector<FTransformContext> inputs;
     std::vector<PartitionSettings> partitions;
@@ -49,7 +50,10 @@ TEST(DataTableRows, FeedTheFTransformAndItsReconstructionColumn) {
     const FTransformOutcome outcome = command.run(rows, partitions, std::nullopt);
     EXPECT_EQ(outcome.reconstruction.rowsReconstructed, 3);
     const int column = table.Layout().OutputColumn(0);
-    for (int row = 2; row < 5; ++row) EXPECT_FALSE(table.Grid().Cell(row, column).empty());
+    EXPECT_EQ(table.Grid().Cell(2, column), before.Grid().Cell(2, column));  // the table is only read
+    ASSERT_TRUE(table.Grid().ReplaceColumn(column, rows.TakeReconstruction()));
+    EXPECT_EQ(table.Grid().Cell(0, column), "power");
+    for (int row = 2; row < 5; ++row) EXPECT_TRUE(table.Grid().Number(row, column));
 }
 
 TEST(DataTableRows, FeedRuleLearning) {

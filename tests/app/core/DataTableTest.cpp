@@ -219,6 +219,7 @@ protected:
     test::ScratchFolder folder_;
 };
 
+// Only numbers take the comma: names and other texts keep their points.
 TEST_F(DataTableFileTest, SavedOutputUsesCommaMarksTabsAndDropsDigitGroups) {
     DataTable table(TwoInOneOut());
     const auto data = folder_ / "heater.txt";
@@ -231,7 +232,7 @@ TEST_F(DataTableFileTest, SavedOutputUsesCommaMarksTabsAndDropsDigitGroups) {
 
     ASSERT_FALSE(table.SaveOutput(table.DefaultOutputPath()));
     EXPECT_EQ(ReadAll(table.DefaultOutputPath()),
-              "temperature\thumidity\test,\tpower\t\n"
+              "temperature\thumidity\test.\tpower\t\n"
               "<-20,00, 40,00>\t<0,00, 100,00>\t<0,00, 1000,00>\t<0,00, 1000,00>\t\n"
               "10\t20\t30\t30,000000\t\n"
               "20,5\t980\t1000\t120,000000\t\n");
@@ -245,9 +246,11 @@ TEST_F(DataTableFileTest, SavedOutputImportsBackToTheSameInputsAndExpectedValues
     SumEvaluator evaluator(2);
     table.Compute(evaluator);
     table.Grid().SetCell(3, 4, "1,234.500000");
+    table.Grid().SetCell(3, 5, "n.a.");
     const auto out = folder_ / "table.out";
     ASSERT_FALSE(table.SaveOutput(out));
-    EXPECT_NE(ReadAll(out).find("1234,500000"), std::string::npos);
+    EXPECT_NE(ReadAll(out).find("\tLing. Approx.\t\n"), std::string::npos);
+    EXPECT_NE(ReadAll(out).find("\t1234,500000\tn.a.\t\n"), std::string::npos);
 
     DataTable again(TwoInOneOut());
     const auto result = again.Import(out);

@@ -215,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(editor->tabs()->currentWidget(), general);
         QStringList tabs;
         for (int i = 0; i < editor->tabs()->count(); ++i) tabs << editor->tabs()->tabText(i);
-        QCOMPARE(tabs, (QStringList{"&General", "&Input variables", "O&utput variables", "&Rules"}));
+        QCOMPARE(tabs, (QStringList{"&General", "&Input variables", "O&utput variables", "&Rules", "Input / Output"}));
         QCOMPARE(general->unitName()->text(), QStringLiteral("general"));
         QVERIFY(general->unitName()->isReadOnly());
         QCOMPARE(general->unitType()->text(), QStringLiteral("Linguistic"));

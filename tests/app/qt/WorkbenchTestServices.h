@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/qt/FTransformSettingsChooser.h"
 #include "app/qt/FileNameProvider.h"
 #include "app/qt/NewRuleBaseChooser.h"
 #include "app/qt/SettingsStore.h"
@@ -32,12 +33,26 @@ public:
         return next(saveAnswers);
     }
     std::optional<QString> exportImageName(const QString&) override { return next(imageAnswers); }
+    std::optional<QString> openDataFileName(const QString& initialDirectory) override {
+        dataStarts.push_back(initialDirectory);
+        return next(dataAnswers);
+    }
+    std::optional<QString> saveOutputFileName(const QString& initialPath) override {
+        saveStarts.push_back(initialPath);
+        return next(saveAnswers);
+    }
+    std::optional<QString> saveFTVectorName(const QString& initialPath) override {
+        saveStarts.push_back(initialPath);
+        return next(saveAnswers);
+    }
 
     std::deque<std::optional<QString>> openAnswers;
     std::deque<std::optional<QString>> imageAnswers;
-    std::deque<std::optional<QString>> saveAnswers;
+    std::deque<std::optional<QString>> saveAnswers;  // rule bases, output and FT-Vector files
+    std::deque<std::optional<QString>> dataAnswers;
     std::vector<QString> openStarts;
     std::vector<QString> saveStarts;
+    std::vector<QString> dataStarts;
 
 private:
     static std::optional<QString> next(std::deque<std::optional<QString>>& answers) {
@@ -85,11 +100,33 @@ public:
     std::vector<int> edits;
 };
 
+// Stands in for the F-transform settings dialog: answers with `choice` (none: Cancel) and records the
+// records it was opened on; `nodes`, when set, goes into every record as the dialog's field would.
+class FakeFTransformSettings final : public FTransformSettingsChooser {
+public:
+    std::optional<Choice> choose(QWidget*, std::vector<PartitionSettings>& records,
+                                 std::span<const FTransformContext> contexts, const QStringList&) override {
+        if (records.size() != contexts.size()) {
+            records.clear();
+            for (const auto& context : contexts) records.push_back(PartitionSettings::forContext(context.low, context.high));
+        }
+        if (nodes) {
+            for (auto& record : records) record.nodes = *nodes;
+        }
+        opened.push_back(records);
+        return choice;
+    }
+
+    std::optional<Choice> choice = Choice{};
+    std::optional<int> nodes;
+    std::vector<std::vector<PartitionSettings>> opened;
+};
+
 // Every fake together, with a settings store in a temporary INI file.
 struct TestWorkbench {
     TestWorkbench() : settings(SettingsStore::iniFile(dir.filePath(QStringLiteral("settings.ini")))) {}
 
-    WorkbenchServices services() { return {prompter, files, newRuleBase, variables, settings}; }
+    WorkbenchServices services() { return {prompter, files, newRuleBase, variables, settings, ftransform}; }
     QString path(const QString& name) const { return dir.filePath(name); }
 
     QTemporaryDir dir;
@@ -98,6 +135,7 @@ struct TestWorkbench {
     FixedNewRuleBase newRuleBase;
     FakeVariableEditing variables;
     SettingsStore settings;
+    FakeFTransformSettings ftransform;
 };
 
 }  // namespace zorv::test

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "WorkbenchTestServices.h"
+#include "app/qt/ApplicationSetup.h"
 #include "app/qt/MainWindow.h"
 
 namespace zorv::test {
@@ -15,5 +16,29 @@ inline std::unique_ptr<MainWindow> shownMainWindow(TestWorkbench& bench) {
     if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
     return window;
 }
+
+// A test class whose every test function starts with a fresh bench of fakes and a main window over it,
+// shown; both go when the function ends.
+class MainWindowFixture : public QObject {
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<TestWorkbench> bench;
+    std::unique_ptr<MainWindow> window;
+
+private Q_SLOTS:
+    void initTestCase() { ApplicationSetup::apply(); }
+
+    void init() {
+        bench = std::make_unique<TestWorkbench>();
+        window = shownMainWindow(*bench);
+        QVERIFY(window);
+    }
+
+    void cleanup() {
+        window.reset();
+        bench.reset();
+    }
+};
 
 }  // namespace zorv::test
