@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "interchange/ForeignShape.h"
 #include "interchange/RuleTextParser.h"
 #include "interchange/ShapeComment.h"
 #include "interchange/TextLines.h"
@@ -184,8 +185,9 @@ private:
 
     void term(ForeignVariable& v, const std::string& lowerName, const std::string& text, const std::string& value,
               int line) {
-        // The name as written (the key was lowered).
-        const std::size_t start = TextLines::Lower(text).find(lowerName);
+        // The name as written (the key was lowered), after the keyword: a name such as "m" is also a letter of
+        // "TERM".
+        const std::size_t start = TextLines::Lower(text).find(lowerName, 4);
         ForeignTerm term;
         term.name = start == std::string::npos ? lowerName : text.substr(start, lowerName.size());
         term.line = line;
@@ -211,7 +213,7 @@ private:
                 problems_.add(line, "term \"" + term.name + "\": a shape expected");
                 return;
             }
-            term.shape = words[0];
+            term.shape = ForeignShape::Canonical(words[0]);
             term.params = TextLines::Numbers(rest).value_or(std::vector<double>{});
         }
         if (pendingShape_) {

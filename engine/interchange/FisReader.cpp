@@ -6,6 +6,7 @@
 
 #include "interchange/ShapeComment.h"
 #include "interchange/TextLines.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -204,8 +205,9 @@ private:
         p.negated = index < 0;
         const double magnitude = std::fabs(index);
         const double whole = std::floor(magnitude + 1e-9);
-        if (whole > static_cast<double>(v.terms.size())) {
-            problems_.add(line, "variable \"" + v.name + "\" has no term " + std::string(TextLines::Trim(std::to_string(index))));
+        // A fraction alone (0.5) names no term: the hedge it codes would have nothing to modify.
+        if (whole < 1 || whole > static_cast<double>(v.terms.size())) {
+            problems_.add(line, "variable \"" + v.name + "\" has no term " + NumberText::file(index));
             return std::nullopt;
         }
         p.term = static_cast<int>(whole) - 1;

@@ -5,6 +5,8 @@
 #include <map>
 #include <numbers>
 
+#include "interchange/TextLines.h"
+
 namespace zorv {
 
 namespace {
@@ -96,6 +98,13 @@ double Shape(const std::string& s, const std::vector<double>& p, double x) {
 
 }  // namespace
 
+std::string ForeignShape::Canonical(const std::string& shape) {
+    if (TextLines::SameIgnoringCase(shape, "Linear")) return "Linear";
+    for (const auto& entry : Counts())
+        if (TextLines::SameIgnoringCase(shape, entry.first)) return entry.first;
+    return shape;
+}
+
 std::optional<int> ForeignShape::ParameterCount(const std::string& shape) {
     const auto it = Counts().find(shape);
     if (it == Counts().end()) return std::nullopt;
@@ -142,6 +151,10 @@ std::optional<UserShape> ForeignShape::Exact(const ForeignTerm& term, std::strin
         const double s2 = product ? p[3] : p[1];
         if (!(s1 > 0) || !(s2 > 0)) {
             reason = "its width is not positive";
+            return std::nullopt;
+        }
+        if (!std::isfinite(2 * s1 * s1) || !std::isfinite(2 * s2 * s2)) {
+            reason = "its width is too large";
             return std::nullopt;
         }
         if (m1 > m2) {

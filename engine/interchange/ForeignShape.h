@@ -23,6 +23,8 @@ struct UserShape {
 //   GaussianProduct mA sA mB sB    -> gaussian (2 sA^2, mA, mB, 2 sB^2)  when mA <= mB
 class ForeignShape {
 public:
+    // The common spelling of a shape name written in any case ("TRIANGLE" -> "Triangle"); others as written.
+    static std::string Canonical(const std::string& shape);
     // Parameters of the shape without the height; none for a shape this class does not know.
     static std::optional<int> ParameterCount(const std::string& shape);
     // The height: the parameter after the shape's own ones, 1 when there is none. None when the number of
