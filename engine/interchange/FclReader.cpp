@@ -179,7 +179,11 @@ private:
         } else if (key == "accu") {
             v.aggregation = {Translated(value), line, {}};
         } else if (key == "default") {
-            v.defaultValue = TextLines::Number(value);
+            // "DEFAULT := 0 | NC": no change, the previous value when no rule fires.
+            const std::size_t bar = value.find('|');
+            v.defaultValue = TextLines::Number(value.substr(0, bar));
+            if (bar != std::string::npos && TextLines::SameIgnoringCase(TextLines::Trim(value.substr(bar + 1)), "NC"))
+                v.lockPrevious = {true, line};
         }
     }
 

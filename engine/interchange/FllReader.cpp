@@ -116,6 +116,8 @@ private:
             v.defuzzifier = OperatorOf(e.value, line);
         } else if (section_ == Section::Output && e.key == "default") {
             v.defaultValue = TextLines::Number(e.value);
+        } else if (e.key == "lock-range" || (section_ == Section::Output && e.key == "lock-previous")) {
+            (e.key == "lock-range" ? v.lockRange : v.lockPrevious) = {e.value == "true", line};
         }
     }
 

@@ -41,6 +41,7 @@ public:
         std::vector<std::string> consequents = consequentTexts();
         const std::vector<RuleRow> rows = RuleImport(system_, inputs_, std::move(consequents), issues_).Rows();
         if (rows.empty()) issues_.Refuse(0, "no rule remains to import");
+        checkLocks();
         noteDefault();
         issues_.problems().throwIfAny();
         return {build(rows, methods), issues_.notes()};
@@ -120,6 +121,25 @@ private:
         }
         issues_.Replace(t.line, problem, std::string("its centroid ") + NumberText::file(*centroid));
         return NumberText::file(*centroid);
+    }
+
+    // Locks of the output that this system has no counterpart for.
+    void checkLocks() {
+        const ForeignVariable& out = system_.outputs[0];
+        if (out.lockPrevious.on)
+            issues_.Replace(out.lockPrevious.line, "\"" + out.name + "\" keeps its previous value when no rule fires",
+                            "the middle of its range");
+        if (out.lockRange.on && sugeno() && MayLeaveRange(out))
+            issues_.Replace(out.lockRange.line, "\"" + out.name + "\" is clamped to its range", "the value unclamped");
+    }
+
+    // Whether a weighted average of the output's terms may fall outside its range (a centroid never does).
+    static bool MayLeaveRange(const ForeignVariable& out) {
+        for (const ForeignTerm& t : out.terms) {
+            if (t.shape == "Linear") return true;
+            if (t.shape == "Constant" && !t.params.empty() && (t.params[0] < out.low || t.params[0] > out.high)) return true;
+        }
+        return false;
     }
 
     void noteDefault() {
