@@ -170,6 +170,7 @@ private:
                 problems_.add(line, "RANGE := (LOW .. HIGH) expected");
                 return;
             }
+            v.ranged = true;
             v.low = *low;
             v.high = *high;
         } else if (key.rfind("term", 0) == 0) {

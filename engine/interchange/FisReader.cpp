@@ -165,6 +165,7 @@ private:
                 problems_.add(line, "Range: two numbers in brackets expected");
                 return;
             }
+            variable_->ranged = true;
             variable_->low = (*bounds)[0];
             variable_->high = (*bounds)[1];
         }

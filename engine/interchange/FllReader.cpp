@@ -104,6 +104,7 @@ private:
                 problems_.add(line, "range: two numbers expected");
                 return;
             }
+            v.ranged = true;
             v.low = (*bounds)[0];
             v.high = (*bounds)[1];
         } else if (e.key == "term") {

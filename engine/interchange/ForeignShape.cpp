@@ -175,6 +175,25 @@ std::optional<double> ForeignShape::Membership(const ForeignTerm& term, double x
     return term.shape == "Constant" ? value : *height * value;
 }
 
+std::optional<std::pair<double, double>> ForeignShape::Span(const ForeignTerm& term) {
+    if (!Height(term)) return std::nullopt;
+    const std::vector<double>& p = term.params;
+    const std::string& s = term.shape;
+    if (s == "Gaussian") return std::pair{p[0] - 3 * std::fabs(p[1]), p[0] + 3 * std::fabs(p[1])};
+    if (s == "GaussianProduct")
+        return std::pair{std::min(p[0] - 3 * std::fabs(p[1]), p[2]), std::max(p[0], p[2] + 3 * std::fabs(p[3]))};
+    std::vector<double> points;
+    if (s == "Discrete") {
+        for (std::size_t i = 0; i + 1 < p.size(); i += 2) points.push_back(p[i]);
+    } else if (s == "Triangle" || s == "Trapezoid" || s == "Ramp" || s == "Rectangle" || s == "SShape" ||
+               s == "ZShape" || s == "PiShape" || s == "Constant") {
+        points.assign(p.begin(), p.begin() + *ParameterCount(s));
+    }
+    if (points.empty()) return std::nullopt;
+    const auto [low, high] = std::minmax_element(points.begin(), points.end());
+    return std::pair{*low, *high};
+}
+
 std::vector<double> ForeignShape::Breakpoints(const UserShape& shape) {
     if (shape.type == "gaussian") return {shape.params[1], shape.params[2]};
     return shape.params;

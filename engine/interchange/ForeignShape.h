@@ -35,6 +35,9 @@ public:
     // The membership degree of the term at x (height included), for every shape of ParameterCount except
     // Linear; none for the others.
     static std::optional<double> Membership(const ForeignTerm& term, double x);
+    // The interval that the points of the term span (a Gaussian's: the means and three widths beside them);
+    // none for a shape without such points or with the wrong number of parameters.
+    static std::optional<std::pair<double, double>> Span(const ForeignTerm& term);
     // Where the shape bends: the points that should lie on the grid.
     static std::vector<double> Breakpoints(const UserShape& shape);
 };

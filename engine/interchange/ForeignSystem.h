@@ -48,6 +48,7 @@ struct ForeignVariable {
     std::string name;
     double low = 0.0;
     double high = 1.0;
+    bool ranged = false;  // whether the file gave low and high
     int line = 0;
     std::vector<ForeignTerm> terms;
     // Outputs only.

@@ -240,6 +240,12 @@ RuleBlock: r
     }
     // The conclusion becomes the complement of the term.
     EXPECT_EQ(Import(fll, InterchangeFormat::Fll, true).unit->Rules(), Rows({{"t", "not u"}}));
+    // FCL may leave the range to the terms' points: their span, noted.
+    std::string unranged = kFcl;
+    unranged.erase(unranged.find("  RANGE := (0 .. 100);\n"), 24);
+    const ImportOutcome spanned = Import(unranged, InterchangeFormat::Fcl, true);
+    EXPECT_EQ(spanned.unit->ContextHigh(1), 100.0);
+    EXPECT_NE(spanned.notes[0].find("no range is given for \"hum\"; replaced by <0, 100>"), std::string::npos);
     // FCL: "no change" as the default locks the output too; shape names in any case; names as written.
     std::string fcl = kFcl;
     fcl.replace(fcl.find("TERM cold := (0, 1) (10, 1) (20, 0)"), 35, "TERM m := TRAPEZOID 0 0 10 20");
