@@ -124,6 +124,11 @@ public:
     ForeignSystem run() {
         if (view_.unit().SuccedentCount() == 0) throw EInterchange("the rule base has no output variable");
         if (view_.inputCount() == 0) throw EInterchange("the rule base has no input variable");
+        // The file would claim the other outputs too, but nothing here evaluates them.
+        if (view_.unit().SuccedentCount() > 1)
+            throw EInterchange("the rule base has " + std::to_string(view_.unit().SuccedentCount()) +
+                               " output variables: only rule bases with one output are exported to " +
+                               std::string(InterchangeFormats::Name(format_)) + ", since only the first is evaluated");
         chooseMethods();
         names();
         system_.name = ForeignNames::Identifier(std::filesystem::path(view_.unit().Name()).stem().string(), "rulebase");

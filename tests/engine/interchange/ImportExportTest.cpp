@@ -314,7 +314,10 @@ TEST(Import, ImportExportImportGivesTheSameRuleBase) {
     }
 }
 
-TEST(Export, RefusesMethodsWithoutCounterpartNamingThem) {
+TEST(Export, RefusesSeveralOutputsAndMethodsWithoutCounterpartNamingThem) {
+    test::RuleBaseTextBuilder twoOutputs;
+    twoOutputs.input({"x"}).output({"y"}).output({"z"}).rule({"sm", "bi", "sm"});
+    EXPECT_THROW(ForeignExport::ToText(*twoOutputs.load(), InterchangeFormat::Fis), EInterchange);
     const auto heater = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb");
     try {
         ForeignExport::ToText(*heater, InterchangeFormat::Fll);
