@@ -206,7 +206,11 @@ private:
         p.negated = index < 0;
         const double magnitude = std::fabs(index);
         const double whole = std::floor(magnitude + 1e-9);
-        // A fraction alone (0.5) names no term: the hedge it codes would have nothing to modify.
+        // 0.99 stands for "any" (no condition); another fraction alone (0.5) names no term for its hedge.
+        if (whole < 1 && std::fabs(magnitude - 0.99) < 1e-9) {
+            p.any = true;
+            return p;
+        }
         if (whole < 1 || whole > static_cast<double>(v.terms.size())) {
             problems_.add(line, "variable \"" + v.name + "\" has no term " + NumberText::file(index));
             return std::nullopt;

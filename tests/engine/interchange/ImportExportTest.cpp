@@ -238,6 +238,9 @@ RuleBlock: r
             EXPECT_THROW(Import(c.text, c.format, true), EInterchange);
         }
     }
+    // FIS writes "any" as 0.99.
+    const std::string any = std::string(kFis).replace(std::string(kFis).find("2 0, 1 (1) : 1"), 14, "0.99 0, 1 (1) : 1");
+    EXPECT_EQ(Import(any, InterchangeFormat::Fis).unit->Rules().back(), Rows({{"undef", "undef", "low"}})[0]);
     // The conclusion becomes the complement of the term.
     EXPECT_EQ(Import(fll, InterchangeFormat::Fll, true).unit->Rules(), Rows({{"t", "not u"}}));
     // FCL may leave the range to the terms' points: their span, noted.
