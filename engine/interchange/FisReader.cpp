@@ -68,6 +68,18 @@ void TranslateShape(const std::string& fis, std::vector<double>& params, std::st
     params = reordered;
 }
 
+// The hedge a fraction of a rule index codes (1.2: "very" term 1), as the other tools write them.
+std::string HedgeOf(double fraction) {
+    const long code = std::lround(fraction * 100);
+    switch (code) {
+        case 1: return "seldom";
+        case 5: return "somewhat";
+        case 20: return "very";
+        case 30: return "extremely";
+        default: return "coded ." + std::string(code % 10 == 0 ? std::to_string(code / 10) : std::to_string(code));
+    }
+}
+
 std::string Unquoted(std::string_view value) {
     value = TextLines::Trim(value);
     if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'') value = value.substr(1, value.size() - 2);
@@ -217,10 +229,7 @@ private:
         }
         p.term = static_cast<int>(whole) - 1;
         const double fraction = magnitude - whole;
-        if (fraction > 1e-9) {
-            const long code = std::lround(fraction * 100);
-            p.hedges.push_back("coded ." + std::string(code % 10 == 0 ? std::to_string(code / 10) : std::to_string(code)));
-        }
+        if (fraction > 1e-9) p.hedges.push_back(HedgeOf(fraction));
         return p;
     }
 
