@@ -25,7 +25,8 @@ exact sampled meaning; a cell that names a user term is written as that term (wi
 stating its shape, which "zorv import" reads back), "not TERM" as the negation, "undef" by
 leaving the input out of the rule. Exported are Fuzzy Approximation (DNF) with Minimum, Product
 or Lukasiewicz together with Simple Center Of Gravity (COG), and the Takagi-Sugeno inference;
-other methods are refused. Disabled rules are left out.
+other methods are refused, and so are rule bases with more than one output variable. Disabled
+rules are left out.
 
 c: NAME.c and NAME.h, C99 with no dependency beyond <math.h> and no allocation, holding the
 sampled sets and

@@ -27,8 +27,9 @@ A Mamdani rule whose antecedent holds "or" becomes one rule per disjunct. Each v
 smallest grid of 301 to 6001 points (1001 or more with Gaussian terms) on which every breakpoint
 of its terms lies.
 
-Anything else (other shapes, rule weights, hedges, several outputs, other operators) is refused
-with one message per problem, "FILE:LINE: ...", unless --approximate replaces each one by the
+Anything else (other shapes, rule weights, hedges, a negated conclusion, several outputs, other
+operators, an output that keeps its previous value, a variable without a range) is refused with
+one message per problem, "FILE:LINE: ...", unless --approximate replaces each one by the
 nearest representable thing; the replacements are listed as notes on standard error.
 
 Options:

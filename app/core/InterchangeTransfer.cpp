@@ -29,15 +29,19 @@ std::vector<std::string> Replacements(const std::vector<std::string>& notes) {
 
 std::unique_ptr<CRuleBase> InterchangeTransfer::Import(const std::string& path, Prompter& prompter) {
     try {
+        std::vector<std::string> problems;
         try {
             return ForeignImport::FromFile(path, {false}).unit;
         } catch (const EInterchange& refused) {
-            const PromptMessage question{"The file cannot be imported exactly:\n\n" + Lines(refused.messages()) +
-                                             "\nImport it with the nearest representable replacements?",
-                                         "Confirmation", PromptIcon::question};
-            if (prompter.ask(question, PromptButtons::yesNo) != PromptAnswer::yes) return nullptr;
+            problems = refused.messages();
         }
+        // The question is asked only when the replacements make the file importable; otherwise the problems
+        // they cannot solve are shown.
         ImportOutcome outcome = ForeignImport::FromFile(path, {true});
+        const PromptMessage question{"The file cannot be imported exactly:\n\n" + Lines(problems) +
+                                         "\nImport it with the nearest representable replacements?",
+                                     "Confirmation", PromptIcon::question};
+        if (prompter.ask(question, PromptButtons::yesNo) != PromptAnswer::yes) return nullptr;
         prompter.show({"Replaced on import:\n\n" + Lines(Replacements(outcome.notes)), "Information", PromptIcon::information});
         return std::move(outcome.unit);
     } catch (const EInterchangeFile& error) {

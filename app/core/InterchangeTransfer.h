@@ -15,8 +15,9 @@ class Prompter;
 // Prompter.
 class InterchangeTransfer {
 public:
-    // Imports path. When the file cannot be imported exactly, the problems are listed and the user is asked
-    // whether to import it with the nearest representable replacements (the replacements are then listed).
+    // Imports path. When the file cannot be imported exactly but replacements would do, the problems are listed
+    // and the user is asked whether to import it with the nearest representable replacements (the replacements
+    // are then listed); when not even they would, the problems they cannot solve are shown.
     // Null when nothing was imported (the reason has been shown).
     static std::unique_ptr<CRuleBase> Import(const std::string& path, Prompter& prompter);
     // Writes unit to path in format (C: path and the header beside it). False after showing why it could not.

@@ -112,8 +112,11 @@ std::optional<FileNameProvider::ExportTarget> FileDialogNames::exportTarget(cons
         dialog.selectFile(initial.completeBaseName());
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // A name typed with the extension of a format ("tipper.fis") chooses that format whatever the filter says.
+    const QString path = dialog.selectedFiles().constFirst();
     const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
-    return ExportTarget{dialog.selectedFiles().constFirst(), kExportFilters[static_cast<std::size_t>(chosen < 0 ? 0 : chosen)].format};
+    const auto typed = InterchangeFormats::FromPath(path.toStdString());
+    return ExportTarget{path, typed ? *typed : kExportFilters[static_cast<std::size_t>(chosen < 0 ? 0 : chosen)].format};
 }
 
 std::optional<QString> FileDialogNames::openRuleBaseName(const QString& initialPath) {

@@ -261,6 +261,21 @@ SaveOutcome InferenceUnitEditor::saveAs() {
     return outcome;
 }
 
+const CRuleBase* InferenceUnitEditor::shownUnit() {
+    if (busy_) return nullptr;
+    if (rulesShown()) {
+        if (!rules_->mayLeave()) return nullptr;
+        rules_->commit();
+    }
+    try {
+        unit_->Compile();
+    } catch (const ESyntax& error) {
+        services_.prompter.show(WorkbenchMessages::syntaxError(error.message()));
+        return nullptr;
+    }
+    return unit_.get();
+}
+
 // A failed write changes nothing: the editor keeps its file name and stays modified.
 SaveOutcome InferenceUnitEditor::writeTo(const QString& path) {
     if (rulesShown()) rules_->commit();

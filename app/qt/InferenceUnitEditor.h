@@ -59,6 +59,9 @@ public:
     SaveOutcome save();
     // Asks for a file name and writes the rule base there; on success that file becomes the editor's.
     SaveOutcome saveAs();
+    // The rule base as the window shows it, for File > Export: the Rules tab's cells committed and compiled.
+    // Null when a cell is empty or does not compile (the cell or the message has been shown).
+    const CRuleBase* shownUnit();
 
     // Every change goes through here: marks the editor modified and remembers the rules for undo (unless
     // the current rule cell is empty or wrong).

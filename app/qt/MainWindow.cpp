@@ -292,10 +292,12 @@ void MainWindow::importFile() {
 }
 
 void MainWindow::exportFile() {
-    const InferenceUnitEditor* editor = activeEditor();
+    InferenceUnitEditor* editor = activeEditor();
     if (!editor) return;
+    const CRuleBase* unit = editor->shownUnit();
+    if (!unit) return;
     if (const auto target = services_.files.exportTarget(editor->fileName())) {
-        InterchangeTransfer::Export(editor->unit(), target->path.toStdString(), target->format, services_.prompter);
+        InterchangeTransfer::Export(*unit, target->path.toStdString(), target->format, services_.prompter);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 
+#include "interchange/ForeignShape.h"
 #include "interchange/RuleTextParser.h"
 #include "interchange/ShapeComment.h"
 #include "interchange/TextLines.h"
@@ -169,6 +170,7 @@ private:
                 problems_.add(line, "RANGE := (LOW .. HIGH) expected");
                 return;
             }
+            v.ranged = true;
             v.low = *low;
             v.high = *high;
         } else if (key.rfind("term", 0) == 0) {
@@ -178,14 +180,19 @@ private:
         } else if (key == "accu") {
             v.aggregation = {Translated(value), line, {}};
         } else if (key == "default") {
-            v.defaultValue = TextLines::Number(value);
+            // "DEFAULT := 0 | NC": no change, the previous value when no rule fires.
+            const std::size_t bar = value.find('|');
+            v.defaultValue = TextLines::Number(value.substr(0, bar));
+            if (bar != std::string::npos && TextLines::SameIgnoringCase(TextLines::Trim(value.substr(bar + 1)), "NC"))
+                v.lockPrevious = {true, line};
         }
     }
 
     void term(ForeignVariable& v, const std::string& lowerName, const std::string& text, const std::string& value,
               int line) {
-        // The name as written (the key was lowered).
-        const std::size_t start = TextLines::Lower(text).find(lowerName);
+        // The name as written (the key was lowered), after the keyword: a name such as "m" is also a letter of
+        // "TERM".
+        const std::size_t start = TextLines::Lower(text).find(lowerName, 4);
         ForeignTerm term;
         term.name = start == std::string::npos ? lowerName : text.substr(start, lowerName.size());
         term.line = line;
@@ -211,7 +218,7 @@ private:
                 problems_.add(line, "term \"" + term.name + "\": a shape expected");
                 return;
             }
-            term.shape = words[0];
+            term.shape = ForeignShape::Canonical(words[0]);
             term.params = TextLines::Numbers(rest).value_or(std::vector<double>{});
         }
         if (pendingShape_) {

@@ -6,6 +6,7 @@
 
 #include "interchange/ShapeComment.h"
 #include "interchange/TextLines.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -65,6 +66,18 @@ void TranslateShape(const std::string& fis, std::vector<double>& params, std::st
     std::vector<double> reordered;
     for (const int i : order) reordered.push_back(params[static_cast<std::size_t>(i)]);
     params = reordered;
+}
+
+// The hedge a fraction of a rule index codes (1.2: "very" term 1), as the other tools write them.
+std::string HedgeOf(double fraction) {
+    const long code = std::lround(fraction * 100);
+    switch (code) {
+        case 1: return "seldom";
+        case 5: return "somewhat";
+        case 20: return "very";
+        case 30: return "extremely";
+        default: return "coded ." + std::string(code % 10 == 0 ? std::to_string(code / 10) : std::to_string(code));
+    }
 }
 
 std::string Unquoted(std::string_view value) {
@@ -164,6 +177,7 @@ private:
                 problems_.add(line, "Range: two numbers in brackets expected");
                 return;
             }
+            variable_->ranged = true;
             variable_->low = (*bounds)[0];
             variable_->high = (*bounds)[1];
         }
@@ -204,16 +218,18 @@ private:
         p.negated = index < 0;
         const double magnitude = std::fabs(index);
         const double whole = std::floor(magnitude + 1e-9);
-        if (whole > static_cast<double>(v.terms.size())) {
-            problems_.add(line, "variable \"" + v.name + "\" has no term " + std::string(TextLines::Trim(std::to_string(index))));
+        // 0.99 stands for "any" (no condition); another fraction alone (0.5) names no term for its hedge.
+        if (whole < 1 && std::fabs(magnitude - 0.99) < 1e-9) {
+            p.any = true;
+            return p;
+        }
+        if (whole < 1 || whole > static_cast<double>(v.terms.size())) {
+            problems_.add(line, "variable \"" + v.name + "\" has no term " + NumberText::file(index));
             return std::nullopt;
         }
         p.term = static_cast<int>(whole) - 1;
         const double fraction = magnitude - whole;
-        if (fraction > 1e-9) {
-            const long code = std::lround(fraction * 100);
-            p.hedges.push_back("coded ." + std::string(code % 10 == 0 ? std::to_string(code / 10) : std::to_string(code)));
-        }
+        if (fraction > 1e-9) p.hedges.push_back(HedgeOf(fraction));
         return p;
     }
 

@@ -104,6 +104,7 @@ private:
                 problems_.add(line, "range: two numbers expected");
                 return;
             }
+            v.ranged = true;
             v.low = (*bounds)[0];
             v.high = (*bounds)[1];
         } else if (e.key == "term") {
@@ -116,6 +117,8 @@ private:
             v.defuzzifier = OperatorOf(e.value, line);
         } else if (section_ == Section::Output && e.key == "default") {
             v.defaultValue = TextLines::Number(e.value);
+        } else if (e.key == "lock-range" || (section_ == Section::Output && e.key == "lock-previous")) {
+            (e.key == "lock-range" ? v.lockRange : v.lockPrevious) = {e.value == "true", line};
         }
     }
 

@@ -17,12 +17,12 @@ void Variable(std::string& out, const ForeignVariable& v, bool output) {
     out += (output ? "OutputVariable: " : "InputVariable: ") + v.name + "\n";
     out += "  enabled: true\n";
     out += "  range: " + NumberText::file(v.low) + " " + NumberText::file(v.high) + "\n";
-    out += "  lock-range: false\n";
+    out += std::string("  lock-range: ") + (v.lockRange.on ? "true" : "false") + "\n";
     if (output) {
         out += "  aggregation: " + Op(v.aggregation) + "\n";
         out += "  defuzzifier: " + Op(v.defuzzifier) + "\n";
         out += "  default: " + (v.defaultValue ? NumberText::file(*v.defaultValue) : std::string("nan")) + "\n";
-        out += "  lock-previous: false\n";
+        out += std::string("  lock-previous: ") + (v.lockPrevious.on ? "true" : "false") + "\n";
     }
     for (const ForeignTerm& t : v.terms) {
         if (!t.originShape.empty()) out += "  " + ShapeComment::Format(t.originShape, t.originParams, "#") + "\n";

@@ -48,7 +48,8 @@ public:
         for (const CompiledUnitView::UserTerm& term : view.userTerms(signedIndex)) {
             std::vector<double> samples = view.samplesOf(signedIndex, term.name);
             if (samples.empty()) continue;
-            ForeignTerm t{term.name, "Discrete", PointsOf(samples, grid_), 0, term.type, term.params};
+            ForeignTerm t{Unused(ForeignNames::Exported(term.name, "term")), "Discrete", PointsOf(samples, grid_), 0,
+                          term.type, term.params};
             userTerms_[term.name] = Add(std::move(t), std::move(samples));
         }
     }
@@ -89,13 +90,16 @@ private:
             const auto it = userTerms_.find(text.substr(prefix.size()));
             if (it != userTerms_.end() && Same(it->second, samples, true)) return {it->second, true};
         }
-        std::vector<std::string> names;
-        for (const ForeignTerm& t : variable_.terms) names.push_back(t.name);
-        std::string name = ForeignNames::Identifier(text, "cell");
-        const std::string base = name;
-        for (int k = 2; std::find(names.begin(), names.end(), name) != names.end(); ++k) name = base + std::to_string(k);
         const std::vector<double> copy(samples.begin(), samples.end());
-        return {Add({name, "Discrete", PointsOf(samples, grid_), 0, {}, {}}, copy), false};
+        return {Add({Unused(ForeignNames::Exported(text, "cell")), "Discrete", PointsOf(samples, grid_), 0, {}, {}}, copy),
+                false};
+    }
+
+    // base, or base with the smallest number from 2 that no term of the variable has yet.
+    std::string Unused(const std::string& base) const {
+        std::string name = base;
+        for (int k = 2; variable_.findTerm(name) >= 0; ++k) name = base + std::to_string(k);
+        return name;
     }
 
     const CompiledUnitView& view_;
@@ -120,6 +124,11 @@ public:
     ForeignSystem run() {
         if (view_.unit().SuccedentCount() == 0) throw EInterchange("the rule base has no output variable");
         if (view_.inputCount() == 0) throw EInterchange("the rule base has no input variable");
+        // The file would claim the other outputs too, but nothing here evaluates them.
+        if (view_.unit().SuccedentCount() > 1)
+            throw EInterchange("the rule base has " + std::to_string(view_.unit().SuccedentCount()) +
+                               " output variables: only rule bases with one output are exported to " +
+                               std::string(InterchangeFormats::Name(format_)) + ", since only the first is evaluated");
         chooseMethods();
         names();
         system_.name = ForeignNames::Identifier(std::filesystem::path(view_.unit().Name()).stem().string(), "rulebase");
@@ -166,8 +175,8 @@ private:
 
     void names() {
         std::vector<std::string> all;
-        for (int k = 0; k < view_.inputCount(); ++k) all.push_back(ForeignNames::Identifier(view_.inputName(k), "input"));
-        all.push_back(ForeignNames::Identifier(view_.outputName(), "output"));
+        for (int k = 0; k < view_.inputCount(); ++k) all.push_back(ForeignNames::Exported(view_.inputName(k), "input"));
+        all.push_back(ForeignNames::Exported(view_.outputName(), "output"));
         for (std::size_t i = 0; i < all.size(); ++i) {
             const std::string base = all[i];
             for (int k = 2; std::count(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(i), all[i]) > 0; ++k)
@@ -183,6 +192,8 @@ private:
         v.name = name;
         v.low = grid.low;
         v.high = grid.high;
+        // Inputs are clamped to their contexts before evaluation, which matters to linear conclusions.
+        v.lockRange.on = &list == &system_.inputs;
         list.push_back(std::move(v));
     }
 
@@ -193,7 +204,7 @@ private:
         const std::vector<double> c = view_.outputCoefficients(r);
         ForeignVariable& out = system_.outputs[0];
         ForeignTerm term;
-        term.name = ForeignNames::Identifier(view_.outputText(r), "out");
+        term.name = ForeignNames::Exported(view_.outputText(r), "out");
         const std::string base = term.name;
         for (int k = 2; out.findTerm(term.name) >= 0; ++k) term.name = base + std::to_string(k);
         if (view_.type() == DescriptionType::singleton) {

@@ -1,6 +1,8 @@
 #include "interchange/ForeignImporter.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "fuzzy/expression/ESyntax.h"
 #include "fuzzy/linear/CLinCSettings.h"
@@ -9,6 +11,7 @@
 #include "fuzzy/vocabulary/CTriangSettings.h"
 #include "interchange/EInterchange.h"
 #include "interchange/ForeignNames.h"
+#include "interchange/ForeignShape.h"
 #include "interchange/ImportedVariable.h"
 #include "interchange/LinearText.h"
 #include "interchange/MethodImport.h"
@@ -28,7 +31,11 @@ constexpr std::size_t kMaxTerms = 1000;      // per variable
 class ImportRun {
 public:
     ImportRun(const ForeignSystem& system, const std::string& file, ImportOptions options)
-        : system_(system), file_(file), issues_(file, options.approximate) {}
+        : system_(system), file_(file), issues_(file, options.approximate) {
+        for (auto* list : {&system_.inputs, &system_.outputs})
+            for (ForeignVariable& v : *list)
+                if (!v.ranged) chooseRange(v);
+    }
 
     ImportOutcome run() {
         checkShape();
@@ -41,6 +48,7 @@ public:
         std::vector<std::string> consequents = consequentTexts();
         const std::vector<RuleRow> rows = RuleImport(system_, inputs_, std::move(consequents), issues_).Rows();
         if (rows.empty()) issues_.Refuse(0, "no rule remains to import");
+        checkLocks();
         noteDefault();
         issues_.problems().throwIfAny();
         return {build(rows, methods), issues_.notes()};
@@ -48,6 +56,27 @@ public:
 
 private:
     bool sugeno() const { return type_ == ForeignSystem::Type::Sugeno; }
+
+    // A variable whose file gives no range (FCL may leave it to the terms' points): the span of its terms.
+    void chooseRange(ForeignVariable& v) {
+        const std::string problem = "no range is given for \"" + v.name + "\"";
+        double low = std::numeric_limits<double>::infinity();
+        double high = -low;
+        for (const ForeignTerm& t : v.terms) {
+            if (const auto span = ForeignShape::Span(t)) {
+                low = std::min(low, span->first);
+                high = std::max(high, span->second);
+            }
+        }
+        std::string span("<");
+        span.append(NumberText::file(low)).append(", ").append(NumberText::file(high)).append(">, the span of its terms");
+        if (!(low < high) || !std::isfinite(high - low)) {
+            issues_.Refuse(v.line, problem);
+        } else if (issues_.Replace(v.line, problem, span)) {
+            v.low = low;
+            v.high = high;
+        }
+    }
 
     void checkShape() {
         if (system_.inputs.empty()) issues_.Refuse(0, "no input variable");
@@ -122,6 +151,25 @@ private:
         return NumberText::file(*centroid);
     }
 
+    // Locks of the output that this system has no counterpart for.
+    void checkLocks() {
+        const ForeignVariable& out = system_.outputs[0];
+        if (out.lockPrevious.on)
+            issues_.Replace(out.lockPrevious.line, "\"" + out.name + "\" keeps its previous value when no rule fires",
+                            "the middle of its range");
+        if (out.lockRange.on && sugeno() && MayLeaveRange(out))
+            issues_.Replace(out.lockRange.line, "\"" + out.name + "\" is clamped to its range", "the value unclamped");
+    }
+
+    // Whether a weighted average of the output's terms may fall outside its range (a centroid never does).
+    static bool MayLeaveRange(const ForeignVariable& out) {
+        for (const ForeignTerm& t : out.terms) {
+            if (t.shape == "Linear") return true;
+            if (t.shape == "Constant" && !t.params.empty() && (t.params[0] < out.low || t.params[0] > out.high)) return true;
+        }
+        return false;
+    }
+
     void noteDefault() {
         const ForeignVariable& out = system_.outputs[0];
         if (out.defaultValue && *out.defaultValue == (out.low + out.high) * 0.5) return;
@@ -194,7 +242,7 @@ private:
         return text;
     }
 
-    const ForeignSystem& system_;
+    ForeignSystem system_;  // a copy: ranges may be chosen
     const std::string& file_;
     ImportIssues issues_;
     ForeignSystem::Type type_ = ForeignSystem::Type::Mamdani;

@@ -14,6 +14,14 @@ constexpr std::array<std::string_view, 38> kReserved{
     "ignor", "undef", "no", "not",   "land",  "lor",   "more", "less",  "quite", "shem",      "ham", "az",
     "fug", "ho"};
 
+// Words of the rule texts (keywords and hedges) and FCL keywords that a name must not be.
+constexpr std::array<std::string_view, 31> kForeignKeywords{
+    "if",       "then",           "is",         "and",           "or",           "with",       "not",
+    "any",      "very",           "somewhat",   "extremely",     "seldom",       "term",       "range",
+    "method",   "accu",           "act",        "default",       "rule",         "real",       "var_input",
+    "var_output", "end_var",      "fuzzify",    "end_fuzzify",   "defuzzify",    "end_defuzzify",
+    "ruleblock", "end_ruleblock", "function_block", "end_function_block"};
+
 bool IsWordChar(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
@@ -62,6 +70,15 @@ std::string ForeignNames::Identifier(const std::string& name, const std::string&
     for (const char c : name) id += IsWordChar(c) ? c : '_';
     if (id.empty()) id = fallback;
     if (id[0] >= '0' && id[0] <= '9') id = std::string(1, '_').append(id);
+    return id;
+}
+
+std::string ForeignNames::Exported(const std::string& name, const std::string& fallback) {
+    std::string id = Identifier(name, fallback);
+    std::string lower = id;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (std::find(kForeignKeywords.begin(), kForeignKeywords.end(), lower) != kForeignKeywords.end()) id += '_';
     return id;
 }
 

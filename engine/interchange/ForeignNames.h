@@ -23,6 +23,9 @@ public:
     // An identifier of the C language and of the interchange formats: letters, digits and "_", not beginning
     // with a digit; empty names become fallback.
     static std::string Identifier(const std::string& name, const std::string& fallback);
+    // A name written to FIS, FCL or FLL: an Identifier that the rule texts of those formats do not read as a
+    // keyword or hedge, nor FCL as a block keyword ("very" -> "very_", "then" -> "then_"), in any case.
+    static std::string Exported(const std::string& name, const std::string& fallback);
 };
 
 }  // namespace zorv

@@ -5,6 +5,8 @@
 #include <map>
 #include <numbers>
 
+#include "interchange/TextLines.h"
+
 namespace zorv {
 
 namespace {
@@ -96,6 +98,13 @@ double Shape(const std::string& s, const std::vector<double>& p, double x) {
 
 }  // namespace
 
+std::string ForeignShape::Canonical(const std::string& shape) {
+    if (TextLines::SameIgnoringCase(shape, "Linear")) return "Linear";
+    for (const auto& entry : Counts())
+        if (TextLines::SameIgnoringCase(shape, entry.first)) return entry.first;
+    return shape;
+}
+
 std::optional<int> ForeignShape::ParameterCount(const std::string& shape) {
     const auto it = Counts().find(shape);
     if (it == Counts().end()) return std::nullopt;
@@ -144,6 +153,10 @@ std::optional<UserShape> ForeignShape::Exact(const ForeignTerm& term, std::strin
             reason = "its width is not positive";
             return std::nullopt;
         }
+        if (!std::isfinite(2 * s1 * s1) || !std::isfinite(2 * s2 * s2)) {
+            reason = "its width is too large";
+            return std::nullopt;
+        }
         if (m1 > m2) {
             reason = "its left mean lies right of its right mean, so it never reaches 1";
             return std::nullopt;
@@ -160,6 +173,25 @@ std::optional<double> ForeignShape::Membership(const ForeignTerm& term, double x
     const double value = Shape(term.shape, term.params, x);
     if (!std::isfinite(value)) return 0.0;
     return term.shape == "Constant" ? value : *height * value;
+}
+
+std::optional<std::pair<double, double>> ForeignShape::Span(const ForeignTerm& term) {
+    if (!Height(term)) return std::nullopt;
+    const std::vector<double>& p = term.params;
+    const std::string& s = term.shape;
+    if (s == "Gaussian") return std::pair{p[0] - 3 * std::fabs(p[1]), p[0] + 3 * std::fabs(p[1])};
+    if (s == "GaussianProduct")
+        return std::pair{std::min(p[0] - 3 * std::fabs(p[1]), p[2]), std::max(p[0], p[2] + 3 * std::fabs(p[3]))};
+    std::vector<double> points;
+    if (s == "Discrete") {
+        for (std::size_t i = 0; i + 1 < p.size(); i += 2) points.push_back(p[i]);
+    } else if (s == "Triangle" || s == "Trapezoid" || s == "Ramp" || s == "Rectangle" || s == "SShape" ||
+               s == "ZShape" || s == "PiShape" || s == "Constant") {
+        points.assign(p.begin(), p.begin() + *ParameterCount(s));
+    }
+    if (points.empty()) return std::nullopt;
+    const auto [low, high] = std::minmax_element(points.begin(), points.end());
+    return std::pair{*low, *high};
 }
 
 std::vector<double> ForeignShape::Breakpoints(const UserShape& shape) {

@@ -38,16 +38,25 @@ struct ForeignOperator {
     bool empty() const { return name.empty(); }
 };
 
+// A yes / no setting with the line that set it.
+struct ForeignFlag {
+    bool on = false;
+    int line = 0;
+};
+
 struct ForeignVariable {
     std::string name;
     double low = 0.0;
     double high = 1.0;
+    bool ranged = false;  // whether the file gave low and high
     int line = 0;
     std::vector<ForeignTerm> terms;
     // Outputs only.
     ForeignOperator aggregation;
     ForeignOperator defuzzifier;
     std::optional<double> defaultValue;
+    ForeignFlag lockRange;     // the value is clamped to the range (an input before, an output after evaluation)
+    ForeignFlag lockPrevious;  // outputs: the previous value is kept when no rule fires
 
     // Index of the term with this name; -1 when there is none.
     int findTerm(const std::string& termName) const;

@@ -57,7 +57,7 @@ std::optional<UserShape> MapTerm(const ForeignVariable& v, const ForeignTerm& t,
         issues.Refuse(t.line, TermLabel(v, t) + ": " + reason);
         return std::nullopt;
     }
-    if (!issues.Replace(t.line, TermLabel(v, t) + ": " + reason, "the trapezoid " + ShapeText(*nearest)))
+    if (!issues.Replace(t.line, TermLabel(v, t) + ": " + reason, "the " + ShapeText(*nearest)))
         return std::nullopt;
     return nearest;
 }

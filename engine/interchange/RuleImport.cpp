@@ -69,6 +69,13 @@ std::optional<std::string> RuleImport::ConsequentText(const ForeignRule& rule) c
             issues_.Refuse(rule.line, "\"not\" before a constant or linear conclusion has no meaning");
             return std::nullopt;
         }
+        // Some tools take the complement of the term, others that of the rule's degree (the term is then
+        // activated by 1 - degree): the meaning depends on the tool that wrote the file.
+        if (!issues_.Replace(rule.line,
+                             "the negated conclusion \"not " + text + "\" is read by some tools as the complement of "
+                             "the term, by others as the complement of the rule's degree",
+                             "the complement of the term"))
+            return std::nullopt;
         text = "not " + text;
     }
     return text;

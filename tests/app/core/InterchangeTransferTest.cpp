@@ -46,6 +46,17 @@ TEST_F(Transfer, AFileThatCannotBeImportedExactlyIsImportedWithReplacementsOnlyW
     EXPECT_NE(yes.shown[0].text.find("replaced by weight 1"), std::string::npos);
 }
 
+TEST_F(Transfer, NoQuestionWhenNotEvenReplacementsWouldImportTheFile) {
+    std::string chained = kWeighted;
+    chained.replace(chained.find("if a is t"), 9, "if o is u");
+    RecordingPrompter prompter(PromptAnswer::yes);
+    EXPECT_EQ(InterchangeTransfer::Import(folder_.file("chained.fll", chained), prompter), nullptr);
+    EXPECT_TRUE(prompter.asked.empty());
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_EQ(prompter.shown[0].caption, "Error");
+    EXPECT_NE(prompter.shown[0].text.find("chained systems"), std::string::npos);
+}
+
 TEST_F(Transfer, ExportRefusalsAndWriteFailuresAreShown) {
     RecordingPrompter prompter(PromptAnswer::no);
     const auto heater = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb");

@@ -450,6 +450,24 @@ private Q_SLOTS:
         QCOMPARE(windows[0]->geometry().left(), 0);
     }
 
+    void importOpensAnUnnamedEditorOrShowsWhyNot() {
+        const std::string fll = "Engine: e\nInputVariable: a\n  range: 0 1\n  term: t Triangle 0 0.5 1\n"
+                                "OutputVariable: o\n  range: 0 1\n  aggregation: Maximum\n  defuzzifier: Centroid 100\n"
+                                "  term: u Triangle 0 0.5 1\nRuleBlock: r\n  implication: Minimum\n  rule: if a is t then o is u\n";
+        const QString good = bench->path("good.fll");
+        const QString chained = bench->path("chained.fll");
+        std::ofstream(good.toStdString()) << fll;
+        std::ofstream(chained.toStdString()) << std::string(fll).replace(fll.find("if a is t"), 9, "if o is u");
+        bench->files.importAnswers = {good, chained};
+        window->actions().importFile->trigger();
+        QCOMPARE(window->editors().size(), 1);
+        QVERIFY(!window->editors()[0]->isNamed());
+        QCOMPARE(window->editors()[0]->unit().RuleCount(), 1);
+        window->actions().importFile->trigger();
+        QCOMPARE(window->editors().size(), 1);
+        QCOMPARE(prompter().shown.back().caption, std::string("Error"));
+    }
+
     void memoryLabelShowsTheHeapInUse() {
         bool number = false;
         QTRY_VERIFY(window->memoryLabel()->text().toULongLong(&number) > 0 && number);

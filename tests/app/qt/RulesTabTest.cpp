@@ -24,6 +24,8 @@
 #include "app/qt/RulesInfoMenu.h"
 #include "app/qt/RulesTableModel.h"
 #include "app/qt/WordToolBar.h"
+#include "inference/DefuzzificationMethodTable.h"
+#include "inference/InferenceMethodTable.h"
 
 namespace zorv {
 namespace {
@@ -291,6 +293,29 @@ private Q_SLOTS:
         editor->inputTab()->editButton()->click();
         QVERIFY(!editor->canUndo());
         QVERIFY(!window->actions().undo->isEnabled());
+    }
+
+    // File > Export writes the rules as the grid shows them, before anything else commits them.
+    void exportWritesTheRulesTheGridShows() {
+        auto unit = test::VariableTestUnits::Linguistic({{"sm", "ze", "bi"}});
+        unit->SetInferenceMethod(*FindInferenceMethod("Fuzzy_Approximation-functional"));
+        unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("SimpleCenterOfGravity"));
+        const QString path = bench->path("export.rb");
+        unit->SaveToFile(path.toStdString());
+        editor = window->openPath(path);
+        QVERIFY(editor);
+        editor->tabs()->setCurrentWidget(editor->rulesTab());
+        view = editor->rulesTab()->view();
+        view->setFocus();
+        clickCell(0, 3);
+        type(QStringLiteral("ex sm"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QString target = bench->path("export.fll");
+        bench->files.exportAnswers.push_back({target, InterchangeFormat::Fll});
+        window->actions().exportFile->trigger();
+        std::ifstream written(target.toStdString());
+        const std::string text((std::istreambuf_iterator<char>(written)), std::istreambuf_iterator<char>());
+        QVERIFY2(text.find("then power is ex_sm") != std::string::npos, text.c_str());
     }
 
 private:

@@ -45,8 +45,19 @@ public:
         saveStarts.push_back(initialPath);
         return next(saveAnswers);
     }
+    std::optional<QString> importFileName() override { return next(importAnswers); }
+    std::optional<ExportTarget> exportTarget(const QString&) override {
+        std::optional<ExportTarget> answer;
+        if (!exportAnswers.empty()) {
+            answer = exportAnswers.front();
+            exportAnswers.pop_front();
+        }
+        return answer;
+    }
 
     std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> importAnswers;
+    std::deque<ExportTarget> exportAnswers;
     std::deque<std::optional<QString>> imageAnswers;
     std::deque<std::optional<QString>> saveAnswers;  // rule bases, output and FT-Vector files
     std::deque<std::optional<QString>> dataAnswers;

@@ -192,6 +192,72 @@ RuleBlock: r
     EXPECT_EQ(approximated.unit->Rules(), Rows({{"t", "u"}, {"s", "u"}}));
 }
 
+// Items that tools read differently or that this system cannot hold are refused with their line, and replaced
+// only on request; a rule that names no term is refused even then.
+TEST(Import, RefusesWhatToolsReadDifferentlyOrWhatNamesNothing) {
+    const std::string fll = R"(Engine: e
+InputVariable: a
+  range: 0 1
+  term: t Triangle 0 0.5 1
+  term: g Gaussian 0.5 1e200
+OutputVariable: o
+  range: 0 1
+  aggregation: Maximum
+  defuzzifier: Centroid 100
+  lock-previous: true
+  term: u Triangle 0 0.5 1
+RuleBlock: r
+  implication: Minimum
+  rule: if a is t then o is not u
+)";
+    const std::string fis = std::string(kFis).replace(std::string(kFis).find("2 0, 1 (1) : 1"), 14, "0.5 0, 1 (1) : 1");
+    struct Case {
+        std::string text;
+        InterchangeFormat format;
+        std::vector<std::string> problems;  // each found in one message
+        bool replaceable;
+    };
+    const Case cases[] = {
+        {fll, InterchangeFormat::Fll,
+         {"in.fll:5: term \"g\" of \"a\" (Gaussian): its width is too large",
+          "in.fll:10: \"o\" keeps its previous value when no rule fires",
+          "in.fll:14: the negated conclusion \"not u\" is read by some tools as the complement of the term"},
+         true},
+        {fis, InterchangeFormat::Fis, {"in.fis:38: variable \"temp\" has no term 0.5"}, false},
+    };
+    for (const Case& c : cases) {
+        try {
+            Import(c.text, c.format);
+            FAIL() << "refused expected";
+        } catch (const EInterchange& e) {
+            for (const std::string& problem : c.problems) {
+                EXPECT_NE(std::string(e.what()).find(problem), std::string::npos) << problem << "\n" << e.what();
+            }
+        }
+        if (!c.replaceable) {
+            EXPECT_THROW(Import(c.text, c.format, true), EInterchange);
+        }
+    }
+    // FIS writes "any" as 0.99.
+    const std::string any = std::string(kFis).replace(std::string(kFis).find("2 0, 1 (1) : 1"), 14, "0.99 0, 1 (1) : 1");
+    EXPECT_EQ(Import(any, InterchangeFormat::Fis).unit->Rules().back(), Rows({{"undef", "undef", "low"}})[0]);
+    // The conclusion becomes the complement of the term.
+    EXPECT_EQ(Import(fll, InterchangeFormat::Fll, true).unit->Rules(), Rows({{"t", "not u"}}));
+    // FCL may leave the range to the terms' points: their span, noted.
+    std::string unranged = kFcl;
+    unranged.erase(unranged.find("  RANGE := (0 .. 100);\n"), 24);
+    const ImportOutcome spanned = Import(unranged, InterchangeFormat::Fcl, true);
+    EXPECT_EQ(spanned.unit->ContextHigh(1), 100.0);
+    EXPECT_NE(spanned.notes[0].find("no range is given for \"hum\"; replaced by <0, 100>"), std::string::npos);
+    // FCL: "no change" as the default locks the output too; shape names in any case; names as written.
+    std::string fcl = kFcl;
+    fcl.replace(fcl.find("TERM cold := (0, 1) (10, 1) (20, 0)"), 35, "TERM m := TRAPEZOID 0 0 10 20");
+    fcl.replace(fcl.find("IS cold"), 7, "IS m");
+    EXPECT_EQ(Import(fcl, InterchangeFormat::Fcl).unit->Rules()[2].texts[0], "m");
+    fcl.replace(fcl.find("ACCU : MAX;"), 11, "ACCU : MAX;\n  DEFAULT := 0 | NC;");
+    EXPECT_THROW(Import(fcl, InterchangeFormat::Fcl), EInterchange);
+}
+
 TEST(Import, SugenoKeepsOrWithinOneInputAndRefusesItAcrossInputs) {
     const std::string base = R"(Engine: e
 InputVariable: a
@@ -251,7 +317,10 @@ TEST(Import, ImportExportImportGivesTheSameRuleBase) {
     }
 }
 
-TEST(Export, RefusesMethodsWithoutCounterpartNamingThem) {
+TEST(Export, RefusesSeveralOutputsAndMethodsWithoutCounterpartNamingThem) {
+    test::RuleBaseTextBuilder twoOutputs;
+    twoOutputs.input({"x"}).output({"y"}).output({"z"}).rule({"sm", "bi", "sm"});
+    EXPECT_THROW(ForeignExport::ToText(*twoOutputs.load(), InterchangeFormat::Fis), EInterchange);
     const auto heater = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb");
     try {
         ForeignExport::ToText(*heater, InterchangeFormat::Fll);

@@ -2,6 +2,7 @@
 // by the dependency script) reads our exported files and the files we import, and evaluates them. Skipped when
 // the tool is absent.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include "interchange/ForeignImport.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/support/RandomRuleBases.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 #include "tests/support/ScratchFolder.h"
 
 namespace zorv {
@@ -185,6 +187,27 @@ TEST_F(Peer, ExportedExamplesAndRandomRuleBasesAgreeWithThePeer) {
         fll.replace(rangeAt, fll.find('\n', rangeAt) - rangeAt, range.str());
         fll = std::regex_replace(fll, std::regex("defuzzifier: Centroid [0-9]+"), "defuzzifier: Centroid " + std::to_string(n));
         EXPECT_LE(WorstShare(unit, rows, PeerEvaluate(dir_.file("grid.fll", fll), "fll", rows)), 1e-9) << u << " on the same grid";
+    }
+}
+
+// Terms named like words of the peer's rule texts, and linear conclusions at inputs outside the contexts, which
+// this system clamps first.
+TEST_F(Peer, ExportedNamesAreNotReadAsKeywordsAndInputsAreClampedAsHere) {
+    test::RuleBaseTextBuilder builder;
+    builder.type("takagi_sugeno").infer("Takagi-Sugeno Inference");
+    builder.input(test::VariableText("x", 0, 10, test::userTerm("seldom", "triang", "0 0 10") + test::userTerm("then", "triang", "0 10 10")));
+    builder.output(test::VariableText("y", -50, 50, "", "linc"));
+    builder.rule({"seldom", "1 + 2*x1"}).rule({"then", "3 - x1"});
+    const auto unit = builder.load();
+    std::vector<std::vector<double>> rows;
+    for (int i = 0; i <= 40; ++i) rows.push_back({-5.0 + 0.5 * i});
+    const fs::path file = dir_ / "names.fll";
+    ForeignExport::WriteText(*unit, InterchangeFormat::Fll, file.string());
+    const std::vector<double> peer = PeerEvaluate(file, "fll", rows);
+    ASSERT_EQ(peer.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const double x = std::clamp(rows[i][0], 0.0, 10.0);
+        EXPECT_NEAR(peer[i], unit->Evaluate(&x), 1e-9) << rows[i][0];
     }
 }
 
