@@ -64,6 +64,7 @@ TEST(RuleBaseApi, RefusesBadInputsWithAClearError) {
     EXPECT_EQ(message([&] { heater.evaluate({NAN, 0.0}); }), "input indoor is not a finite number");
     EXPECT_EQ(message([&] { heater.evaluate({1.0}); }), "the rule base has 2 input(s), 1 value(s) given");
     EXPECT_EQ(message([&] { heater.evaluate({{"indoor", 1.0}}); }), "no value for input outdoor");
+    EXPECT_EQ(message([&] { heater.evaluate({{"indoor", 1.0}, {"outdor", 1.0}}); }), "no input variable named outdor");
     EXPECT_EQ(message([&] { heater.evaluate({{"indoor", 1.0}, {"outdoor", 1.0}, {"wind", 1.0}}); }),
               "no input variable named wind");
     std::vector<double> out(2);
