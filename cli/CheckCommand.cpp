@@ -4,6 +4,7 @@
 #include "cli/CliError.h"
 #include "cli/RuleBaseLoader.h"
 #include "cli/RuleBaseSummary.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv::cli {
@@ -29,7 +30,9 @@ Reads the rule base file, compiles every rule expression and prints a summary:
     user term: NAME = SHAPE P1 ... Pk   (one line per user term)
   rules: R (D disabled)
 
-A warning of the reader (a rule count that differs from NumberOfRules) goes to standard error.
+Warnings go to standard error: a rule count that differs from NumberOfRules, a filter that cannot be
+built, and an inference method that does not fit the type (such a rule base loads, but is not
+evaluated).
 
 Exit status:
   0  the file was read and compiled
@@ -51,6 +54,7 @@ int CheckCommand::execute(const std::vector<std::string>& args, std::ostream& ou
         throw CliError::usage(files.empty() ? "no rule base file given" : "check takes one rule base file");
     }
     const auto unit = RuleBaseLoader::load(files.front(), err);
+    if (const auto& refusal = unit->Compiled()->refusal()) err << "warning: " << *refusal << '\n';
     out << RuleBaseSummary::of(*unit);
     return kSuccess;
 }

@@ -10,6 +10,7 @@
 #include "cli/InputChoice.h"
 #include "cli/MethodOption.h"
 #include "cli/RuleBaseLoader.h"
+#include "cli/SampleTable.h"
 #include "cli/TerminalProgress.h"
 #include "fuzzy/sets/CFuzzyDiscreteSet.h"
 #include "inference/DefuzzificationMethodTable.h"
@@ -176,13 +177,8 @@ std::string EvalCommand::conclusionText(CRuleBase& unit, const std::vector<doubl
     const double high = unit.ContextHigh(-1);
     CFuzzyDiscreteSet conclusion(1, {0.0}, low, high);
     InferConclusion(unit.InferenceMethod(), *unit.Compiled(), unit.OwnWorkspace(), inputs.data(), conclusion);
-    const auto& mu = conclusion.values();
-    const int n = static_cast<int>(mu.size());
     std::ostringstream text;
-    for (int j = 0; j < n; ++j) {
-        const double y = (j == n - 1) ? high : low + j * (high - low) / (n - 1);
-        text << NumberText::shortest(y) << '\t' << NumberText::shortest(mu[static_cast<std::size_t>(j)]) << '\n';
-    }
+    SampleTable::write(text, low, high, conclusion.values());
     return text.str();
 }
 

@@ -1,5 +1,6 @@
 #include "cli/ExportCommand.h"
 
+#include <filesystem>
 #include <optional>
 
 #include "cli/ArgumentScan.h"
@@ -95,7 +96,11 @@ int ExportCommand::execute(const std::vector<std::string>& args, std::ostream& o
     const std::string& path = arguments.output.path;
     arguments.output.refuse(path, {arguments.input});
     if (arguments.format == InterchangeFormat::C) {
-        arguments.output.refuse(ForeignExport::HeaderPath(path), {arguments.input});
+        const std::string header = ForeignExport::HeaderPath(path);
+        if (std::filesystem::path(header) == std::filesystem::path(path)) {
+            throw CliError::usage("-o " + path + " would be its own header; name the C source NAME.c");
+        }
+        arguments.output.refuse(header, {arguments.input});
     }
     const auto unit = RuleBaseLoader::load(arguments.input, err);
     if (arguments.format == InterchangeFormat::C) {

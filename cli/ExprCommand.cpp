@@ -4,6 +4,7 @@
 
 #include "cli/CliError.h"
 #include "cli/ExprOptionsParser.h"
+#include "cli/SampleTable.h"
 #include "cli/VocabularyBuilder.h"
 #include "fuzzy/expression/ExpressionText.h"
 #include "fuzzy/linear/CLinCSettings.h"
@@ -99,11 +100,7 @@ int ExprCommand::runFuzzy(const ExprOptions& options, std::ostream& out) const {
         throw CliError::badValue("the vocabulary gave " + std::to_string(mu.size()) + " points instead of " +
                                  std::to_string(n));
     }
-    const double width = options.high - options.low;
-    for (int j = 0; j < n; ++j) {
-        const double x = j == n - 1 ? options.high : options.low + j * width / (n - 1);
-        report << NumberText::shortest(x) << '\t' << NumberText::shortest(mu[static_cast<std::size_t>(j)]) << '\n';
-    }
+    SampleTable::write(report, options.low, options.high, mu);
     out << report.str();
     return kSuccess;
 }

@@ -59,8 +59,8 @@ Options:
 Exit status:
   0  fitted
   1  the rule base file is wrong or unfit (no input or output variable, an empty context), the
-     data file holds no data rows, or it held a line too long to read (the rows before it are
-     used)
+     data file holds no data rows or none that can be read, or it held a line too long to read
+     (the rows before it are used)
   2  the command line cannot be understood, the output file is one of the input files,
      or a file cannot be opened or written
 
@@ -165,6 +165,9 @@ int FTransformSubcommand::fit(const Arguments& arguments, const CRuleBase& unit,
     }
     if (data.rows.empty()) throw CliError::badValue(arguments.data + ": no data rows");
     FTransformTextTable table(n, std::move(data.rows));
+    if (!anyReadable(unit, table)) {
+        throw CliError::badValue(arguments.data + ": no data row can be read (each holds a value that is not a number)");
+    }
     std::vector<PartitionSettings> partitions;
     for (int k = 0; k < n; ++k) {
         PartitionSettings settings = PartitionSettings::forContext(unit.ContextLow(k), unit.ContextHigh(k));
@@ -183,6 +186,17 @@ int FTransformSubcommand::fit(const Arguments& arguments, const CRuleBase& unit,
     out << report(unit, table, *outcome.transform);
     if (arguments.ftv) outcome.transform->writeFTVector(*arguments.ftv);
     return status;
+}
+
+// Rows that cannot be read are left out of the fit; with none left there is nothing to fit.
+bool FTransformSubcommand::anyReadable(const CRuleBase& unit, const FTransformTextTable& table) {
+    const FTransformRowReader reader(inputContexts(unit), outputContext(unit));
+    std::vector<double> raw(static_cast<std::size_t>(unit.AntecedentCount()) + 1);
+    std::vector<double> point(raw.size());
+    for (int row = 0; row < table.rowCount(); ++row) {
+        if (reader.read(table, row, raw, point)) return true;
+    }
+    return false;
 }
 
 std::string FTransformSubcommand::report(const CRuleBase& unit, const FTransformTextTable& table,

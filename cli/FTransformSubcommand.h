@@ -40,6 +40,7 @@ private:
     static BasicFunctionShape parseShape(const std::string& text);
     static int fit(const Arguments& arguments, const CRuleBase& unit, std::ostream& out, std::ostream& err);
     // One line per row: the inputs, the expected output and the exact reconstruction, then "Max. Error: E".
+    static bool anyReadable(const CRuleBase& unit, const FTransformTextTable& table);
     static std::string report(const CRuleBase& unit, const FTransformTextTable& table, const TFTransform& transform);
 };
 

@@ -223,16 +223,17 @@ double RuleBase::evaluate(std::initializer_list<double> inputs) const {
 
 double RuleBase::evaluate(const std::map<std::string, double, std::less<>>& inputs) const {
     const CRuleBase& unit = impl_->document();
+    // A misspelt name is named first: it is why the correct one seems missing.
+    for (const auto& entry : inputs) {
+        bool known = false;
+        for (int k = 0; k < unit.AntecedentCount() && !known; ++k) known = unit.VariableName(k) == entry.first;
+        if (!known) throw Error("no input variable named " + entry.first);
+    }
     std::vector<double> row;
     for (int k = 0; k < unit.AntecedentCount(); ++k) {
         const auto found = inputs.find(unit.VariableName(k));
         if (found == inputs.end()) throw Error("no value for input " + unit.VariableName(k));
         row.push_back(found->second);
-    }
-    for (const auto& entry : inputs) {
-        bool known = false;
-        for (int k = 0; k < unit.AntecedentCount() && !known; ++k) known = unit.VariableName(k) == entry.first;
-        if (!known) throw Error("no input variable named " + entry.first);
     }
     return evaluate(row);
 }

@@ -2,23 +2,18 @@
 
 #include <algorithm>
 
+#include "io/TextInput.h"
+
 namespace zorv {
 
 namespace {
 
-bool isLineBreak(char c) { return c == '\n' || c == '\r'; }
-
-// Start of the line holding offset, and its number from 1; "\r\n" counts as one break.
+// Start of the line holding offset, and its number from 1.
 std::size_t lineStart(std::string_view text, std::size_t offset, std::size_t& number) {
-    number = 1;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < offset; ++i) {
-        if (!isLineBreak(text[i])) continue;
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        ++number;
-        start = i + 1;
-    }
-    return std::min(start, offset);
+    const std::string_view before = text.substr(0, offset);
+    number = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
+    const std::size_t lastBreak = before.rfind('\n');
+    return lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
 }
 
 }  // namespace
@@ -30,16 +25,19 @@ SyntaxError SyntaxErrors::ofExpression(const ESyntax& error, std::string_view te
     return SyntaxError(error.message(), read, position);
 }
 
-SyntaxError SyntaxErrors::ofRuleBase(const ESyntax& error, std::string_view file) {
+// The reader's context is the rest of the file (as it reads it: line breaks made line feeds) from the fault
+// on, or from the expression holding it with the offset of the fault in that expression.
+SyntaxError SyntaxErrors::ofRuleBase(const ESyntax& error, std::string_view text) {
     if (!error.text()) return SyntaxError(error.message(), std::string(), std::nullopt);
+    const std::string normalised = TextInput::Normalised(text);
+    const std::string_view file = normalised;
     const std::string_view rest = *error.text();
     if (!file.ends_with(rest)) return ofExpression(error, rest);
-    const std::size_t offset = file.size() - rest.size();
+    const std::size_t offset = file.size() - rest.size() + static_cast<std::size_t>(std::max(error.position(), 0));
     if (offset == 0) return SyntaxError(error.message(), std::string(), std::nullopt);
     std::size_t number = 0;
     const std::size_t start = lineStart(file, offset, number);
-    const std::size_t end = std::find_if(file.begin() + static_cast<std::ptrdiff_t>(offset), file.end(), isLineBreak) -
-                            file.begin();
+    const std::size_t end = std::min(file.find('\n', offset), file.size());
     return SyntaxError(error.message(), std::string(file.substr(start, end - start)), offset - start, number);
 }
 

@@ -13,8 +13,8 @@ public:
     // An error of an expression reader: its text, and its offset unless it was found after reading.
     static SyntaxError ofExpression(const ESyntax& error, std::string_view text);
     // An error of the rule base reader, which reports the rest of the file from the fault on: the line at
-    // fault with the column and line number. A rule expression that does not compile is reported as an
-    // expression error; a fault of the whole file (a missing key) has no position.
+    // fault with the column and line number (also for an expression of a rule that does not read). A fault
+    // of the whole file (a missing key) has no position.
     static SyntaxError ofRuleBase(const ESyntax& error, std::string_view file);
 };
 

@@ -35,8 +35,9 @@ void ForeignExport::WriteC(const CRuleBase& unit, const std::string& path, const
     const std::string header = HeaderPath(path);
     const CGenerator::Files files = CGenerator::Generate(
         unit, prefix.empty() ? DefaultPrefix(path) : prefix, std::filesystem::path(header).filename().string());
-    AtomicFileWriter::write(header, files.header);
-    AtomicFileWriter::write(path, files.source);
+    // Neither file is replaced unless both can be written.
+    const AtomicFileWriter::File both[] = {{path, files.source}, {header, files.header}};
+    AtomicFileWriter::writeAll(both);
 }
 
 void ForeignExport::WriteText(const CRuleBase& unit, InterchangeFormat format, const std::string& path) {

@@ -15,7 +15,8 @@ public:
     static std::string ToText(const CRuleBase& unit, InterchangeFormat format);
 
     // Writes PATH.c and its header beside it (the same name ending in ".h"); prefix names PREFIX_evaluate, the
-    // file's base name when empty. Each file is written whole or not at all (EWrite).
+    // file's base name when empty. Neither file is replaced unless both can be written whole (EWrite); both
+    // must be regular files or new.
     static void WriteC(const CRuleBase& unit, const std::string& path, const std::string& prefix);
     // Writes FIS, FCL or FLL text to path, whole or not at all (EWrite).
     static void WriteText(const CRuleBase& unit, InterchangeFormat format, const std::string& path);

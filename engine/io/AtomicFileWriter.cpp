@@ -1,9 +1,12 @@
 #include "io/AtomicFileWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -103,15 +106,43 @@ void SyncDirectory(const fs::path& target) {
     ::close(fd);
 }
 
-// Writes the temporary file whole and puts it in place of target; the temporary is gone on failure.
-void Replace(const fs::path& path, const fs::path& target, const struct stat* previous,
-             const std::function<void(std::ostream&)>& body) {
+// What a path leads to: the file to replace and its status (none when it does not exist yet), or a device
+// or FIFO to write in place. Directories and read-only files are refused.
+struct Destination {
+    fs::path target;
+    std::optional<struct stat> previous;
+    bool special = false;
+};
+
+Destination Examine(const fs::path& path) {
+    if (path.empty() || !path.has_filename()) Fail(path, "no file name");
+    Destination destination{Resolved(path), std::nullopt, false};
+    struct stat status {};
+    if (::stat(destination.target.c_str(), &status) != 0) {
+        if (errno != ENOENT) FailErrno(path, errno);
+        return destination;
+    }
+    if (S_ISDIR(status.st_mode)) Fail(path, "it is a directory");
+    if (!S_ISREG(status.st_mode)) {
+        destination.special = true;
+        return destination;
+    }
+    // Replacing a file takes only a writable directory; a file its owner made read-only is kept (also for
+    // the superuser, whom access() would let through).
+    if ((status.st_mode & 0222) == 0) Fail(path, "the file is read-only");
+    if (::access(destination.target.c_str(), W_OK) != 0) FailErrno(path, errno);
+    destination.previous = status;
+    return destination;
+}
+
+// The temporary file beside the destination, written whole and synced, not yet in place; removed on failure.
+fs::path Stage(const fs::path& path, const Destination& destination, const std::function<void(std::ostream&)>& body) {
     fs::path temporary;
-    Descriptor fd(CreateTemporary(target, temporary));
+    Descriptor fd(CreateTemporary(destination.target, temporary));
     if (fd.get() < 0) FailErrno(path, errno);
     int error = 0;
     try {
-        if (previous != nullptr) {
+        if (const auto& previous = destination.previous) {
             // Owner first: changing it may clear the set-id bits that the mode then restores.
             if (::fchown(fd.get(), previous->st_uid, previous->st_gid) != 0) {
                 (void)::fchown(fd.get(), static_cast<uid_t>(-1), previous->st_gid);
@@ -121,7 +152,6 @@ void Replace(const fs::path& path, const fs::path& target, const struct stat* pr
         error = WriteThrough(fd.get(), body);
         if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
         if (const int closed = fd.close(); error == 0) error = closed;
-        if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
     } catch (...) {
         fd.close();
         ::unlink(temporary.c_str());
@@ -131,36 +161,57 @@ void Replace(const fs::path& path, const fs::path& target, const struct stat* pr
         ::unlink(temporary.c_str());
         FailErrno(path, error);
     }
-    SyncDirectory(target);
+    return temporary;
+}
+
+// Puts a staged temporary file in place of the destination; the temporary is gone on failure.
+void Commit(const fs::path& path, const fs::path& temporary, const Destination& destination) {
+    if (::rename(temporary.c_str(), destination.target.c_str()) != 0) {
+        const int error = errno;
+        ::unlink(temporary.c_str());
+        FailErrno(path, error);
+    }
+    SyncDirectory(destination.target);
+}
+
+std::function<void(std::ostream&)> Content(std::string_view content) {
+    return [content](std::ostream& out) { out.write(content.data(), static_cast<std::streamsize>(content.size())); };
 }
 
 }  // namespace
 
 void AtomicFileWriter::write(const fs::path& path, const std::function<void(std::ostream&)>& body) {
-    if (path.empty() || !path.has_filename()) Fail(path, "no file name");
-    const fs::path target = Resolved(path);
-    struct stat status {};
-    if (::stat(target.c_str(), &status) != 0) {
-        if (errno != ENOENT) FailErrno(path, errno);
-        Replace(path, target, nullptr, body);
+    const Destination destination = Examine(path);
+    if (destination.special) {
+        WriteSpecial(path, destination.target, body);
         return;
     }
-    if (S_ISDIR(status.st_mode)) Fail(path, "it is a directory");
-    if (!S_ISREG(status.st_mode)) {
-        WriteSpecial(path, target, body);
-        return;
-    }
-    // Replacing a file takes only a writable directory; a file its owner made read-only is kept (also for
-    // the superuser, whom access() would let through).
-    if ((status.st_mode & 0222) == 0) Fail(path, "the file is read-only");
-    if (::access(target.c_str(), W_OK) != 0) FailErrno(path, errno);
-    Replace(path, target, &status, body);
+    Commit(path, Stage(path, destination, body), destination);
 }
 
-void AtomicFileWriter::write(const fs::path& path, std::string_view content) {
-    write(path, [content](std::ostream& out) {
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    });
+void AtomicFileWriter::write(const fs::path& path, std::string_view content) { write(path, Content(content)); }
+
+void AtomicFileWriter::writeAll(std::span<const File> files) {
+    std::vector<Destination> destinations;
+    std::vector<fs::path> targets;
+    for (const File& file : files) {
+        destinations.push_back(Examine(file.path));
+        if (destinations.back().special) Fail(file.path, "it is no regular file, and is written together with others");
+        std::error_code error;
+        const fs::path target = fs::weakly_canonical(destinations.back().target, error);
+        targets.push_back(error ? destinations.back().target : target);
+        if (std::count(targets.begin(), targets.end(), targets.back()) > 1) Fail(file.path, "it is written twice");
+    }
+    std::vector<fs::path> staged;
+    try {
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            staged.push_back(Stage(files[i].path, destinations[i], Content(files[i].content)));
+        }
+    } catch (...) {
+        for (const fs::path& temporary : staged) ::unlink(temporary.c_str());
+        throw;
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) Commit(files[i].path, staged[i], destinations[i]);
 }
 
 }  // namespace zorv

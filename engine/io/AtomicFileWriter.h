@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <span>
 #include <string_view>
 
 namespace zorv {
@@ -23,6 +24,15 @@ public:
     // Writes what body puts into the stream; an exception from body abandons the write and propagates.
     static void write(const std::filesystem::path& path, const std::function<void(std::ostream&)>& body);
     static void write(const std::filesystem::path& path, std::string_view content);
+
+    struct File {
+        std::filesystem::path path;
+        std::string_view content;
+    };
+    // Writes files that belong together (a source and its header): every one is written whole beside its
+    // target before any target is replaced, so that a failure leaves them all as they were. Each must be a
+    // regular file or not exist yet.
+    static void writeAll(std::span<const File> files);
 };
 
 }  // namespace zorv

@@ -339,11 +339,11 @@ void CRuleBase::AppendLoadedVariable(CFuzzyVariable variable, bool antecedent) {
 }
 
 // A unit without antecedents has no rules: expressions read for its succedents alone are dropped.
-void CRuleBase::FinishLoad() {
+std::optional<CRuleBase::CellFailure> CRuleBase::FinishLoad() {
     if (antecedents_.empty()) ClearRules();
     workspace_.fired.assign(enabled_.size(), 0);
     workspace_.firedCount = -1;
-    Compile();
+    return CompileCells();
 }
 
 // --- cell pool --------------------------------------------------------------------------------------------
@@ -387,19 +387,23 @@ void CRuleBase::ReleaseCell(int poolIndex) {
 // --- compilation ------------------------------------------------------------------------------------------
 
 void CRuleBase::Compile() {
-    std::optional<ESyntax> firstError;
-    for (const auto& cell : pool_) {
-        if (cell == nullptr) continue;
+    if (auto failure = CompileCells()) throw std::move(failure->error);
+}
+
+std::optional<CRuleBase::CellFailure> CRuleBase::CompileCells() {
+    std::optional<CellFailure> first;
+    for (std::size_t i = 0; i < pool_.size(); ++i) {
+        if (pool_[i] == nullptr) continue;
         try {
-            cell->Compile(*this);
+            pool_[i]->Compile(*this);
         } catch (const ESyntax& error) {
-            if (!firstError) firstError = error;
+            if (!first) first = CellFailure{static_cast<int>(i), error};
         }
     }
     ComputeSpecificity();
     rules_ = std::make_shared<const CompiledRules>(*this);
     Rechoose();
-    if (firstError) throw *firstError;
+    return first;
 }
 
 void CRuleBase::Rechoose() {

@@ -232,9 +232,16 @@ private:
     void ClearRules();
     void AppendRule(bool enabled, std::span<const std::string_view> texts, std::string comment = {});
     void AppendVariable(CFuzzyVariable variable, int templateIndex, bool antecedent);
+    // The first cell (pool position) that did not compile, and why.
+    struct CellFailure {
+        int cell;
+        ESyntax error;
+    };
+    // Compile() without the throw: every cell is compiled, then the first failure is returned.
+    std::optional<CellFailure> CompileCells();
     // Used by the reader, which builds the unit in place and compiles it once at the end.
     void AppendLoadedVariable(CFuzzyVariable variable, bool antecedent);
-    void FinishLoad();
+    std::optional<CellFailure> FinishLoad();
     void RenumberOwnersAfterDelete(int deleted);
     void ComputeSpecificity();
     // Makes the compiled form anew from the compiled rules and the current choices.

@@ -80,8 +80,9 @@ std::unique_ptr<CRuleBase> CRuleBaseReader::Read(std::string name) const {
     const auto filter = layout_.HeaderValue("UseFuzzyFilter=");
     const bool useFilter = filter && LineValue(*filter).starts_with("true");
     CheckVariableCounts(*unit);
-    ReadRules(*unit);
-    unit->FinishLoad();
+    std::vector<std::size_t> cellAt;
+    ReadRules(*unit, cellAt);
+    if (const auto failure = unit->FinishLoad()) FailInRule(cellAt[static_cast<std::size_t>(failure->cell)], failure->error);
     // Loading never builds the filter (that waits for the first filtered evaluation). A filter that could not
     // be built does not spoil a valid file: the switch stays on as stored, and the refusal is reported here
     // and again when the filter is used.
@@ -180,7 +181,7 @@ void CRuleBaseReader::CheckVariableCounts(const CRuleBase& unit) const {
 
 // Rules are counted as they are read; a declared count that differs is reported and replaced by it.
 // NumberOfRules=0 stands for a unit without rules (an empty rules section).
-void CRuleBaseReader::ReadRules(CRuleBase& unit) const {
+void CRuleBaseReader::ReadRules(CRuleBase& unit, std::vector<std::size_t>& cellAt) const {
     const std::size_t countAt = Require("NumberOfRules=");
     const long long declared = NumberText::scanInteger(text_.substr(countAt, LineEnd(countAt) - countAt));
     if (declared < 0) CTextScan::Fail(text_, countAt, "bad value of NumberOfRules");
@@ -196,7 +197,11 @@ void CRuleBaseReader::ReadRules(CRuleBase& unit) const {
         [&](bool enabled, std::span<const std::string_view> texts, std::string comment) {
             unit.AppendRule(enabled, texts, std::move(comment));
             for (; compiledCells < unit.PoolSize(); ++compiledCells) {
-                work += CRuleBaseLimits::CompileWork(unit, *unit.PoolCell(compiledCells));
+                const CValue& cell = *unit.PoolCell(compiledCells);
+                work += CRuleBaseLimits::CompileWork(unit, cell);
+                const int owner = cell.OwnerIndex();
+                const std::string_view text = texts[static_cast<std::size_t>(owner >= 0 ? owner : unit.AntecedentCount() + ~owner)];
+                cellAt.push_back(static_cast<std::size_t>(text.data() - text_.data()));
             }
             if (work > CRuleBaseLimits::kMaxCompileWork) CTextScan::Fail(text_, section->begin, "rule base too large");
         },
@@ -206,6 +211,13 @@ void CRuleBaseReader::ReadRules(CRuleBase& unit) const {
         diagnostics_ << "warning: bad value of NumberOfRules=" << declared << ", new value NumberOfRules=" << read
                      << std::endl;
     }
+}
+
+void CRuleBaseReader::FailInRule(std::size_t at, const ESyntax& error) const {
+    const std::size_t end = text_.find('"', at);
+    const std::string_view expression = text_.substr(at, end == std::string_view::npos ? end : end - at);
+    const bool inExpression = error.text() == expression && error.position() >= 0;
+    throw ESyntax(error.message(), std::string(text_.substr(at)), inExpression ? error.position() : 0);
 }
 
 }  // namespace zorv

@@ -1,5 +1,7 @@
 #include "Bindings.h"
 
+#include <cmath>
+
 #include "zorv/Version.h"
 
 namespace zorv::python {
@@ -11,7 +13,11 @@ py::tuple sampledSet(double low, double high, const std::vector<double>& mu) {
     auto xs = x.mutable_unchecked<1>();
     auto ys = y.mutable_unchecked<1>();
     for (py::ssize_t j = 0; j < n; ++j) {
-        xs(j) = j == n - 1 ? high : low + static_cast<double>(j) * (high - low) / static_cast<double>(n - 1);
+        // j (high - low) overflows on a context near the largest doubles; the step is taken first there.
+        const double spread = static_cast<double>(j) * (high - low);
+        xs(j) = j == n - 1            ? high
+                : std::isfinite(spread) ? low + spread / static_cast<double>(n - 1)
+                                        : low + static_cast<double>(j) * ((high - low) / static_cast<double>(n - 1));
         ys(j) = mu[static_cast<std::size_t>(j)];
     }
     return py::make_tuple(x, y);

@@ -64,6 +64,7 @@ TEST(RuleBaseApi, RefusesBadInputsWithAClearError) {
     EXPECT_EQ(message([&] { heater.evaluate({NAN, 0.0}); }), "input indoor is not a finite number");
     EXPECT_EQ(message([&] { heater.evaluate({1.0}); }), "the rule base has 2 input(s), 1 value(s) given");
     EXPECT_EQ(message([&] { heater.evaluate({{"indoor", 1.0}}); }), "no value for input outdoor");
+    EXPECT_EQ(message([&] { heater.evaluate({{"indoor", 1.0}, {"outdor", 1.0}}); }), "no input variable named outdor");
     EXPECT_EQ(message([&] { heater.evaluate({{"indoor", 1.0}, {"outdoor", 1.0}, {"wind", 1.0}}); }),
               "no input variable named wind");
     std::vector<double> out(2);
@@ -92,14 +93,22 @@ TEST(RuleBaseApi, SyntaxErrorsTellWhereTheFaultLies) {
         const auto before = heater.substr(0, heater.find("context=<10,30>"));
         EXPECT_EQ(e.line(), std::count(before.begin(), before.end(), '\n') + 1);
     }
-    try {  // an expression that does not read: its text and the offset in it
-        zorv::RuleBase::fromText(replaced(heater, "\"me\" \"me\" | \"me\"", "\"me\" \"me\" | \"ve me\""));
-        FAIL();
-    } catch (const zorv::SyntaxError& e) {
-        EXPECT_STREQ(e.what(), "atomic term expected");
-        EXPECT_EQ(e.text(), "ve me");
-        EXPECT_EQ(e.position(), 3u);
-        EXPECT_FALSE(e.line());
+    // An expression of a rule that does not read: its line, where the fault lies in the expression, also
+    // with other line breaks.
+    const std::string badRule = replaced(heater, "\"me\" \"me\" | \"me\"", "\"me\" \"me\" | \"ve me\"");
+    const auto ruleLine = std::count(badRule.begin(), badRule.begin() + badRule.find("\"ve me"), '\n') + 1;
+    std::string crlf;
+    for (const char c : badRule) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    for (const std::string& text : {badRule, crlf}) {
+        try {
+            zorv::RuleBase::fromText(text);
+            FAIL();
+        } catch (const zorv::SyntaxError& e) {
+            EXPECT_STREQ(e.what(), "atomic term expected");
+            EXPECT_EQ(e.text(), " \"me\" \"me\" | \"ve me\"");
+            EXPECT_EQ(e.position(), e.text().find("ve me") + 3);
+            EXPECT_EQ(e.line(), ruleLine);
+        }
     }
     try {  // a fault of the whole file has no position
         zorv::RuleBase::fromText(replaced(heater, "InfMethod=", "Inference="));

@@ -64,6 +64,11 @@ TEST(ExprCommand, GridRunsFromLowToHighInEqualSteps) {
             EXPECT_EQ(grid[static_cast<std::size_t>(j)].mu, 1.0);
         }
     }
+    // A context near the largest doubles: the points stay finite and ascending.
+    const auto wide = gridOf(expr({"--context", "0", "1e306", "sm"}).out);
+    ASSERT_EQ(wide.size(), 301u);
+    for (std::size_t j = 1; j < wide.size(); ++j) EXPECT_LT(wide[j - 1].x, wide[j].x) << "point " << j;
+    EXPECT_EQ(wide.back().x, 1e306);
 }
 
 TEST(ExprCommand, DegreesOfSmallOnAShortGrid) {

@@ -56,6 +56,14 @@ TEST(FTransformSubcommand, AnUnreadableRowGetsNoReconstruction) {
         runZorv({"ftransform", folder.file("unit.rb", unitText()), folder.file("d.txt", "1 1\n2 abc\n3 3\n")});
     ASSERT_EQ(run.status, kSuccess) << run.err;
     EXPECT_EQ(linesOf(run.out)[1], "2\tabc\t");
+    // With no row to fit, nothing is printed or written, and the command fails.
+    const std::string ftv = folder.path("out.ftv");
+    const CommandResult none = runZorv({"ftransform", folder.path("unit.rb"),
+                                        folder.file("bad.txt", "1 inf\n2 abc\n1e999 3\n"), "--ftv", ftv});
+    EXPECT_EQ(none.status, kBadInput);
+    EXPECT_TRUE(none.out.empty()) << none.out;
+    EXPECT_NE(none.err.find("no data row can be read"), std::string::npos) << none.err;
+    EXPECT_FALSE(std::filesystem::exists(ftv));
 }
 
 TEST(FTransformSubcommand, WritesTheFTVectorFileOnRequest) {

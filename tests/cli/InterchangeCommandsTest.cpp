@@ -46,6 +46,12 @@ TEST(InterchangeCommands, ImportThenExportToEveryFormatAndC) {
     EXPECT_EQ(runZorv({"import", fll, "-o", fll, "--force"}).status, 2);
     EXPECT_EQ(fileText(rb), before);
     EXPECT_EQ(fileText(fll), kDimmer);
+    // A source named like its header would replace it; a source that cannot be written leaves no header.
+    EXPECT_EQ(runZorv({"export", rb, "--to", "c", "-o", folder.path("dim.h"), "--force"}).status, 2);
+    EXPECT_NE(fileText(folder.path("dim.h")).find("#define lamp_INPUT_COUNT 1"), std::string::npos);
+    std::filesystem::create_directory(folder.path("lamp"));
+    EXPECT_EQ(runZorv({"export", rb, "--to", "c", "-o", folder.path("lamp")}).status, 2);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("lamp.h")));
 }
 
 TEST(InterchangeCommands, RefusalsAreBadInputAndTheCommandLineIsUsage) {

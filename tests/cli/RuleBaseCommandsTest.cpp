@@ -138,7 +138,7 @@ END_RULES
     EXPECT_EQ(junk.err.rfind(notRuleBase + ": Syntax error: bad file type", 0), 0u);
 }
 
-TEST_F(RuleBaseCommands, CheckWarnsOfACorrectedRuleCount) {
+TEST_F(RuleBaseCommands, CheckWarnsOfACorrectedRuleCountAndAMethodThatDoesNotFit) {
     std::ifstream in(example("heater.rb"));
     std::string text(std::istreambuf_iterator<char>(in), {});
     text.replace(text.find("NumberOfRules=10"), 16, "NumberOfRules=12");
@@ -146,6 +146,11 @@ TEST_F(RuleBaseCommands, CheckWarnsOfACorrectedRuleCount) {
     EXPECT_EQ(o.status, kSuccess);
     EXPECT_NE(o.err.find("NumberOfRules=12"), std::string::npos);
     EXPECT_NE(o.out.find("rules: 10 (1 disabled)"), std::string::npos);
+
+    text.replace(text.find("InfMethod=Logical_Deduction"), 27, "InfMethod=Takagi-Sugeno Inference");
+    const CommandResult refused = runCommand<CheckCommand>({write("ts.rb", text)});
+    EXPECT_EQ(refused.status, kSuccess);
+    EXPECT_NE(refused.err.find("warning: The Takagi-Sugeno inference needs"), std::string::npos) << refused.err;
 }
 
 TEST_F(RuleBaseCommands, CheckRefusesMissingFilesAndBadCommandLines) {

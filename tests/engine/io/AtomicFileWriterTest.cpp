@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -71,6 +72,25 @@ TEST(AtomicFileWriter, AnAbandonedWriteLeavesThePreviousFile) {
                  std::runtime_error);
     EXPECT_EQ(fileText(file), "previous");
     EXPECT_EQ(folder.entries(), std::vector<std::string>{"data.txt"});
+}
+
+// A source and its header: a failure on either leaves both as they were, and nothing is written beside a
+// device.
+TEST(AtomicFileWriter, FilesWrittenTogetherAreReplacedTogether) {
+    ScratchFolder folder;
+    const fs::path source = folder.file("unit.c", "old source");
+    const fs::path header = folder.file("unit.h", "old header");
+    fs::permissions(header, fs::perms::owner_read);
+    using Files = std::vector<AtomicFileWriter::File>;
+    EXPECT_THROW(AtomicFileWriter::writeAll(Files{{source, "new source"}, {header, "new header"}}), EWrite);
+    EXPECT_EQ(fileText(source), "old source");
+    EXPECT_THROW(AtomicFileWriter::writeAll(Files{{source, "new source"}, {"/dev/null", "header"}}), EWrite);
+    EXPECT_THROW(AtomicFileWriter::writeAll(Files{{source, "once"}, {folder / "." / "unit.c", "twice"}}), EWrite);
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"unit.c", "unit.h"}));
+
+    fs::permissions(header, fs::perms::owner_read | fs::perms::owner_write);
+    AtomicFileWriter::writeAll(Files{{source, "new source"}, {header, "new header"}});
+    EXPECT_EQ(fileText(source) + ", " + fileText(header), "new source, new header");
 }
 
 // Devices and FIFOs cannot be replaced by a regular file; they are written in place.
