@@ -45,6 +45,10 @@ public:
     bool checkCurrent();
     // Whether the current cell holds a text that passes its check.
     bool currentCellFilled() const;
+    // Whether a cell is being edited.
+    bool editing() const { return view_->isEditing(); }
+    // Closes an open cell editor, keeping its text.
+    void finishEditing() { view_->finishEditing(); }
     // The tab may be left when the current cell passes and no expression cell is empty; otherwise the first
     // empty cell becomes current and the grid gets the focus.
     bool mayLeave();
@@ -78,13 +82,18 @@ public:
     QPushButton* deleteButton() const { return delete_; }
 
 signals:
+    // The rules changed; while a cell is edited, at every keystroke.
     void changed();
+    // The editing of a cell ended; filled: it holds a text that passes its check.
+    void editEnded(bool filled);
     void userTermsChanged(const QStringList& names);
 
 private:
     void buildTab();
     void connectView();
     void showCheck(const RuleCellCheck& check);
+    // Whether text passes as the content of an expression cell of column (true for other columns).
+    bool cellFilled(int column, const std::string& text) const;
     void sizeColumns();
     void toggleColumn(RulesInfoColumn column, bool shown);
     void scheduleAnalysis();

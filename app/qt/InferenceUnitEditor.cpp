@@ -98,6 +98,7 @@ void InferenceUnitEditor::connectTabs() {
     connect(inputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(true, row); });
     connect(outputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(false, row); });
     connect(rules_, &EditorRulesTab::changed, this, &InferenceUnitEditor::markModified);
+    connect(rules_, &EditorRulesTab::editEnded, this, &InferenceUnitEditor::ruleEditEnded);
     connect(rules_, &EditorRulesTab::userTermsChanged, this, &InferenceUnitEditor::userTermsChanged);
     connect(tabs_, &QTabWidget::currentChanged, this, &InferenceUnitEditor::tabChanged);
 }
@@ -261,8 +262,13 @@ void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
 // --- changes and undo ------------------------------------------------------------------------------------
 
 void InferenceUnitEditor::markModified() {
-    if (!rulesShown() || rules_->currentCellFilled()) history_.snapshot(currentRules());
+    if (!rulesShown() || (!rules_->editing() && rules_->currentCellFilled())) history_.snapshot(currentRules());
     setModified(true);
+    emit commandStateChanged();
+}
+
+void InferenceUnitEditor::ruleEditEnded(bool filled) {
+    if (filled) history_.snapshot(currentRules());
     emit commandStateChanged();
 }
 
@@ -284,8 +290,10 @@ bool InferenceUnitEditor::canRedo() const {
     return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
 }
 
+// A cell being edited is taken as it stands: its edit is what Undo takes back first.
 void InferenceUnitEditor::undo() {
     if (busy_) return;
+    if (rulesShown()) rules_->finishEditing();
     if (const auto previous = history_.undo(currentRules())) {
         applyRules(*previous);
     }
@@ -294,6 +302,7 @@ void InferenceUnitEditor::undo() {
 
 void InferenceUnitEditor::redo() {
     if (busy_) return;
+    if (rulesShown()) rules_->finishEditing();
     if (const auto next = history_.redo(currentRules())) {
         applyRules(*next);
     }

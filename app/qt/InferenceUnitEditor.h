@@ -60,7 +60,8 @@ public:
     SaveOutcome saveAs();
 
     // Every change goes through here: marks the editor modified and remembers the rules for undo (unless
-    // the current rule cell is empty or wrong).
+    // the current rule cell is empty or wrong). While a rule cell is edited, the rules are remembered once
+    // its editing ends, so that one Undo takes back the whole edit of a cell.
     void markModified();
     void undo();
     void redo();
@@ -130,6 +131,7 @@ private:
     RuleList currentRules() const;
     void applyRules(const RuleList& rules);
     void restartHistory();
+    void ruleEditEnded(bool filled);
     void tabChanged(int index);
     void runAnalysisCommand(RuleCommand command);
     std::vector<RuleRow> withoutRedundant();
