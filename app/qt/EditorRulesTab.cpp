@@ -214,9 +214,12 @@ bool EditorRulesTab::mayLeave() {
     return false;
 }
 
-bool EditorRulesTab::gridFocused() const {
-    const QWidget* focus = QApplication::focusWidget();
+bool EditorRulesTab::holds(const QWidget* focus) const {
     return focus != nullptr && (focus == view_ || view_->isAncestorOf(focus));
+}
+
+void EditorRulesTab::takeFocus() {
+    if (!holds(QApplication::focusWidget())) view_->setFocus();
 }
 
 QStringList EditorRulesTab::currentUserTerms() const {
@@ -393,7 +396,8 @@ void EditorRulesTab::insertWord(const QString& word, bool moveToNext) {
     if (grid_.revision() == before) afterChange();
     if (moveToNext) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QWidget* target = gridFocused() ? QApplication::focusWidget() : view_;
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = holds(focus) ? focus : view_;
         QApplication::sendEvent(target, &tab);
     }
 }

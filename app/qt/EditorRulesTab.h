@@ -52,8 +52,11 @@ public:
     // The tab may be left when the current cell passes and no expression cell is empty; otherwise the first
     // empty cell becomes current and the grid gets the focus.
     bool mayLeave();
-    // Whether the grid or its cell editor has the focus.
-    bool gridFocused() const;
+    // Whether focus is the grid or its cell editor.
+    bool holds(const QWidget* focus) const;
+    // Gives the grid the keyboard unless it or its cell editor has it (after a command from a menu worked by
+    // keys, whose menu bar may not find the closed cell editor to give it back to).
+    void takeFocus();
     // The user terms of the current cell's variable.
     QStringList currentUserTerms() const;
 

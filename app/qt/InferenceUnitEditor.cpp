@@ -47,6 +47,7 @@ InferenceUnitEditor::InferenceUnitEditor(std::unique_ptr<CRuleBase> unit, Workbe
     setCaption(QString::fromLatin1(kFormCaption));
     buildWindow();
     connectTabs();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
 InferenceUnitEditor::~InferenceUnitEditor() = default;
@@ -126,6 +127,15 @@ void InferenceUnitEditor::tabChanged(int index) {
 }
 
 bool InferenceUnitEditor::rulesShown() const { return tabs_->currentWidget() == rules_; }
+
+// Focus that leaves this window (for the menu bar, another window) leaves the grid's state as it was.
+void InferenceUnitEditor::focusMoved(QWidget* now) {
+    if (now == nullptr || !isAncestorOf(now)) return;
+    const bool inGrid = rules_->holds(now);
+    if (inGrid == gridFocused_) return;
+    gridFocused_ = inGrid;
+    emit commandStateChanged();
+}
 
 QWidget& InferenceUnitEditor::frame() {
     if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -326,13 +336,14 @@ void InferenceUnitEditor::applyRules(const RuleList& rules) {
 // --- clipboard, rule commands, words ---------------------------------------------------------------------
 
 bool InferenceUnitEditor::canUseClipboard() const {
-    return !busy_ && ((rulesShown() && rules_->gridFocused()) || TextClipboard::handles(focusWidget()));
+    return !busy_ && (gridFocused() || TextClipboard::handles(focusWidget()));
 }
 
 void InferenceUnitEditor::cut() {
     if (busy_) return;
-    if (rulesShown() && rules_->gridFocused()) {
+    if (gridFocused()) {
         rules_->cut();
+        rules_->takeFocus();
     } else {
         TextClipboard::cut(focusWidget());
     }
@@ -340,8 +351,9 @@ void InferenceUnitEditor::cut() {
 
 void InferenceUnitEditor::copy() {
     if (busy_) return;
-    if (rulesShown() && rules_->gridFocused()) {
+    if (gridFocused()) {
         rules_->copy();
+        rules_->takeFocus();
     } else {
         TextClipboard::copy(focusWidget());
     }
@@ -349,8 +361,9 @@ void InferenceUnitEditor::copy() {
 
 void InferenceUnitEditor::paste() {
     if (busy_) return;
-    if (rulesShown() && rules_->gridFocused()) {
+    if (gridFocused()) {
         rules_->paste();
+        rules_->takeFocus();
     } else {
         TextClipboard::paste(focusWidget());
     }
@@ -361,7 +374,7 @@ bool InferenceUnitEditor::canRun(RuleCommand command) const {
     switch (command) {
         case RuleCommand::deleteEmpty:
         case RuleCommand::duplicate:
-        case RuleCommand::invertSign: return rules_->gridFocused();
+        case RuleCommand::invertSign: return gridFocused();
         case RuleCommand::deleteDuplicit:
         case RuleCommand::deleteRedundant:
         case RuleCommand::mergeInconsistent: return true;
@@ -372,9 +385,9 @@ bool InferenceUnitEditor::canRun(RuleCommand command) const {
 void InferenceUnitEditor::runRuleCommand(RuleCommand command) {
     if (!canRun(command)) return;
     switch (command) {
-        case RuleCommand::deleteEmpty: rules_->deleteEmpty(); break;
-        case RuleCommand::duplicate: rules_->duplicate(); break;
-        case RuleCommand::invertSign: rules_->invertSign(); break;
+        case RuleCommand::deleteEmpty: rules_->deleteEmpty(); rules_->takeFocus(); break;
+        case RuleCommand::duplicate: rules_->duplicate(); rules_->takeFocus(); break;
+        case RuleCommand::invertSign: rules_->invertSign(); rules_->takeFocus(); break;
         case RuleCommand::deleteDuplicit:
         case RuleCommand::deleteRedundant:
         case RuleCommand::mergeInconsistent: runAnalysisCommand(command); break;

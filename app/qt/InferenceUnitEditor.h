@@ -86,6 +86,9 @@ public:
     // The user terms of the current rule cell's variable (none unless the Rules tab shows).
     QStringList currentUserTerms() const;
     bool rulesShown() const;
+    // Whether the rules grid is shown and had the focus last among this window's controls: the menu bar
+    // takes the keyboard while its menus are worked by keys (Alt+E), and gives it back when they close.
+    bool gridFocused() const { return rulesShown() && gridFocused_; }
     // A long rule command is running; the window takes no other command meanwhile.
     bool busy() const { return busy_; }
 
@@ -131,6 +134,7 @@ private:
     RuleList currentRules() const;
     void applyRules(const RuleList& rules);
     void restartHistory();
+    void focusMoved(QWidget* now);
     void ruleEditEnded(bool filled);
     void tabChanged(int index);
     void runAnalysisCommand(RuleCommand command);
@@ -159,6 +163,7 @@ private:
     bool modified_ = false;
     bool busy_ = false;
     bool returningToRules_ = false;
+    bool gridFocused_ = false;
     RuleUndoHistory history_;
 
     QTabWidget* tabs_ = nullptr;

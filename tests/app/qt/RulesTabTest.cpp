@@ -192,6 +192,22 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), description->toPlainText());
     }
 
+    // Alt+E takes the keyboard to the menu bar: the grid's commands stay available, act on the grid and give
+    // it the keyboard back, also when a cell was being edited.
+    void menusWorkedByKeysActOnTheGrid() {
+        openRules({{"sm", "ze", "bi"}, {"me", "ze", "sm"}});
+        clickCell(1, 1);
+        type(QStringLiteral("bi"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QVERIFY(window->actions().duplicate->isEnabled());
+        QVERIFY(window->actions().copy->isEnabled());
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D);
+        QCOMPARE(rules->grid().rowCount(), 3);
+        QCOMPARE(cell(2, 1), QStringLiteral("bi"));
+        QCOMPARE(QApplication::focusWidget(), view);
+    }
+
     void wordsGoIntoTheCurrentCellAndTheRightButtonMovesOn() {
         openRules({{"ve sm", "ze", "bi"}});
         WordToolBar* basic = window->wordToolBar(MainWindow::WordBar::basic);
