@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <string>
 
 #include "app/core/PointBatch.h"
@@ -17,8 +18,9 @@ namespace zorv {
 // place, so the outputs never depend on which threads computed them, nor on how many.
 //
 // The run ends when every point is evaluated, when it is cancelled, or at the first evaluation that throws
-// (its message is kept; of several, the one of the earliest point). Read the batch only after every thread
-// working on the run has returned.
+// (its message is kept; of several, the one of the earliest point). Cancelling also stops the evaluations in
+// progress that would take long (the smooth defuzzification), so the threads return soon. Read the batch
+// only after every thread working on the run has returned.
 class BatchRun {
 public:
     using Clock = std::chrono::steady_clock;
@@ -31,8 +33,8 @@ public:
     // must stay responsive).
     void WorkFor(PointEvaluator& evaluator, Clock::duration budget);
 
-    void Cancel() { cancelled_ = true; }
-    bool Cancelled() const { return cancelled_; }
+    void Cancel() { stop_.request_stop(); }
+    bool Cancelled() const { return stop_.stop_requested(); }
     // Nothing more to take: all points handed out, or the run cancelled or failed.
     bool Ended() const;
     // Every point evaluated, without failure or cancellation.
@@ -52,7 +54,7 @@ private:
     std::size_t grain_;
     std::atomic<std::size_t> next_{0};
     std::atomic<std::size_t> done_{0};
-    std::atomic<bool> cancelled_{false};
+    std::stop_source stop_;
     std::atomic<bool> failed_{false};
     mutable std::mutex failureMutex_;
     std::size_t failedPoint_ = 0;

@@ -23,6 +23,7 @@ public:
         }
         return filter_ ? filter_->Evaluate(inputs) : compiled_->evaluate(inputs, workspace_);
     }
+    void StopWhen(std::stop_token stop) override { workspace_.stop = std::move(stop); }
 
 private:
     std::shared_ptr<const CompiledRuleBase> compiled_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <stop_token>
 
 namespace zorv {
 
@@ -10,6 +11,8 @@ class PointEvaluator {
 public:
     virtual ~PointEvaluator() = default;
     virtual double Evaluate(std::span<const double> inputs) = 0;
+    // Once stop is requested, an evaluation that would take long may end early with EStopped.
+    virtual void StopWhen(std::stop_token stop) { (void)stop; }
 };
 
 }  // namespace zorv

@@ -39,7 +39,12 @@ std::vector<RuleRow> RulesGrid::rules() const {
     return rules;
 }
 
-void RulesGrid::commitTo(CRuleBase& unit) const { unit.SetRules(rules()); }
+bool RulesGrid::commitTo(CRuleBase& unit) const {
+    const std::vector<RuleRow> rows = rules();
+    if (rows == unit.Rules()) return false;
+    unit.SetRules(rows);
+    return true;
+}
 
 std::string RulesGrid::cellText(int row, int column) const {
     if (column == RuleGridColumns::kLabelColumn) return std::to_string(row + 1) + ".";

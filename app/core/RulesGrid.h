@@ -27,9 +27,10 @@ public:
     void fill();
     // The rules as the grid holds them: the rows without an empty expression cell, top to bottom.
     std::vector<RuleRow> rules() const;
-    // Gives the rule base rules(). A cell that does not compile is reported by the exception of
-    // CRuleBase::SetRules (the rules are in place).
-    void commitTo(CRuleBase& unit) const;
+    // Gives the rule base rules(), unless it holds them already: its compiled form then stays, and with it
+    // what was computed from it (a filter, a projection). False when nothing was handed over. A cell that
+    // does not compile is reported by the exception of CRuleBase::SetRules (the rules are in place).
+    bool commitTo(CRuleBase& unit) const;
 
     const CRuleBase& unit() const { return unit_; }
     const RuleGridColumns& columns() const { return columns_; }

@@ -85,6 +85,8 @@ void EditorRulesTab::connectView() {
     connect(view_, &RulesTableView::iconClicked, this, &EditorRulesTab::onIconClicked);
     connect(view_, &RulesTableView::sortRequested, this, &EditorRulesTab::onSort);
     connect(view_, &RulesTableView::cellSelectionChanged, this, &EditorRulesTab::onCurrentCellChanged);
+    connect(view_, &RulesTableView::editingEnded, this,
+            [this](int row, int column) { emit editEnded(cellFilled(column, grid_.text(row, column))); });
     connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!showingSelection_) readSelection();
     });
@@ -182,9 +184,13 @@ bool EditorRulesTab::checkCurrent() {
 
 bool EditorRulesTab::currentCellFilled() const {
     const QModelIndex current = view_->currentIndex();
-    if (!current.isValid() || !grid_.columns().isExpression(current.column())) return true;
-    const std::string text = view_->editedText().toStdString();
-    const CSettings& vocabulary = unit_.Settings(grid_.columns().variableOf(current.column()));
+    if (!current.isValid()) return true;
+    return cellFilled(current.column(), view_->editedText().toStdString());
+}
+
+bool EditorRulesTab::cellFilled(int column, const std::string& text) const {
+    if (!grid_.columns().isExpression(column)) return true;
+    const CSettings& vocabulary = unit_.Settings(grid_.columns().variableOf(column));
     return !text.empty() && RuleCellCheck::of(vocabulary, text, grid_.columns().inputCount()).ok;
 }
 
@@ -208,9 +214,12 @@ bool EditorRulesTab::mayLeave() {
     return false;
 }
 
-bool EditorRulesTab::gridFocused() const {
-    const QWidget* focus = QApplication::focusWidget();
+bool EditorRulesTab::holds(const QWidget* focus) const {
     return focus != nullptr && (focus == view_ || view_->isAncestorOf(focus));
+}
+
+void EditorRulesTab::takeFocus() {
+    if (!holds(QApplication::focusWidget())) view_->setFocus();
 }
 
 QStringList EditorRulesTab::currentUserTerms() const {
@@ -387,7 +396,8 @@ void EditorRulesTab::insertWord(const QString& word, bool moveToNext) {
     if (grid_.revision() == before) afterChange();
     if (moveToNext) {
         QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QWidget* target = gridFocused() ? QApplication::focusWidget() : view_;
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* target = holds(focus) ? focus : view_;
         QApplication::sendEvent(target, &tab);
     }
 }

@@ -45,11 +45,18 @@ public:
     bool checkCurrent();
     // Whether the current cell holds a text that passes its check.
     bool currentCellFilled() const;
+    // Whether a cell is being edited.
+    bool editing() const { return view_->isEditing(); }
+    // Closes an open cell editor, keeping its text.
+    void finishEditing() { view_->finishEditing(); }
     // The tab may be left when the current cell passes and no expression cell is empty; otherwise the first
     // empty cell becomes current and the grid gets the focus.
     bool mayLeave();
-    // Whether the grid or its cell editor has the focus.
-    bool gridFocused() const;
+    // Whether focus is the grid or its cell editor.
+    bool holds(const QWidget* focus) const;
+    // Gives the grid the keyboard unless it or its cell editor has it (after a command from a menu worked by
+    // keys, whose menu bar may not find the closed cell editor to give it back to).
+    void takeFocus();
     // The user terms of the current cell's variable.
     QStringList currentUserTerms() const;
 
@@ -78,13 +85,18 @@ public:
     QPushButton* deleteButton() const { return delete_; }
 
 signals:
+    // The rules changed; while a cell is edited, at every keystroke.
     void changed();
+    // The editing of a cell ended; filled: it holds a text that passes its check.
+    void editEnded(bool filled);
     void userTermsChanged(const QStringList& names);
 
 private:
     void buildTab();
     void connectView();
     void showCheck(const RuleCellCheck& check);
+    // Whether text passes as the content of an expression cell of column (true for other columns).
+    bool cellFilled(int column, const std::string& text) const;
     void sizeColumns();
     void toggleColumn(RulesInfoColumn column, bool shown);
     void scheduleAnalysis();

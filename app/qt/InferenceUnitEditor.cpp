@@ -48,6 +48,7 @@ InferenceUnitEditor::InferenceUnitEditor(std::unique_ptr<CRuleBase> unit, Workbe
     setCaption(QString::fromLatin1(kFormCaption));
     buildWindow();
     connectTabs();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
 InferenceUnitEditor::~InferenceUnitEditor() = default;
@@ -101,6 +102,7 @@ void InferenceUnitEditor::connectTabs() {
     connect(inputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(true, row); });
     connect(outputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(false, row); });
     connect(rules_, &EditorRulesTab::changed, this, &InferenceUnitEditor::markModified);
+    connect(rules_, &EditorRulesTab::editEnded, this, &InferenceUnitEditor::ruleEditEnded);
     connect(rules_, &EditorRulesTab::userTermsChanged, this, &InferenceUnitEditor::userTermsChanged);
     connect(tabs_, &QTabWidget::currentChanged, this, &InferenceUnitEditor::tabChanged);
     connect(data_, &EditorDataTab::learningStarted, this, [this] { lockForLearning(true); });
@@ -132,6 +134,15 @@ void InferenceUnitEditor::tabChanged(int index) {
 }
 
 bool InferenceUnitEditor::rulesShown() const { return tabs_->currentWidget() == rules_; }
+
+// Focus that leaves this window (for the menu bar, another window) leaves the grid's state as it was.
+void InferenceUnitEditor::focusMoved(QWidget* now) {
+    if (now == nullptr || !isAncestorOf(now)) return;
+    const bool inGrid = rules_->holds(now);
+    if (inGrid == gridFocused_) return;
+    gridFocused_ = inGrid;
+    emit commandStateChanged();
+}
 
 QWidget& InferenceUnitEditor::frame() {
     if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -310,8 +321,13 @@ void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
 // --- changes and undo ------------------------------------------------------------------------------------
 
 void InferenceUnitEditor::markModified() {
-    if (!rulesShown() || rules_->currentCellFilled()) history_.snapshot(currentRules());
+    if (!rulesShown() || (!rules_->editing() && rules_->currentCellFilled())) history_.snapshot(currentRules());
     setModified(true);
+    emit commandStateChanged();
+}
+
+void InferenceUnitEditor::ruleEditEnded(bool filled) {
+    if (filled) history_.snapshot(currentRules());
     emit commandStateChanged();
 }
 
@@ -333,8 +349,10 @@ bool InferenceUnitEditor::canRedo() const {
     return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
 }
 
+// A cell being edited is taken as it stands: its edit is what Undo takes back first.
 void InferenceUnitEditor::undo() {
     if (busy_) return;
+    if (rulesShown()) rules_->finishEditing();
     if (const auto previous = history_.undo(currentRules())) {
         applyRules(*previous);
     }
@@ -343,6 +361,7 @@ void InferenceUnitEditor::undo() {
 
 void InferenceUnitEditor::redo() {
     if (busy_) return;
+    if (rulesShown()) rules_->finishEditing();
     if (const auto next = history_.redo(currentRules())) {
         applyRules(*next);
     }
@@ -366,13 +385,14 @@ void InferenceUnitEditor::applyRules(const RuleList& rules) {
 // --- clipboard, rule commands, words ---------------------------------------------------------------------
 
 bool InferenceUnitEditor::canUseClipboard() const {
-    return !busy_ && ((rulesShown() && rules_->gridFocused()) || TextClipboard::handles(focusWidget()));
+    return !busy_ && (gridFocused() || TextClipboard::handles(focusWidget()));
 }
 
 void InferenceUnitEditor::cut() {
     if (busy_) return;
-    if (rulesShown() && rules_->gridFocused()) {
+    if (gridFocused()) {
         rules_->cut();
+        rules_->takeFocus();
     } else {
         TextClipboard::cut(focusWidget());
     }
@@ -380,8 +400,9 @@ void InferenceUnitEditor::cut() {
 
 void InferenceUnitEditor::copy() {
     if (busy_) return;
-    if (rulesShown() && rules_->gridFocused()) {
+    if (gridFocused()) {
         rules_->copy();
+        rules_->takeFocus();
     } else {
         TextClipboard::copy(focusWidget());
     }
@@ -389,8 +410,9 @@ void InferenceUnitEditor::copy() {
 
 void InferenceUnitEditor::paste() {
     if (busy_) return;
-    if (rulesShown() && rules_->gridFocused()) {
+    if (gridFocused()) {
         rules_->paste();
+        rules_->takeFocus();
     } else {
         TextClipboard::paste(focusWidget());
     }
@@ -401,7 +423,7 @@ bool InferenceUnitEditor::canRun(RuleCommand command) const {
     switch (command) {
         case RuleCommand::deleteEmpty:
         case RuleCommand::duplicate:
-        case RuleCommand::invertSign: return rules_->gridFocused();
+        case RuleCommand::invertSign: return gridFocused();
         case RuleCommand::deleteDuplicit:
         case RuleCommand::deleteRedundant:
         case RuleCommand::mergeInconsistent: return true;
@@ -412,9 +434,9 @@ bool InferenceUnitEditor::canRun(RuleCommand command) const {
 void InferenceUnitEditor::runRuleCommand(RuleCommand command) {
     if (!canRun(command)) return;
     switch (command) {
-        case RuleCommand::deleteEmpty: rules_->deleteEmpty(); break;
-        case RuleCommand::duplicate: rules_->duplicate(); break;
-        case RuleCommand::invertSign: rules_->invertSign(); break;
+        case RuleCommand::deleteEmpty: rules_->deleteEmpty(); rules_->takeFocus(); break;
+        case RuleCommand::duplicate: rules_->duplicate(); rules_->takeFocus(); break;
+        case RuleCommand::invertSign: rules_->invertSign(); rules_->takeFocus(); break;
         case RuleCommand::deleteDuplicit:
         case RuleCommand::deleteRedundant:
         case RuleCommand::mergeInconsistent: runAnalysisCommand(command); break;

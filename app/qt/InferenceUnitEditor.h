@@ -64,7 +64,8 @@ public:
     const CRuleBase* shownUnit();
 
     // Every change goes through here: marks the editor modified and remembers the rules for undo (unless
-    // the current rule cell is empty or wrong).
+    // the current rule cell is empty or wrong). While a rule cell is edited, the rules are remembered once
+    // its editing ends, so that one Undo takes back the whole edit of a cell.
     void markModified();
     void undo();
     void redo();
@@ -89,6 +90,9 @@ public:
     // The user terms of the current rule cell's variable (none unless the Rules tab shows).
     QStringList currentUserTerms() const;
     bool rulesShown() const;
+    // Whether the rules grid is shown and had the focus last among this window's controls: the menu bar
+    // takes the keyboard while its menus are worked by keys (Alt+E), and gives it back when they close.
+    bool gridFocused() const { return rulesShown() && gridFocused_; }
     // A long rule command is running; the window takes no other command meanwhile.
     bool busy() const { return busy_; }
 
@@ -135,6 +139,8 @@ private:
     RuleList currentRules() const;
     void applyRules(const RuleList& rules);
     void restartHistory();
+    void focusMoved(QWidget* now);
+    void ruleEditEnded(bool filled);
     void tabChanged(int index);
     void runAnalysisCommand(RuleCommand command);
     std::vector<RuleRow> withoutRedundant();
@@ -165,6 +171,7 @@ private:
     bool modified_ = false;
     bool busy_ = false;
     bool returningToRules_ = false;
+    bool gridFocused_ = false;
     RuleUndoHistory history_;
 
     QTabWidget* tabs_ = nullptr;

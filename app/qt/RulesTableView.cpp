@@ -183,6 +183,7 @@ bool RulesTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
     const bool wasEditing = isEditing();
     if (!QTableView::edit(index, trigger, event)) return false;
     if (!wasEditing && isEditing()) {
+        edited_ = index;
         textBeforeEdit_ = index.data(Qt::EditRole).toString();
         if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
     }
@@ -196,8 +197,9 @@ void RulesTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdit
         editor->setFocus();
         return;
     }
-    if (hint == QAbstractItemDelegate::RevertModelCache) model()->setData(currentIndex(), textBeforeEdit_);
+    if (hint == QAbstractItemDelegate::RevertModelCache) model()->setData(edited_, textBeforeEdit_);
     QTableView::closeEditor(editor, hint);
+    if (!isEditing() && edited_.isValid()) emit editingEnded(edited_.row(), edited_.column());
 }
 
 void RulesTableView::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QTableView>
 #include <functional>
 
@@ -44,6 +45,8 @@ signals:
     void iconClicked(int row);
     void sortRequested(int column);
     void cellSelectionChanged();
+    // A cell editor closed; its text is in the model.
+    void editingEnded(int row, int column);
 
 protected:
     bool event(QEvent* event) override;
@@ -68,6 +71,7 @@ private:
     int lastInput_ = 0;
     int lastExpression_ = 0;
     QString textBeforeEdit_;
+    QPersistentModelIndex edited_;  // the cell of the open editor
     int labelDragRow_ = -1;    // the row under a drag that started on a label
     int pressedSection_ = -1;  // the header section a sorting click began on
 };

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <stop_token>
 #include <vector>
 
 #include "fuzzy/sets/CFuzzyDiscreteSet.h"
@@ -76,6 +77,10 @@ public:
     std::vector<double> smoothWeight;           // per antecedent: the window's degree at the current coordinate
     std::vector<CFuzzyTriangSet> smoothWindows; // per antecedent: the triangular weight window
     std::vector<std::uint8_t> savedFired;
+
+    // ---- asked between the inferences of the smooth defuzzification, which may run for seconds: once a
+    // stop is requested the evaluation ends with EStopped
+    std::stop_token stop;
 
 private:
     void Resize(const std::shared_ptr<const CompiledRules>& rules);

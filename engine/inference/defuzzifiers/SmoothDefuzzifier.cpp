@@ -3,6 +3,7 @@
 #include <string>
 
 #include "inference/ERefused.h"
+#include "inference/EStopped.h"
 #include "inference/InferenceMethodTable.h"
 #include "inference/defuzzifiers/DefuzzifierKernels.h"
 #include "inference/defuzzifiers/Defuzzifiers.h"
@@ -112,6 +113,7 @@ double DefuzzifySmooth(const CompiledRuleBase& compiled, Workspace& s, const CFu
     {
         const FiredStateGuard guard(s);
         do {
+            if (s.stop.stop_requested()) throw EStopped();
             const ConclusionRange range = InferConclusion(method, compiled, s, s.smoothPoint.data(), s.smoothConclusion);
             const double omega = Weight(s);
             const double v = SimpleDee(ViewOf(compiled, s.smoothConclusion, range));

@@ -42,10 +42,15 @@ TEST_F(RulesGridTest, ShowsTheRulesAndCommitsOnlyCompleteRows) {
     grid.insertEmptyRows(1, 1);
     grid.setText(1, 1, "bi");
     EXPECT_EQ(grid.firstEmptyCell(), (std::pair{1, 2}));
-    grid.commitTo(*unit);
+    EXPECT_TRUE(grid.commitTo(*unit));
     ASSERT_EQ(unit->RuleCount(), 2);
     EXPECT_FALSE(unit->Enabled(1));
     EXPECT_EQ(unit->Text(0, 1), "me");
+
+    // Committing the rules the rule base holds keeps its compiled form, and what was computed from it.
+    const auto compiled = unit->Compiled();
+    EXPECT_FALSE(grid.commitTo(*unit));
+    EXPECT_EQ(unit->Compiled(), compiled);
 }
 
 TEST_F(RulesGridTest, RowsAreNeverAllDeletedAndEmptyOnesGoFromTheBottomUp) {

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "app/core/BatchRunner.h"
+#include "app/core/CompiledEvaluatorSource.h"
 #include "app/core/ProjectionCurve.h"
 #include "app/core/SurfaceChoice.h"
 #include "app/core/SurfaceGrid.h"
 #include "app/core/UnitEvaluatorSource.h"
+#include "inference/DefuzzificationMethodTable.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/support/RuleBaseTextBuilder.h"
 
@@ -178,6 +180,30 @@ TEST(BatchRun, StopsAtTheFirstFailureOrWhenCancelled) {
     EXPECT_TRUE(sliced.Ended());
     EXPECT_FALSE(sliced.Complete());
     EXPECT_FALSE(sliced.Failure());
+}
+
+// A smooth evaluation may take seconds: cancelling the run stops the one in progress, and the run ends as
+// cancelled, not failed.
+TEST(BatchRun, CancellingStopsASmoothEvaluationInProgress) {
+    struct CancellingFirst final : PointEvaluator {
+        BatchRun* run = nullptr;
+        std::unique_ptr<PointEvaluator> inner;
+        double Evaluate(std::span<const double> inputs) override {
+            run->Cancel();
+            return inner->Evaluate(inputs);
+        }
+        void StopWhen(std::stop_token stop) override { inner->StopWhen(std::move(stop)); }
+    };
+    auto unit = ThreeInputs();
+    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    BatchRun run(ProjectionCurve(*unit, 0, 4, {5, 0, 0.5}).Points());
+    CancellingFirst evaluator;
+    evaluator.run = &run;
+    evaluator.inner = CompiledEvaluatorSource(unit->Compiled(), nullptr, 1).NewEvaluator();
+    run.Work(evaluator);
+    EXPECT_EQ(run.Done(), 0u);
+    EXPECT_TRUE(run.Ended());
+    EXPECT_FALSE(run.Failure());
 }
 
 TEST(SurfaceChoice, ChoosingTheOtherListsVariableMovesThatListByOne) {

@@ -193,6 +193,22 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), description->toPlainText());
     }
 
+    // Alt+E takes the keyboard to the menu bar: the grid's commands stay available, act on the grid and give
+    // it the keyboard back, also when a cell was being edited.
+    void menusWorkedByKeysActOnTheGrid() {
+        openRules({{"sm", "ze", "bi"}, {"me", "ze", "sm"}});
+        clickCell(1, 1);
+        type(QStringLiteral("bi"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::AltModifier);
+        QVERIFY(window->actions().duplicate->isEnabled());
+        QVERIFY(window->actions().copy->isEnabled());
+        QVERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_D);
+        QCOMPARE(rules->grid().rowCount(), 3);
+        QCOMPARE(cell(2, 1), QStringLiteral("bi"));
+        QCOMPARE(QApplication::focusWidget(), view);
+    }
+
     void wordsGoIntoTheCurrentCellAndTheRightButtonMovesOn() {
         openRules({{"ve sm", "ze", "bi"}});
         WordToolBar* basic = window->wordToolBar(MainWindow::WordBar::basic);
@@ -241,12 +257,14 @@ private Q_SLOTS:
         QVERIFY(terms->words().isEmpty());
     }
 
+    // One Undo takes back the edit of one cell, also when the text was valid on the way ("about 3" before
+    // "about 3.5").
     void undoTwiceRestoresAndRedoBringsBackAndSavingKeepsTheGrid() {
         openRules({{"sm", "ze", "bi"}});
         clickCell(0, 1);
-        type(QStringLiteral("me"));
+        type(QStringLiteral("about 3.5"));
         clickCell(0, 3);
-        type(QStringLiteral("sm"));
+        type(QStringLiteral("sm or bi"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_U, Qt::ControlModifier);  // Undo, also while editing
         QCOMPARE(cell(0, 3), QStringLiteral("bi"));
         window->actions().undo->trigger();
@@ -254,10 +272,11 @@ private Q_SLOTS:
         QVERIFY(!window->actions().undo->isEnabled());
         window->actions().redo->trigger();
         window->actions().redo->trigger();
-        QCOMPARE(rules->grid().row(0).texts, (std::vector<std::string>{"me", "ze", "sm"}));
+        const Texts edited{{"about 3.5", "ze", "sm or bi"}};
+        QCOMPARE(rules->grid().row(0).texts, edited[0]);
 
         QCOMPARE(editor->save(), SaveOutcome::saved);
-        QCOMPARE(ruleTexts(*CRuleBase::Load(editor->fileName().toStdString())), (Texts{{"me", "ze", "sm"}}));
+        QCOMPARE(ruleTexts(*CRuleBase::Load(editor->fileName().toStdString())), edited);
     }
 
     void commentsSurviveOpeningAndSaving() {
