@@ -208,6 +208,12 @@ std::string DataTableComputer::ReadInputs(const DataGrid& grid, int row, double*
     return {};
 }
 
+std::string DataTableComputer::StopMessage(const DataComputeResult& result) {
+    if (!result.stoppedAtRow || result.cancelled || result.stopReason.empty()) return {};
+    return "Compute stopped at row " + std::to_string(*result.stoppedAtRow - DataGrid::kHeaderRows + 1) + ": " +
+           result.stopReason + ".";
+}
+
 std::optional<double> DataTableComputer::MaxError(const DataGrid& grid, const DataTableLayout& layout,
                                                   std::string& problem) {
     return MaxError(grid.Column(layout.ExpectedColumn()), grid.Column(layout.OutputColumn(0)), problem);

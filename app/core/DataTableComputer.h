@@ -49,6 +49,10 @@ public:
     static std::optional<double> MaxError(const DataColumn& expected, const DataColumn& computed,
                                           std::string& problem);
 
+    // What the window says when a cell or a refusal ended the computation before the last row: the row
+    // (counted from 1) and why; empty when every row was computed or the stop was asked for.
+    static std::string StopMessage(const DataComputeResult& result);
+
 private:
     // Results of evaluating the rows read: their values, the numbers their cells show (worked out with the
     // values, on the same threads) and, with the linguistic approximation, their texts.

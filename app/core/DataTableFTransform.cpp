@@ -35,4 +35,9 @@ void DataTableFTransform::Install(DataTable& table, const FTransformReconstructi
                                 reconstruction.maxError ? NumberText::grouped(*reconstruction.maxError) : std::string());
 }
 
+std::optional<std::string> DataTableFTransform::NothingRead(const FTransformReconstruction& reconstruction) {
+    if (reconstruction.cancelled || reconstruction.rowsReconstructed > 0) return std::nullopt;
+    return "No data row can be read: each holds a value that is not a number.";
+}
+
 }  // namespace zorv

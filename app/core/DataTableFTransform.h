@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/core/DataTable.h"
@@ -29,6 +30,9 @@ public:
                           const JobControl& control);
     FTransformReconstruction Inverse(const TFTransform& transform, const JobControl& control);
     void Install(DataTable& table, const FTransformReconstruction& reconstruction);
+    // Why a run that ran to its end is of no use: no data row could be read, so there is neither a fit nor
+    // a largest error. None when a row was reconstructed or the run was cancelled.
+    static std::optional<std::string> NothingRead(const FTransformReconstruction& reconstruction);
 
 private:
     static FTransformCommand CommandFor(const CRuleBase& unit);

@@ -262,10 +262,13 @@ void EditorDataTab::compute() {
             const DataComputeResult result = table_.InstallComputation(std::move(*computation));
             model_->refreshColumn(table_.Layout().OutputColumn(0));
             if (table_.Layout().LingApprox()) model_->refreshColumn(table_.Layout().LingApproxColumn());
+            // A row that ended the computation is named; the rows below it have no result, so the largest
+            // error cannot be taken and the label keeps its value. A cancelled run says nothing.
             if (result.maxError) {
                 showMaxError();
+            } else if (const std::string stop = DataTableComputer::StopMessage(result); !stop.empty()) {
+                showError(stop, "Error", PromptIcon::error);
             } else if (!result.stoppedAtRow && !result.maxErrorProblem.empty()) {
-                // Rows left without a result by a stop say why themselves; otherwise a cell is not a number.
                 showError(result.maxErrorProblem, "Error", PromptIcon::error);
             }
         });
@@ -339,6 +342,7 @@ void EditorDataTab::fTransform() {
         },
         [this, job, outcome, toFile = choice->outputToFile](const BackgroundTask::Ending& ending) {
             if (ending.failure || outcome->status == FTransformStatus::Cancelled) return;
+            if (refuseNothingRead(outcome->reconstruction)) return;
             transform_ = std::move(outcome->transform);
             partitions_ = outcome->partitions;
             updateCommands();
@@ -362,10 +366,17 @@ void EditorDataTab::inverseFTransform() {
             *reconstruction = job->Inverse(*transform, control);
         },
         [this, job, reconstruction](const BackgroundTask::Ending& ending) {
-            if (ending.failure || reconstruction->cancelled) return;
+            if (ending.failure || reconstruction->cancelled || refuseNothingRead(*reconstruction)) return;
             job->Install(table_, *reconstruction);
             showReconstruction();
         });
+}
+
+// A transform of no row is kept nowhere: the table, the last transform and the settings stay as they were.
+bool EditorDataTab::refuseNothingRead(const FTransformReconstruction& reconstruction) {
+    const auto problem = DataTableFTransform::NothingRead(reconstruction);
+    if (problem) showError(*problem, "Error", PromptIcon::error);
+    return problem.has_value();
 }
 
 void EditorDataTab::showReconstruction() {

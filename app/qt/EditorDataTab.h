@@ -27,6 +27,7 @@ class DataTableFTransform;
 class DataTableModel;
 class EditorProgress;
 class TFTransform;
+struct FTransformReconstruction;
 
 // An editor's "Input / Output" tab: the data table (DataTable, shown through DataTableModel) with its
 // commands "Import file...", "Compute", "Save File...", the "Learn" drop-down (rule learning and the
@@ -107,6 +108,8 @@ private:
     void rebuildHeaders();
     void showMaxError();
     void showReconstruction();
+    // Shows why a finished run cannot be used, if so; true then.
+    bool refuseNothingRead(const FTransformReconstruction& reconstruction);
     // The F-transform's steps on the table; null, with the reason shown, when the rule base gives no axes.
     std::shared_ptr<DataTableFTransform> fTransformJob();
     void writeFTVector();

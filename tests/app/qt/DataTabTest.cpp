@@ -129,6 +129,35 @@ private Q_SLOTS:
         QVERIFY(editor.isModified());
     }
 
+    // Compute names the row whose input is not a number; an F-transform that can read no row says so and
+    // keeps the last fit and its largest error.
+    void unreadableRowsAreReported() {
+        EditorDataTab* tab = heaterWithData();
+        QVERIFY(tab);
+        bench->ftransform.nodes = 5;
+        tab->fTransform();
+        QTRY_VERIFY(!tab->running());
+        const QString maxError = tab->maxErrorLabel()->text();
+        const auto transform = tab->transform();
+
+        std::ofstream(bench->path("bad.txt").toStdString()) << "14 cold 72\n16 -5\n";
+        bench->files.dataAnswers.push_back(bench->path("bad.txt"));
+        tab->importFile();
+        QTRY_VERIFY(!tab->running());
+        bench->prompter.shown.clear();
+        tab->compute();
+        QTRY_VERIFY(!tab->running());
+        QCOMPARE(bench->prompter.lastText(), std::string("Compute stopped at row 1: outdoor 'cold' is not a number."));
+        for (const auto fit : {&EditorDataTab::fTransform, &EditorDataTab::inverseFTransform}) {
+            bench->prompter.shown.clear();
+            (tab->*fit)();
+            QTRY_VERIFY(!tab->running());
+            QCOMPARE(bench->prompter.lastText(), std::string("No data row can be read: each holds a value that is not a number."));
+            QCOMPARE(tab->transform(), transform);
+            QCOMPARE(tab->maxErrorLabel()->text(), maxError);
+        }
+    }
+
     void fTransformDialogRefusesWhatItCannotUse() {
         FTransformSettingsDialog dialog(bench->prompter);
         std::vector<PartitionSettings> records;
