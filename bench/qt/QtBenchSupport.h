@@ -21,9 +21,11 @@ inline QApplication& Application() {
     static char name[] = "zorv_bench";
     static char* argv[] = {name, nullptr};
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
+    // Never destroyed: a QApplication that outlives main() is torn down among the exit handlers, after
+    // parts of Qt it still needs, and the benchmark would end with a crash after its figures.
+    static QApplication* const application = new QApplication(argc, argv);
     ApplicationSetup::apply();
-    return application;
+    return *application;
 }
 
 }  // namespace zorv::bench
