@@ -19,6 +19,9 @@ struct DataImportResult {
     std::string reason;
 
     bool Imported() const { return status == Status::kComplete || status == Status::kPartial; }
+    // Read to its end or part-way without a single data row (an empty file, headers only, text in
+    // another encoding): the window keeps its table rather than trade it for an empty one.
+    bool NoDataRows() const { return Imported() && rows == 0; }
 
     // "N rows succesfully imported", with ", remaining skipped!" when reading stopped part-way;
     // the reason alone when the file could not be opened; nothing after a cancelled import.

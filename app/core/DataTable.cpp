@@ -44,7 +44,7 @@ DataTable::ImportedData DataTable::ReadDataFile(const std::filesystem::path& pat
 }
 
 void DataTable::InstallImport(ImportedData data) {
-    if (!data.result.Imported()) {
+    if (!data.result.Imported() || data.result.NoDataRows()) {
         return;
     }
     grid_ = std::move(data.grid);

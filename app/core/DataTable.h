@@ -48,8 +48,8 @@ public:
     DataImportResult Import(const std::filesystem::path& path);
     DataImportResult Import(std::istream& in);
     ImportedData ReadDataFile(const std::filesystem::path& path, const JobControl& control) const;
-    // Takes the rows when the file was imported (even part of it); a file that could not be opened or a
-    // cancelled import leaves the table as it was.
+    // Takes the rows when the file was imported (even part of it); a file that could not be opened, one
+    // without a data row, or a cancelled import leaves the table as it was.
     void InstallImport(ImportedData data);
 
     // Computes every data row; the Max. Error text changes only when the largest error was found.

@@ -236,6 +236,11 @@ void EditorDataTab::importFile() {
                 showError(data->result.Message(), "IO Error");
                 return;
             }
+            if (data->result.NoDataRows()) {
+                showError(pathText(data->path).toStdString() + " holds no data rows; the table is left as it was.",
+                          "Warning");
+                return;
+            }
             const std::string message = data->result.Message();
             model_->reshape([&] { table_.InstallImport(std::move(*data)); });
             dataFile_->setText(pathText(table_.DataFileName()));

@@ -110,17 +110,23 @@ TEST(DataTableWork, AStoppedComputeKeepsTheRowsComputedSoFar) {
     EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows, 4), "");
 }
 
-TEST(DataTableWork, ACancelledImportLeavesTheTableAsItWas) {
+// A cancelled import, and a file in which no line is a data row, do not trade the rows for an empty table.
+TEST(DataTableWork, ACancelledImportOrAFileWithoutDataRowsLeavesTheTableAsItWas) {
     const auto unit = Heater();
     DataTable table = HeaterTable(*unit);
     std::stop_source stop;
     stop.request_stop();
-    DataTable::ImportedData data = table.ReadDataFile(kExamples / "fan.txt", {{}, stop.get_token()});
-    EXPECT_EQ(data.result.status, DataImportResult::Status::kCancelled);
-    EXPECT_TRUE(data.result.Message().empty());
-    table.InstallImport(std::move(data));
-    EXPECT_EQ(table.DataFileName(), kExamples / "heater.txt");
-    EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows, 1), "12");
+    DataTable::ImportedData cancelled = table.ReadDataFile(kExamples / "fan.txt", {{}, stop.get_token()});
+    EXPECT_EQ(cancelled.result.status, DataImportResult::Status::kCancelled);
+    EXPECT_TRUE(cancelled.result.Message().empty());
+    test::ScratchFolder folder;
+    DataTable::ImportedData headers = table.ReadDataFile(folder.file("headers.txt", "indoor outdoor power\n\n"), {});
+    EXPECT_TRUE(headers.result.NoDataRows());
+    for (DataTable::ImportedData* data : {&cancelled, &headers}) {
+        table.InstallImport(std::move(*data));
+        EXPECT_EQ(table.DataFileName(), kExamples / "heater.txt");
+        EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows, 1), "12");
+    }
 }
 
 TEST(DataTableWork, LearningWorksOnACopyAndWritesNothingWhenCancelled) {
