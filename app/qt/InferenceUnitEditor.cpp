@@ -51,7 +51,9 @@ InferenceUnitEditor::InferenceUnitEditor(std::unique_ptr<CRuleBase> unit, Workbe
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
-InferenceUnitEditor::~InferenceUnitEditor() = default;
+// The tabs work on the rule base by reference, and a rules cell being edited is handed over when its field
+// loses the focus: hiding the window first lets that happen while the rule base is still there.
+InferenceUnitEditor::~InferenceUnitEditor() { hide(); }
 
 void InferenceUnitEditor::buildWindow() {
     tabs_ = new QTabWidget(this);
