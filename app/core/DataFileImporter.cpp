@@ -13,6 +13,8 @@ namespace {
 
 bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
+bool IsBlank(std::string_view line) { return std::all_of(line.begin(), line.end(), IsSpace); }
+
 DataImportResult CannotOpen(const std::filesystem::path& path, const std::string& why) {
     return {DataImportResult::Status::kCannotOpen, 0, "cannot open data file " + path.string() + ": " + why};
 }
@@ -47,6 +49,7 @@ DataImportResult DataFileImporter::Import(std::istream& in, DataGrid& grid, cons
         return result;
     }
     std::size_t cellBytes = 0;
+    int trailingBlankRows = 0;
     for (;;) {
         if (control.StopRequested()) {
             result.status = DataImportResult::Status::kCancelled;
@@ -66,6 +69,7 @@ DataImportResult DataFileImporter::Import(std::istream& in, DataGrid& grid, cons
         }
         cellBytes += FillRow(line, row, grid);
         ++result.rows;
+        trailingBlankRows = IsBlank(line) ? trailingBlankRows + 1 : 0;
         if (cellBytes > limits_.maxCellBytes) {
             result.status = DataImportResult::Status::kPartial;
             result.reason = "more than " + std::to_string(limits_.maxCellBytes) + " bytes of cell text";
@@ -77,7 +81,17 @@ DataImportResult DataFileImporter::Import(std::istream& in, DataGrid& grid, cons
             break;
         }
     }
+    DropTrailingBlankRows(trailingBlankRows, grid, result);
     return result;
+}
+
+// Blank lines at the end of a file (as editors leave them) are no data rows: kept, they would end every
+// Compute with an empty input cell.
+void DataFileImporter::DropTrailingBlankRows(int count, DataGrid& grid, DataImportResult& result) {
+    if (result.status == DataImportResult::Status::kCancelled) return;
+    for (; count > 0 && result.rows > 1; --count, --result.rows) {
+        grid.RemoveDataRow(grid.RowCount() - 1);
+    }
 }
 
 // Reads up to the first line that begins with a number; false when the input ends before it.

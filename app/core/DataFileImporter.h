@@ -44,6 +44,7 @@ private:
     // Fills the (empty) row from the line; returns the bytes of cell text written.
     std::size_t FillRow(std::string_view line, int row, DataGrid& grid) const;
     bool SkipHeaderLines(BoundedLineReader& reader, std::string& line, DataImportResult& result) const;
+    static void DropTrailingBlankRows(int count, DataGrid& grid, DataImportResult& result);
     void StopReason(BoundedLineReader::Status status, const BoundedLineReader& reader,
                     DataImportResult& result) const;
 

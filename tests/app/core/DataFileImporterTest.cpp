@@ -66,11 +66,15 @@ TEST(DataFileImporterTest, SplitsTokensAndNormalisesTheDecimalMark) {
     }
 }
 
-TEST(DataFileImporterTest, BlankLineBetweenDataLinesBecomesAnEmptyRow) {
+TEST(DataFileImporterTest, BlankLineBetweenDataLinesBecomesAnEmptyRowButNotAtTheEnd) {
     DataGrid grid = TwoInputGrid();
     EXPECT_EQ(ImportText("1 2 3\n\n4 5 6\n", grid).rows, 3);
     EXPECT_EQ(Row(grid, 1), Cells({"2.", "", "", "", ""}));
     EXPECT_EQ(Row(grid, 2), Cells({"3.", "4", "5", "6", ""}));
+
+    // Blank lines at the end are no rows.
+    EXPECT_EQ(ImportText("1 2 3\n\n4 5 6\n\n \t\r\n", grid).rows, 3);
+    EXPECT_EQ(grid.DataRowCount(), 3);
 }
 
 TEST(DataFileImporterTest, EmptyOrHeaderOnlyInputLeavesOneEmptyRow) {
