@@ -22,7 +22,7 @@ public:
 // Opens a rule base file for a command. A file that cannot be opened throws an I/O CliError
 // ("cannot open FILE: ..."); a file the reader refuses throws a RuleBaseSyntaxError whose text is
 //   FILE: Syntax error: MESSAGE
-//   <the first line of the error's context>
+//   <the first line of the error's context, as TextExcerpt shows it>
 // Warnings of the reader (a corrected rule count) go to `diagnostics`.
 class RuleBaseLoader {
 public:
@@ -30,9 +30,6 @@ public:
 
     // The text above for a syntax error of the file.
     static std::string syntaxErrorReport(const std::string& path, const ESyntax& error);
-
-private:
-    static std::string firstLine(const std::string& text);
 };
 
 }  // namespace zorv::cli

@@ -78,6 +78,14 @@ TEST_F(ComputeCommandTest, StopsAtARowThatIsNotANumber) {
     EXPECT_EQ(o.status, kBadInput);
     EXPECT_EQ(linesOf(o.out).size(), 2u);  // one row and its Max. Error
     EXPECT_NE(o.err.find("row 2: indoor '' is not a number"), std::string::npos);
+
+    // A crafted cell is quoted short and without the control bytes a terminal would act on.
+    const std::string crafted = write("c.txt", "9\x1b]0;title\x07" + std::string(100000, 'x') + " -5 40\n");
+    const CommandResult c = compute({example("heater.rb"), crafted});
+    EXPECT_EQ(c.status, kBadInput);
+    EXPECT_NE(c.err.find("row 1: indoor '9?]0;title?xxx"), std::string::npos) << c.err;
+    EXPECT_EQ(c.err.find('\x1b'), std::string::npos);
+    EXPECT_LT(c.err.size(), 500u);
 }
 
 TEST_F(ComputeCommandTest, RowsWithoutExpectedValueAreComputedWithoutAnError) {
