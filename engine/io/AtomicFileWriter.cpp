@@ -140,7 +140,8 @@ struct Destination {
 };
 
 Destination Examine(const fs::path& path) {
-    if (path.empty() || !path.has_filename()) Fail(path, "no file name");
+    if (path.empty()) throw EWrite("cannot write '': the file name is empty");
+    if (!path.has_filename()) Fail(path, "no file name");
     RefuseForeignLinks(path);
     Destination destination{Resolved(path), std::nullopt, false};
     struct stat status {};

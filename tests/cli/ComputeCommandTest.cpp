@@ -119,6 +119,16 @@ TEST_F(ComputeCommandTest, ReportsPartialImportsAndRefusesBadCommandLines) {
     }
     EXPECT_EQ(compute({"-h"}).out.rfind("Usage: zorv compute", 0), 0u);
 
+    // An empty file name is called so, for the data and for -o.
+    for (const auto& [args, verb] : {std::pair{std::vector<std::string>{example("heater.rb"), ""}, "open"},
+                                     std::pair{std::vector<std::string>{example("heater.rb"), example("heater.txt"),
+                                                                        "-o", ""}, "write"}}) {
+        const CommandResult empty = compute(args);
+        EXPECT_EQ(empty.status, kUsage);
+        EXPECT_NE(empty.err.find(std::string("error: cannot ") + verb + " '': the file name is empty"), std::string::npos)
+            << empty.err;
+    }
+
     const std::string input = write("input.txt", "12 -20 95\n");
     EXPECT_EQ(compute({example("heater.rb"), input, "-o", input}).status, kUsage);
     std::ifstream kept(input);
