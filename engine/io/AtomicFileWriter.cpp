@@ -61,29 +61,28 @@ fs::path DirectoryOf(const fs::path& path) { return path.has_parent_path() ? pat
 // user choose the file to be replaced. The system's own rule for opening a path refuses such a link unless
 // it belongs to the directory's owner or to the one who follows it; the links this writer follows itself
 // keep that rule.
-void RefuseForeignLinks(const fs::path& path) {
-    fs::path link = path;
-    for (int hop = 0; hop < kMaxLinksFollowed; ++hop) {
-        struct stat status {};
-        if (::lstat(link.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return;
-        struct stat directory {};
-        if (::stat(DirectoryOf(link).c_str(), &directory) == 0 && (directory.st_mode & S_ISVTX) != 0 &&
-            (directory.st_mode & S_IWOTH) != 0 && status.st_uid != ::geteuid() && status.st_uid != directory.st_uid) {
-            Fail(path, "it is a link that another user made in a shared folder");
-        }
-        std::error_code error;
-        const fs::path next = fs::read_symlink(link, error);
-        if (error) return;
-        link = next.is_absolute() ? next : DirectoryOf(link) / next;
+void RefuseForeignLink(const fs::path& path, const fs::path& link, const struct stat& status) {
+    struct stat directory {};
+    if (::stat(DirectoryOf(link).c_str(), &directory) == 0 && (directory.st_mode & S_ISVTX) != 0 &&
+        (directory.st_mode & S_IWOTH) != 0 && status.st_uid != ::geteuid() && status.st_uid != directory.st_uid) {
+        Fail(path, "it is a link that another user made in a shared folder");
     }
 }
 
-// The file a path stands for: the end of a chain of symbolic links (which stay as they are).
+// The file a path stands for: the end of its chain of symbolic links (which stay as they are), also when
+// that file does not exist yet.
 fs::path Resolved(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error)) return path;
-    const fs::path target = fs::weakly_canonical(path, error);
-    return error ? path : target;
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinksFollowed; ++hop) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
+        RefuseForeignLink(path, current, status);
+        std::error_code error;
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) FailErrno(path, error.value());
+        current = next.is_absolute() ? next : DirectoryOf(current) / next;
+    }
+    FailErrno(path, ELOOP);
 }
 
 // Runs body on a stream over fd; the errno of a failed write, else 0.
@@ -142,7 +141,6 @@ struct Destination {
 Destination Examine(const fs::path& path) {
     if (path.empty()) throw EWrite("cannot write '': the file name is empty");
     if (!path.has_filename()) Fail(path, "no file name");
-    RefuseForeignLinks(path);
     Destination destination{Resolved(path), std::nullopt, false};
     struct stat status {};
     if (::stat(destination.target.c_str(), &status) != 0) {

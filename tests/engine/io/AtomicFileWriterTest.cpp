@@ -36,7 +36,12 @@ TEST(AtomicFileWriter, ReplacesAFileKeepingItsModeAndWritesThroughALink) {
     AtomicFileWriter::write(folder / "link.txt", "through the link");
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
     EXPECT_EQ(fileText(file), "through the link");
-    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"link.txt", "private.txt"}));
+
+    fs::create_symlink("made.txt", folder / "ahead.txt");  // a link to a file that does not exist yet
+    AtomicFileWriter::write(folder / "ahead.txt", "made through the link");
+    EXPECT_TRUE(fs::is_symlink(folder / "ahead.txt"));
+    EXPECT_EQ(fileText(folder / "made.txt"), "made through the link");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"ahead.txt", "link.txt", "made.txt", "private.txt"}));
 }
 
 TEST(AtomicFileWriter, RefusesWhatItMustNotReplace) {
