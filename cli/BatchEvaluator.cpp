@@ -9,6 +9,7 @@
 #include "io/TextInput.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
+#include "text/TextExcerpt.h"
 
 namespace zorv::cli {
 
@@ -28,11 +29,6 @@ bool readNumber(const char* begin, const char* end, double& value) {
     }
     value = *number;
     return true;
-}
-
-std::string shown(std::string_view token) {
-    constexpr std::size_t kShown = 40;
-    return token.size() > kShown ? std::string(token.substr(0, kShown)) + "..." : std::string(token);
 }
 
 std::string tooLong() { return "longer than " + std::to_string(BatchEvaluator::kMaxLineBytes) + " bytes"; }
@@ -170,7 +166,7 @@ bool BatchEvaluator::parseLine(std::string_view line, std::vector<double>& input
             if (!readNumber(token, p, value)) {
                 piece.failed = true;
                 piece.error.assign(1, '\'');
-                piece.error += shown(std::string_view(token, static_cast<std::size_t>(p - token)));
+                piece.error += TextExcerpt::of(std::string_view(token, static_cast<std::size_t>(p - token)));
                 piece.error += "' is not a finite number";
                 return false;
             }

@@ -36,8 +36,8 @@ evaluated).
 
 Exit status:
   0  the file was read and compiled
-  1  the file is wrong: "FILE: Syntax error: MESSAGE" on standard error, followed by the first
-     line of the text at which reading failed
+  1  the file is wrong: "FILE:LINE:COLUMN: Syntax error: MESSAGE" on standard error, followed
+     by the first line of the text at which reading failed
   2  the command line cannot be understood, or the file cannot be opened
 
 Example:

@@ -117,6 +117,7 @@ int ComputeCommand::execute(const std::vector<std::string>& args, std::ostream& 
 }
 
 bool ComputeCommand::importData(const Arguments& arguments, DataTable& table, std::ostream& err) {
+    requireReadableFile(arguments.data);
     const DataImportResult imported = table.Import(arguments.data);
     if (!imported.Imported()) {
         throw CliError::io(imported.reason);

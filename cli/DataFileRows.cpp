@@ -3,10 +3,12 @@
 #include "app/core/DataFileImporter.h"
 #include "app/core/DataGrid.h"
 #include "cli/CliError.h"
+#include "cli/CommandFiles.h"
 
 namespace zorv::cli {
 
 DataFileRows DataFileRows::read(const std::string& path, int valuesPerRow) {
+    requireReadableFile(path);
     DataGrid grid(valuesPerRow + 1);
     DataFileRows data;
     data.import = DataFileImporter(valuesPerRow - 1).ImportFile(path, grid);

@@ -72,8 +72,8 @@ Numbers are printed in the shortest form that reads back to the same value.
 
 Exit status:
   0  evaluated
-  1  the rule base file is wrong ("FILE: Syntax error: MESSAGE" and the first line of the
-     text where reading failed), a batch line is wrong, the method does not apply to the
+  1  the rule base file is wrong ("FILE:LINE:COLUMN: Syntax error: MESSAGE" and the first line
+     of the text where reading failed), a batch line is wrong, the method does not apply to the
      rule base, or the rule base refused the evaluation
   2  the command line cannot be understood (unknown option or method, a missing value, a
      wrong number of input values, an input that is not a finite number), or a file cannot

@@ -112,8 +112,8 @@ int LearnCommand::execute(const std::vector<std::string>& args, std::ostream& ou
     }
     const LearningOutcome outcome = learn(arguments, learning, LearningTextRows(std::move(data.rows)), *unit, err);
     reportDropped(outcome, err);
-    if (!outcome.rulesFileWritten) {
-        err << "error: cannot write " << outcome.rulesFile.string() << '\n';
+    if (outcome.rulesFileProblem) {
+        err << "error: " << *outcome.rulesFileProblem << '\n';
         status = kUsage;
     }
     if (arguments.output) unit->SaveToFile(*arguments.output);

@@ -11,6 +11,7 @@
 #include "inference/compiled/ChunkRunner.h"
 #include "inference/compiled/CompiledRuleBase.h"
 #include "text/NumberText.h"
+#include "text/TextExcerpt.h"
 
 namespace zorv {
 
@@ -25,7 +26,8 @@ constexpr std::size_t kReportEvery = 256;
 std::optional<double> CellNumber(const DataColumn& column, int row, std::string& problem) {
     const auto value = column.Number(row);
     if (!value) {
-        problem.assign(1, '\'').append(column.Text(row)).append("' is not a valid floating point value");
+        problem.assign(1, '\'').append(TextExcerpt::of(column.Text(row)));
+        problem.append("' is not a valid floating point value");
     }
     return value;
 }
@@ -201,7 +203,7 @@ std::string DataTableComputer::ReadInputs(const DataGrid& grid, int row, double*
         const auto value = grid.Number(row, layout_.InputColumn(k));
         const DataColumnVariable& input = layout_.Input(k);
         if (!value) {
-            return input.name + " '" + grid.Cell(row, layout_.InputColumn(k)) + "' is not a number";
+            return input.name + " '" + TextExcerpt::of(grid.Cell(row, layout_.InputColumn(k))) + "' is not a number";
         }
         inputs[k] = std::clamp(*value, std::min(input.low, input.high), std::max(input.low, input.high));
     }

@@ -40,8 +40,8 @@ std::string DataTableLearning::Report(const LearningOutcome& outcome) {
         text.append(1, '\n').append(std::to_string(outcome.dropped.size() - kDroppedShown));
         text.append(" more rules were left out.");
     }
-    if (!outcome.refusal && !outcome.rulesFileWritten) {
-        text.append("\nThe rules could not be written to ").append(outcome.rulesFile.string()).append(".");
+    if (!outcome.refusal && outcome.rulesFileProblem) {
+        text.append("\nThe rules could not be written: ").append(*outcome.rulesFileProblem).append(".");
     }
     return text;
 }

@@ -1,22 +1,9 @@
 #include "api/SyntaxErrors.h"
 
-#include <algorithm>
-
 #include "io/TextInput.h"
+#include "rulebase/RuleBaseErrorPlace.h"
 
 namespace zorv {
-
-namespace {
-
-// Start of the line holding offset, and its number from 1.
-std::size_t lineStart(std::string_view text, std::size_t offset, std::size_t& number) {
-    const std::string_view before = text.substr(0, offset);
-    number = 1 + static_cast<std::size_t>(std::count(before.begin(), before.end(), '\n'));
-    const std::size_t lastBreak = before.rfind('\n');
-    return lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
-}
-
-}  // namespace
 
 SyntaxError SyntaxErrors::ofExpression(const ESyntax& error, std::string_view text) {
     const std::string read = error.text() ? *error.text() : std::string(text);
@@ -25,20 +12,16 @@ SyntaxError SyntaxErrors::ofExpression(const ESyntax& error, std::string_view te
     return SyntaxError(error.message(), read, position);
 }
 
-// The reader's context is the rest of the file (as it reads it: line breaks made line feeds) from the fault
-// on, or from the expression holding it with the offset of the fault in that expression.
+// The line at fault with the offset and the line number; a context that is not the file's is reported as the
+// expression it is, and a fault at the very start of the file as one of the whole file.
 SyntaxError SyntaxErrors::ofRuleBase(const ESyntax& error, std::string_view text) {
-    if (!error.text()) return SyntaxError(error.message(), std::string(), std::nullopt);
-    const std::string normalised = TextInput::Normalised(text);
-    const std::string_view file = normalised;
-    const std::string_view rest = *error.text();
-    if (!file.ends_with(rest)) return ofExpression(error, rest);
-    const std::size_t offset = file.size() - rest.size() + static_cast<std::size_t>(std::max(error.position(), 0));
-    if (offset == 0) return SyntaxError(error.message(), std::string(), std::nullopt);
-    std::size_t number = 0;
-    const std::size_t start = lineStart(file, offset, number);
-    const std::size_t end = std::min(file.find('\n', offset), file.size());
-    return SyntaxError(error.message(), std::string(file.substr(start, end - start)), offset - start, number);
+    if (const auto place = RuleBaseErrorPlace::of(error, text)) {
+        return SyntaxError(error.message(), place->line, place->offset, place->number);
+    }
+    if (error.text() && !std::string_view(TextInput::Normalised(text)).ends_with(*error.text())) {
+        return ofExpression(error, *error.text());
+    }
+    return SyntaxError(error.message(), std::string(), std::nullopt);
 }
 
 }  // namespace zorv

@@ -22,11 +22,13 @@ std::string Literal(double value) {
     return text[0] == '-' ? "(" + text + ")" : text;
 }
 
-// Text for a C comment: a name may hold "*/", which would end the comment, or "??", which starts a trigraph.
+// Text for a C comment: a name may hold "*/", which would end the comment, "/*", which compilers warn of
+// within one, or "??", which starts a trigraph.
 std::string CommentText(const std::string& text) {
     std::string out;
     for (const char c : text) {
-        if ((c == '/' && !out.empty() && out.back() == '*') || (c == '?' && !out.empty() && out.back() == '?')) out += ' ';
+        const char before = out.empty() ? '\0' : out.back();
+        if ((c == '/' && before == '*') || (c == '*' && before == '/') || (c == '?' && before == '?')) out += ' ';
         out += c;
     }
     return out;

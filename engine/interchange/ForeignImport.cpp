@@ -7,11 +7,15 @@
 #include "interchange/FisReader.h"
 #include "interchange/EInterchange.h"
 #include "interchange/FllReader.h"
+#include "io/TextInput.h"
 
 namespace zorv {
 
-ImportOutcome ForeignImport::FromText(std::string_view text, InterchangeFormat format, const std::string& name,
+ImportOutcome ForeignImport::FromText(std::string_view file, InterchangeFormat format, const std::string& name,
                                       ImportOptions options) {
+    // Without a byte-order mark and with line feeds only, as every text file is read.
+    const std::string normalised = TextInput::Normalised(file);
+    const std::string_view text = normalised;
     ProblemList problems(name);
     ForeignSystem system;
     switch (format) {

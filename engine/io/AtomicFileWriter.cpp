@@ -24,6 +24,8 @@ namespace {
 // Keeps temporary names within the usual 255-byte limit of a file name.
 constexpr std::size_t kMaxNameStem = 200;
 constexpr int kNameAttempts = 64;
+// As the system's own limit on the links one path may pass through.
+constexpr int kMaxLinksFollowed = 40;
 
 [[noreturn]] void Fail(const fs::path& path, const std::string& reason) {
     throw EWrite("cannot write " + path.string() + ": " + reason);
@@ -53,12 +55,34 @@ private:
     int fd_;
 };
 
-// The file a path stands for: the end of a chain of symbolic links (which stay as they are).
+fs::path DirectoryOf(const fs::path& path) { return path.has_parent_path() ? path.parent_path() : fs::path("."); }
+
+// A link that another user put in a shared directory (sticky and writable by all, as /tmp) would let that
+// user choose the file to be replaced. The system's own rule for opening a path refuses such a link unless
+// it belongs to the directory's owner or to the one who follows it; the links this writer follows itself
+// keep that rule.
+void RefuseForeignLink(const fs::path& path, const fs::path& link, const struct stat& status) {
+    struct stat directory {};
+    if (::stat(DirectoryOf(link).c_str(), &directory) == 0 && (directory.st_mode & S_ISVTX) != 0 &&
+        (directory.st_mode & S_IWOTH) != 0 && status.st_uid != ::geteuid() && status.st_uid != directory.st_uid) {
+        Fail(path, "it is a link that another user made in a shared folder");
+    }
+}
+
+// The file a path stands for: the end of its chain of symbolic links (which stay as they are), also when
+// that file does not exist yet.
 fs::path Resolved(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error)) return path;
-    const fs::path target = fs::weakly_canonical(path, error);
-    return error ? path : target;
+    fs::path current = path;
+    for (int hop = 0; hop < kMaxLinksFollowed; ++hop) {
+        struct stat status {};
+        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
+        RefuseForeignLink(path, current, status);
+        std::error_code error;
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) FailErrno(path, error.value());
+        current = next.is_absolute() ? next : DirectoryOf(current) / next;
+    }
+    FailErrno(path, ELOOP);
 }
 
 // Runs body on a stream over fd; the errno of a failed write, else 0.
@@ -82,7 +106,7 @@ void WriteSpecial(const fs::path& path, const fs::path& target, const std::funct
 // Creates a new file beside target, exclusively and without following a link planted under its name. The
 // mode 0666 is narrowed by the umask, as for any new file.
 int CreateTemporary(const fs::path& target, fs::path& temporary) {
-    const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const fs::path directory = DirectoryOf(target);
     std::string stem(1, '.');
     stem.append(target.filename().string().substr(0, kMaxNameStem)).push_back('.');
     std::random_device seed;
@@ -99,7 +123,7 @@ int CreateTemporary(const fs::path& target, fs::path& temporary) {
 }
 
 void SyncDirectory(const fs::path& target) {
-    const fs::path directory = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const fs::path directory = DirectoryOf(target);
     const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;  // the file is in place; a directory that cannot be synced is no reason to fail
     ::fsync(fd);
@@ -115,7 +139,8 @@ struct Destination {
 };
 
 Destination Examine(const fs::path& path) {
-    if (path.empty() || !path.has_filename()) Fail(path, "no file name");
+    if (path.empty()) throw EWrite("cannot write '': the file name is empty");
+    if (!path.has_filename()) Fail(path, "no file name");
     Destination destination{Resolved(path), std::nullopt, false};
     struct stat status {};
     if (::stat(destination.target.c_str(), &status) != 0) {

@@ -15,8 +15,10 @@ namespace zorv {
 // the new one whole (and at most a stray temporary file).
 //
 // The target keeps its permissions (and, where allowed, its owner). A symbolic link is written through:
-// the file it points to is replaced and the link stays. A device or a FIFO is written directly, as it
-// cannot be replaced by a regular file. A directory and a read-only file are refused.
+// the file it points to is replaced (or made, when the link leads nowhere yet) and the link stays. A link that another user made in a shared folder
+// (sticky and writable by all, as /tmp) is refused, as the system's rule for opening paths refuses it. A
+// device or a FIFO is written directly, as it cannot be replaced by a regular file. A directory and a
+// read-only file are refused.
 //
 // Every failure throws EWrite "cannot write PATH: REASON"; a regular target then keeps its content.
 class AtomicFileWriter {

@@ -78,6 +78,14 @@ TEST_F(ComputeCommandTest, StopsAtARowThatIsNotANumber) {
     EXPECT_EQ(o.status, kBadInput);
     EXPECT_EQ(linesOf(o.out).size(), 2u);  // one row and its Max. Error
     EXPECT_NE(o.err.find("row 2: indoor '' is not a number"), std::string::npos);
+
+    // A crafted cell is quoted short and without the control bytes a terminal would act on.
+    const std::string crafted = write("c.txt", "9\x1b]0;title\x07" + std::string(100000, 'x') + " -5 40\n");
+    const CommandResult c = compute({example("heater.rb"), crafted});
+    EXPECT_EQ(c.status, kBadInput);
+    EXPECT_NE(c.err.find("row 1: indoor '9?]0;title?xxx"), std::string::npos) << c.err;
+    EXPECT_EQ(c.err.find('\x1b'), std::string::npos);
+    EXPECT_LT(c.err.size(), 500u);
 }
 
 TEST_F(ComputeCommandTest, RowsWithoutExpectedValueAreComputedWithoutAnError) {
@@ -110,6 +118,16 @@ TEST_F(ComputeCommandTest, ReportsPartialImportsAndRefusesBadCommandLines) {
         EXPECT_EQ(compute(args).status, kUsage) << (args.empty() ? "" : args.back());
     }
     EXPECT_EQ(compute({"-h"}).out.rfind("Usage: zorv compute", 0), 0u);
+
+    // An empty file name is called so, for the data and for -o.
+    for (const auto& [args, verb] : {std::pair{std::vector<std::string>{example("heater.rb"), ""}, "open"},
+                                     std::pair{std::vector<std::string>{example("heater.rb"), example("heater.txt"),
+                                                                        "-o", ""}, "write"}}) {
+        const CommandResult empty = compute(args);
+        EXPECT_EQ(empty.status, kUsage);
+        EXPECT_NE(empty.err.find(std::string("error: cannot ") + verb + " '': the file name is empty"), std::string::npos)
+            << empty.err;
+    }
 
     const std::string input = write("input.txt", "12 -20 95\n");
     EXPECT_EQ(compute({example("heater.rb"), input, "-o", input}).status, kUsage);

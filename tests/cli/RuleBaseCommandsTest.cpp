@@ -1,6 +1,7 @@
 // "zorv new" and "zorv check".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +12,7 @@
 #include "cli/ExitCode.h"
 #include "cli/NewCommand.h"
 #include "tests/support/CliTestSupport.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 
 namespace zorv::cli {
 namespace {
@@ -130,12 +132,23 @@ END_RULES
     const CommandResult o = runCommand<CheckCommand>({file});
     EXPECT_EQ(o.status, kBadInput);
     EXPECT_TRUE(o.out.empty());
-    EXPECT_EQ(o.err, file + ": Syntax error: unknown type of description \nfuzzy logic\n");
+    EXPECT_EQ(o.err, file + ":1:19: Syntax error: unknown type of description \nfuzzy logic\n");
 
     const std::string notRuleBase = write("junk.rb", std::string("\x01\x02 no rules here\n", 18));
     const CommandResult junk = runCommand<CheckCommand>({notRuleBase});
     EXPECT_EQ(junk.status, kBadInput);
     EXPECT_EQ(junk.err.rfind(notRuleBase + ": Syntax error: bad file type", 0), 0u);
+
+    // A rule cell that does not read is found by line and column, also in a CRLF file.
+    std::string crlf;
+    for (const char c : ::zorv::test::RuleBaseTextBuilder().input({"x"}).output({"y"}).rule({"sm", "ve me"}).text()) {
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    const std::string badRule = write("rule.rb", crlf);
+    const auto line = 1 + std::count(crlf.begin(), crlf.begin() + static_cast<long>(crlf.find("ve me")), '\n');
+    const CommandResult cell = runCommand<CheckCommand>({badRule});
+    // Column 13 of ' "sm" | "ve me"' is "me", which "ve" cannot sharpen.
+    EXPECT_EQ(cell.err, badRule + ":" + std::to_string(line) + ":13: Syntax error: atomic term expected\nve me\"\n");
 }
 
 TEST_F(RuleBaseCommands, CheckWarnsOfACorrectedRuleCountAndAMethodThatDoesNotFit) {

@@ -79,7 +79,7 @@ LearningOutcome RuleLearning::run(std::span<const RuleRow> gridRows, const Learn
 
     // The .rules file records everything learned; only the rule base leaves out what it cannot compile.
     outcome.rulesFile = rulesFile;
-    outcome.rulesFileWritten = RulesFile::write(rulesFile, rules);
+    outcome.rulesFileProblem = RulesFile::write(rulesFile, rules);
     outcome.added = *learned - dropFaulty(rules, origins, outcome.dropped);
     install(std::move(rules));
     return outcome;

@@ -27,14 +27,14 @@ std::string RulesFile::line(const LearnedRule& rule) {
     return text;
 }
 
-bool RulesFile::write(const std::filesystem::path& path, std::span<const LearnedRule> rules) {
+std::optional<std::string> RulesFile::write(const std::filesystem::path& path, std::span<const LearnedRule> rules) {
     try {
         AtomicFileWriter::write(path, [rules](std::ostream& out) {
             for (const LearnedRule& rule : rules) out << line(rule);
         });
-        return true;
-    } catch (const EWrite&) {
-        return false;
+        return std::nullopt;
+    } catch (const EWrite& failure) {
+        return failure.what();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -17,9 +18,9 @@ public:
     static std::filesystem::path pathFor(const std::filesystem::path& dataFile,
                                          const std::filesystem::path& ruleBaseFile);
 
-    // Creates or overwrites the file through AtomicFileWriter; false when it could not be written, a
-    // previous file being left as it was.
-    static bool write(const std::filesystem::path& path, std::span<const LearnedRule> rules);
+    // Creates or overwrites the file through AtomicFileWriter. When it cannot be written, a previous file is
+    // left as it was and the writer's message ("cannot write PATH: REASON") comes back.
+    static std::optional<std::string> write(const std::filesystem::path& path, std::span<const LearnedRule> rules);
 
     static std::string line(const LearnedRule& rule);
 };

@@ -160,8 +160,9 @@ TEST(DataTableWork, LearningWorksOnACopyAndWritesNothingWhenCancelled) {
     EXPECT_EQ(test::fileText(learning.RulesFile()), test::fileText(folder / "direct.rules"));
     EXPECT_EQ(DataTableLearning::Report(outcome), std::to_string(expected.added) + " rules were added.");
     LearningOutcome unwritten = outcome;
-    unwritten.rulesFileWritten = false;
-    EXPECT_NE(DataTableLearning::Report(unwritten).find("could not be written"), std::string::npos);
+    unwritten.rulesFileProblem = "cannot write d.rules: it is a directory";
+    EXPECT_NE(DataTableLearning::Report(unwritten).find("could not be written: cannot write d.rules: it is a directory"),
+              std::string::npos);
 }
 
 TEST(DataTableWork, FTransformReadsTheTableAndInstallsItsReconstruction) {

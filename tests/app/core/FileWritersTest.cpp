@@ -39,7 +39,7 @@ std::vector<Writer> writers() {
          }},
         {"output table", [](const fs::path& path) { return !DataOutputWriter::WriteFile(DataGrid(3), path); }},
         {"rules",
-         [](const fs::path& path) { return RulesFile::write(path, std::vector<LearnedRule>{{{"sm"}, true, 1}}); }},
+         [](const fs::path& path) { return !RulesFile::write(path, std::vector<LearnedRule>{{{"sm"}, true, 1}}); }},
         {"FT-Vector",
          [](const fs::path& path) {
              TFTransform transform(std::vector{PartitionSettings{0.0, 1.0, 2, BasicFunctionShape::Triangular}});

@@ -104,8 +104,8 @@ TEST_F(GeneratedC, AgreesWithTheEngineForEveryMethodAndRandomRuleBases) {
     AddMethodVariants("braking.rb", true);  // symmetric contexts
     AddMethodVariants("heater.rb", false);  // two inputs
     cases_.push_back({"fan.rb", Example("fan.rb"), 300});
-    // Names end up in comments: "*/" must not end them, nor "??/" make a trigraph.
-    cases_.back().unit->Variable(0).SetName("cpu */ ?\?/ temperature");
+    // Names end up in comments: "*/" must not end them, "/*" not open one within, nor "??/" make a trigraph.
+    cases_.back().unit->Variable(0).SetName("cpu */ ?\?/ /* temperature");
     AddRandom(7);
     const std::string program = Build();
     if (program.empty()) return;

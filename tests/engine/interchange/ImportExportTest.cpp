@@ -11,6 +11,7 @@
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignImport.h"
 #include "interchange/ForeignNames.h"
+#include "io/TextInput.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/support/RuleBaseTextBuilder.h"
 #include "text/NumberText.h"
@@ -154,6 +155,11 @@ TEST(Import, TheSameSystemInEveryFormatGivesTheSameRuleBase) {
         EXPECT_EQ(unit.Discretization(0), 301);
         EXPECT_EQ(unit.Discretization(1), 301);
         EXPECT_EQ(unit.Discretization(-1), 301);
+
+        // Saved by an editor that marks UTF-8 and ends lines with CR LF, the file reads the same.
+        std::string marked(TextInput::kByteOrderMark);
+        for (const char c : std::string_view(text)) marked += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        EXPECT_EQ(Import(marked, format, format == InterchangeFormat::Fcl).unit->Rules(), expected);
     }
 }
 

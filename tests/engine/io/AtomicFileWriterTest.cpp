@@ -36,7 +36,12 @@ TEST(AtomicFileWriter, ReplacesAFileKeepingItsModeAndWritesThroughALink) {
     AtomicFileWriter::write(folder / "link.txt", "through the link");
     EXPECT_TRUE(fs::is_symlink(folder / "link.txt"));
     EXPECT_EQ(fileText(file), "through the link");
-    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"link.txt", "private.txt"}));
+
+    fs::create_symlink("made.txt", folder / "ahead.txt");  // a link to a file that does not exist yet
+    AtomicFileWriter::write(folder / "ahead.txt", "made through the link");
+    EXPECT_TRUE(fs::is_symlink(folder / "ahead.txt"));
+    EXPECT_EQ(fileText(folder / "made.txt"), "made through the link");
+    EXPECT_EQ(folder.entries(), (std::vector<std::string>{"ahead.txt", "link.txt", "made.txt", "private.txt"}));
 }
 
 TEST(AtomicFileWriter, RefusesWhatItMustNotReplace) {
@@ -59,6 +64,30 @@ TEST(AtomicFileWriter, RefusesWhatItMustNotReplace) {
     }
     EXPECT_EQ(fileText(readOnly), "kept");
     EXPECT_EQ(folder.entries(), (std::vector<std::string>{"folder", "read-only.txt"}));
+}
+
+// Another user's link in a folder like /tmp must not choose the file replaced; one's own link is followed.
+TEST(AtomicFileWriter, RefusesALinkAnotherUserMadeInASharedFolder) {
+    if (::geteuid() != 0) GTEST_SKIP() << "making a link of another user needs root";
+    ScratchFolder folder;
+    const fs::path victim = folder.file("victim.txt", "kept");
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    fs::create_symlink(victim, shared / "planted.txt");
+    ASSERT_EQ(::lchown((shared / "planted.txt").c_str(), 65534, static_cast<gid_t>(-1)), 0);
+    try {
+        AtomicFileWriter::write(shared / "planted.txt", "new");
+        ADD_FAILURE() << "the planted link was followed";
+    } catch (const EWrite& refused) {
+        EXPECT_EQ(refused.what(), "cannot write " + (shared / "planted.txt").string() +
+                                      ": it is a link that another user made in a shared folder");
+    }
+    EXPECT_EQ(fileText(victim), "kept");
+
+    fs::create_symlink(victim, shared / "own.txt");
+    AtomicFileWriter::write(shared / "own.txt", "through my own link");
+    EXPECT_EQ(fileText(victim), "through my own link");
 }
 
 TEST(AtomicFileWriter, AnAbandonedWriteLeavesThePreviousFile) {

@@ -33,7 +33,8 @@ TEST(RulesFileWrite, AFailedWriteKeepsThePreviousFile) {
     const auto target = folder / "d.rules";
     test::writeFile(target, "before\n");
     std::filesystem::permissions(target, std::filesystem::perms::owner_read);  // a read-only file is kept
-    EXPECT_FALSE(RulesFile::write(target, std::vector<LearnedRule>{{{"sm"}, true, 1}}));
+    EXPECT_EQ(RulesFile::write(target, std::vector<LearnedRule>{{{"sm"}, true, 1}}),
+              "cannot write " + target.string() + ": the file is read-only");
     EXPECT_EQ(test::fileText(target), "before\n");
 }
 

@@ -57,7 +57,7 @@ TEST(ApproxLearning, WritesTheRulesFileWithTabsAndCounts) {
     auto unit = approxBase().load();
     const LearningOutcome outcome = RuleLearning(*unit, LearningMode::approx)
                                         .run(unit->Rules(), LearningNumberRows(2, {10.0, 0.0}), folder / "d.rules");
-    EXPECT_TRUE(outcome.rulesFileWritten);
+    EXPECT_FALSE(outcome.rulesFileProblem);
     EXPECT_EQ(outcome.rulesFile, folder / "d.rules");
     EXPECT_EQ(test::fileText(folder / "d.rules"), "lo\thi\t1\nhi\tlo\t1\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "d.rules.zorv-tmp"));
@@ -143,7 +143,7 @@ TEST(ApproxLearning, AnUnwritableRulesFileLeavesTheRestOfTheRun) {
     auto unit = approxBase().load();
     const LearningOutcome outcome = RuleLearning(*unit, LearningMode::approx)
                                         .run({}, LearningNumberRows(2, {0.0, 0.0}), folder / "missing" / "d.rules");
-    EXPECT_FALSE(outcome.rulesFileWritten);
+    EXPECT_TRUE(outcome.rulesFileProblem);
     EXPECT_EQ(outcome.added, 1);
     EXPECT_EQ(textsOf(*unit), (Texts{{"lo", "lo"}}));
 }
