@@ -181,10 +181,12 @@ QModelIndex RulesTableView::tabTarget(bool forward) {
 
 bool RulesTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     const bool wasEditing = isEditing();
+    // Read before the editor opens: the key that opens it by typing is in the model by the time it is open.
+    const QString before = index.data(Qt::EditRole).toString();
     if (!QTableView::edit(index, trigger, event)) return false;
     if (!wasEditing && isEditing()) {
         edited_ = index;
-        textBeforeEdit_ = index.data(Qt::EditRole).toString();
+        textBeforeEdit_ = before;
         if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
     }
     return true;
