@@ -265,6 +265,10 @@ SaveOutcome InferenceUnitEditor::saveAs() {
     if (!path) {
         return SaveOutcome::cancelled;
     }
+    if (shownElsewhere_ && shownElsewhere_(*path)) {
+        services_.prompter.show(WorkbenchMessages::openElsewhere(path->toStdString()));
+        return SaveOutcome::failed;
+    }
     const SaveOutcome outcome = writeTo(*path);
     if (outcome == SaveOutcome::saved) {
         setFile(*path, true);
