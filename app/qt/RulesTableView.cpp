@@ -192,10 +192,11 @@ bool RulesTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
     return true;
 }
 
-// Tab from a cell that fails its check keeps the editor open; Escape takes back what the editor wrote.
+// Tab or Enter on a cell that fails its check keeps the editor open, so that the text can be mended or
+// taken back; Escape takes back what the editor wrote.
 void RulesTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     const bool moving = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
-    if (moving && !mayLeave()) {
+    if ((moving || hint == QAbstractItemDelegate::SubmitModelCache) && !mayLeave()) {
         editor->setFocus();
         return;
     }
