@@ -25,6 +25,11 @@ PromptMessage WorkbenchMessages::saveChanges(const std::string& path) {
             PromptIcon::question};
 }
 
+PromptMessage WorkbenchMessages::openElsewhere(const std::string& path) {
+    return {PathNames::fileName(path) + " is open in another window. Save it there, or close that window first.",
+            "Warning", PromptIcon::warning};
+}
+
 PromptMessage WorkbenchMessages::confirmExit() {
     return {"Do you really want to close Zorvix application?", "Confirmation", PromptIcon::question};
 }

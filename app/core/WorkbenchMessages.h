@@ -15,6 +15,8 @@ public:
     // The unit holds something its file cannot express; nothing was written.
     static PromptMessage cannotStore(const std::string& reason);
     static PromptMessage saveChanges(const std::string& path);
+    // Save As chose the file of another open editor, whose next save would overwrite this one.
+    static PromptMessage openElsewhere(const std::string& path);
     static PromptMessage confirmExit();
     static PromptMessage variableRequired();
     static PromptMessage confirmDeleteVariable(const std::string& name);

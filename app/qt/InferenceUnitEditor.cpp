@@ -193,7 +193,11 @@ void InferenceUnitEditor::startEditing() {
 void InferenceUnitEditor::updateTestButton() {
     const bool oneOutput = unit_->SuccedentCount() < 2;
     test_->setEnabled(oneOutput && !testing());
-    test_->setToolTip(oneOutput ? QString() : tr("A rule base with more than one output variable cannot be tested."));
+    if (!oneOutput) {
+        test_->setToolTip(tr("A rule base with more than one output variable cannot be tested."));
+    } else {
+        test_->setToolTip(testing() ? tr("The rule base is being tested in its test window.") : QString());
+    }
 }
 
 // The test window evaluates the rules as the Rules tab shows them.
@@ -266,6 +270,10 @@ SaveOutcome InferenceUnitEditor::saveAs() {
     const auto path = services_.files.saveRuleBaseName(initial);
     if (!path) {
         return SaveOutcome::cancelled;
+    }
+    if (shownElsewhere_ && shownElsewhere_(*path)) {
+        services_.prompter.show(WorkbenchMessages::openElsewhere(path->toStdString()));
+        return SaveOutcome::failed;
     }
     const SaveOutcome outcome = writeTo(*path);
     if (outcome == SaveOutcome::saved) {

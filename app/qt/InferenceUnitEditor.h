@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "app/core/RuleCommand.h"
@@ -59,6 +60,10 @@ public:
     SaveOutcome save();
     // Asks for a file name and writes the rule base there; on success that file becomes the editor's.
     SaveOutcome saveAs();
+    // Tells whether another editor shows a file; Save As refuses such a file.
+    void setFileShownElsewhere(std::function<bool(const QString&)> shownElsewhere) {
+        shownElsewhere_ = std::move(shownElsewhere);
+    }
     // The rule base as the window shows it, for File > Export: the Rules tab's cells committed and compiled.
     // Null when a cell is empty or does not compile (the cell or the message has been shown).
     const CRuleBase* shownUnit();
@@ -188,6 +193,7 @@ private:
     QPushButton* saveAs_ = nullptr;
     QPushButton* close_ = nullptr;
     QPointer<QWidget> testWindow_;
+    std::function<bool(const QString&)> shownElsewhere_;
 };
 
 }  // namespace zorv

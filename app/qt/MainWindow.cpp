@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
@@ -232,6 +233,10 @@ InferenceUnitEditor* MainWindow::addEditor(std::unique_ptr<CRuleBase> unit, cons
         updateActions();
     });
     connect(editor, &InferenceUnitEditor::testRequested, this, [this, editor] { openTestWindow(*editor); });
+    editor->setFileShownElsewhere([this, editor](const QString& file) {
+        const InferenceUnitEditor* shown = editorOf(file);
+        return shown != nullptr && shown != editor;
+    });
     connect(window, &QObject::destroyed, this, &MainWindow::childClosed, Qt::QueuedConnection);
     showChild(*window, placed);
     editor->startEditing();
@@ -301,11 +306,16 @@ void MainWindow::exportFile() {
     }
 }
 
-// Two editors of one file would each save over the other's work.
+// Two editors of one file would each save over the other's work. Files compare by their canonical paths;
+// a path that names no file (yet) by its absolute path.
 InferenceUnitEditor* MainWindow::editorOf(const QString& path) const {
-    const QString canonical = QFileInfo(path).canonicalFilePath();
+    const auto key = [](const QString& file) {
+        const QFileInfo info(file);
+        return info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    };
+    const QString wanted = key(path);
     for (InferenceUnitEditor* editor : editors()) {
-        if (editor->isNamed() && QFileInfo(editor->fileName()).canonicalFilePath() == canonical) return editor;
+        if (editor->isNamed() && key(editor->fileName()) == wanted) return editor;
     }
     return nullptr;
 }

@@ -181,19 +181,22 @@ QModelIndex RulesTableView::tabTarget(bool forward) {
 
 bool RulesTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     const bool wasEditing = isEditing();
+    // Read before the editor opens: the key that opens it by typing is in the model by the time it is open.
+    const QString before = index.data(Qt::EditRole).toString();
     if (!QTableView::edit(index, trigger, event)) return false;
     if (!wasEditing && isEditing()) {
         edited_ = index;
-        textBeforeEdit_ = index.data(Qt::EditRole).toString();
+        textBeforeEdit_ = before;
         if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
     }
     return true;
 }
 
-// Tab from a cell that fails its check keeps the editor open; Escape takes back what the editor wrote.
+// Tab or Enter on a cell that fails its check keeps the editor open, so that the text can be mended or
+// taken back; Escape takes back what the editor wrote.
 void RulesTableView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
     const bool moving = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
-    if (moving && !mayLeave()) {
+    if ((moving || hint == QAbstractItemDelegate::SubmitModelCache) && !mayLeave()) {
         editor->setFocus();
         return;
     }

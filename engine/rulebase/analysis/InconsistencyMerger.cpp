@@ -85,7 +85,23 @@ std::optional<RuleRow> InconsistencyMerger::mergeGroup(const RuleGroup& group, c
         const std::string& kept = anchor.texts[antecedents + k];
         row.texts.push_back(membersAgree(group, k) ? kept : averagedConsequent(group, k).value_or(kept));
     }
+    row.comment = joinedComments(group, copies);
     return row;
+}
+
+// What the user wrote above the rules that the merged rule replaces stays with it, in rule order.
+std::string InconsistencyMerger::joinedComments(const RuleGroup& group, const RuleGroup& copies) const {
+    RuleGroup rules = group;
+    rules.insert(rules.end(), copies.begin(), copies.end());
+    std::sort(rules.begin(), rules.end());
+    std::string joined;
+    for (const int rule : rules) {
+        const std::string& comment = rows_[rule].comment;
+        if (comment.empty()) continue;
+        if (!joined.empty()) joined += '\n';
+        joined += comment;
+    }
+    return joined;
 }
 
 bool InconsistencyMerger::membersAgree(const RuleGroup& group, int output) const {

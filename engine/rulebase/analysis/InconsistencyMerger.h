@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "rulebase/analysis/RuleGroup.h"
@@ -18,7 +19,7 @@ class RuleAnalysis;
 // followed by the rules in no group, in order; the list refuses textual copies.
 // A rule that merely repeats a group's first rule (a duplicate that the grouping left out) is absorbed
 // into the merged rule, so that no rule contradicting the merged one is left behind. The merged rule is
-// enabled when any rule it replaces, absorbed ones included, was enabled.
+// enabled when any rule it replaces, absorbed ones included, was enabled, and carries their comments.
 // A group none of whose first-output consequents has a value is left as it is.
 class InconsistencyMerger {
 public:
@@ -31,6 +32,7 @@ private:
     std::optional<RuleRow> mergeGroup(const RuleGroup& group, const RuleGroup& copies) const;
     std::optional<std::string> averagedConsequent(const RuleGroup& group, int output) const;
     bool membersAgree(const RuleGroup& group, int output) const;
+    std::string joinedComments(const RuleGroup& group, const RuleGroup& copies) const;
     // Per group, the rules in no group that repeat its first rule.
     RuleGroups copiesOfAnchors(const RuleGroups& groups) const;
 

@@ -298,6 +298,24 @@ private Q_SLOTS:
         QCOMPARE(menuCaptions(*other.reopenMenu()), (QStringList{"r3.rb", "r4.rb", "r6.rb", "r5.rb", "r2.rb"}));
     }
 
+    // Save As onto the file of another editor would leave two editors each saving over the other's work.
+    void saveAsRefusesTheFileOfAnotherEditor() {
+        const QString first = bench->path("first.rb");
+        const QString second = bench->path("second.rb");
+        writeRuleBase(first, "first");
+        writeRuleBase(second, "second");
+        QVERIFY(window->openPath(first));
+        InferenceUnitEditor* editor = window->openPath(second);
+        QVERIFY(editor);
+        bench->files.saveAnswers = {bench->path("./first.rb"), second};
+        QCOMPARE(editor->saveAs(), SaveOutcome::failed);
+        QCOMPARE(prompter().lastText(), std::string("first.rb is open in another window. Save it there, or close that "
+                                                    "window first."));
+        QCOMPARE(editor->caption(), second);
+        QCOMPARE(CRuleBase::Load(first.toStdString())->VariableName(0), std::string("first"));
+        QCOMPARE(editor->saveAs(), SaveOutcome::saved);  // its own file is its to write
+    }
+
     void reopeningAFileThatVanishedShowsFileNotFound() {
         const QString path = bench->path("gone.rb");
         writeRuleBase(path);

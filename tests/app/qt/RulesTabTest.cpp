@@ -129,6 +129,9 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(view->currentIndex(), view->model()->index(0, 2));
         QVERIFY(view->isEditing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the editor closes after the key
+        QTest::qWait(10);
+        QVERIFY(view->isEditing());
         clickCell(1, 1);
         QCOMPARE(view->currentIndex(), view->model()->index(0, 2));
         QVERIFY(view->isEditing());
@@ -139,6 +142,15 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(view->currentIndex(), view->model()->index(0, 3));
         QVERIFY(rules->messageLabel()->text().isEmpty());
+
+        // Escape takes back an edit that typing started, its first key included.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!view->isEditing());
+        QTest::keyClick(view, Qt::Key_X);
+        QVERIFY(view->isEditing());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!view->isEditing());
+        QCOMPARE(cell(0, 3), QStringLiteral("bi"));
     }
 
     void emptyCellsKeepTheTabAndTabOnTheLastCellAddsARule() {

@@ -96,6 +96,7 @@ private Q_SLOTS:
         QCOMPARE(test->windowTitle(), bench->path(QStringLiteral("heater.rb - Test")));
         QVERIFY(!window->actions().save->isEnabled());
         for (QWidget* control : lockedControls(editor)) QVERIFY(!control->isEnabled());
+        QVERIFY(!editor->testButton()->toolTip().isEmpty());
         Q_EMIT editor->inputTab()->editRequested(0);  // a double click in the grid
         QVERIFY(bench->variables.edits.empty());
 
@@ -127,6 +128,7 @@ private Q_SLOTS:
         // Closing goes back to the editor as it was; the surface goes along.
         QVERIFY(qobject_cast<QMdiSubWindow*>(test->parentWidget())->close());
         QTRY_VERIFY(editor->testButton()->isEnabled());
+        QVERIFY(editor->testButton()->toolTip().isEmpty());
         QTRY_VERIFY(surface.isNull());
         for (QWidget* control : lockedControls(editor)) {
             if (control != editor->generalTab()->filter()) QVERIFY(control->isEnabled());

@@ -193,6 +193,17 @@ TEST(MergeInconsistentTest, AnEnabledCopyOfTheFirstMemberKeepsTheMergedRuleEnabl
     EXPECT_TRUE(unit->Enabled(1));
 }
 
+TEST(MergeInconsistentTest, TheMergedRuleKeepsTheCommentsOfTheRulesItReplaces) {
+    const auto unit = simpleRuleBase({{"sm", "bi"}});
+    const std::vector<RuleRow> rows{{true, {"sm", "bi"}, "; hot"}, {true, {"sm", "sm"}},
+                                    {true, {"me", "sm"}, "; other"}, {true, {"sm", "bi"}, "; copy"}};
+    unit->SetRules(rows);
+    EXPECT_TRUE(mergeInconsistent(*unit));
+    ASSERT_EQ(unit->RuleCount(), 2);
+    EXPECT_EQ(unit->Comment(0), "; hot\n; copy");
+    EXPECT_EQ(unit->Comment(1), "; other");
+}
+
 TEST(MergeInconsistentTest, FurtherOutputsKeepAgreeingTexts) {
     const auto unit = ruleBase({{"x"}}, {{"y"}, {"z"}}, {{"sm", "sm", "me"}, {"sm", "bi", "me"}, {"bi", "bi", "sm"},
                                                          {"bi", "bi", "bi"}});
