@@ -1,20 +1,35 @@
 #include "app/core/InterchangeTransfer.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "app/core/Prompter.h"
 #include "interchange/EInterchange.h"
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignImport.h"
 #include "io/EWrite.h"
 #include "rulebase/CRuleBase.h"
+#include "text/TextExcerpt.h"
 
 namespace zorv {
 
 namespace {
 
+// The messages as lines of a box: a damaged file can have a problem on each of its many thousand lines, or a
+// name a megabyte long, and the box must still fit on the screen.
 std::string Lines(const std::vector<std::string>& messages) {
+    constexpr std::size_t kShownLines = 20;
+    constexpr std::size_t kLineBytes = 2 * TextExcerpt::kLineBytes;
     std::string text;
-    for (const std::string& message : messages) text += message + "\n";
+    for (std::size_t i = 0; i < messages.size() && i < kShownLines; ++i)
+        text += TextExcerpt::of(messages[i], kLineBytes) + "\n";
+    if (messages.size() > kShownLines) text += "... and " + std::to_string(messages.size() - kShownLines) + " more\n";
     return text;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
 }
 
 // The notes worth a box: the replacements (the grids and renamings are routine).
@@ -53,7 +68,19 @@ std::unique_ptr<CRuleBase> InterchangeTransfer::Import(const std::string& path, 
 }
 
 bool InterchangeTransfer::Export(const CRuleBase& unit, const std::string& path, InterchangeFormat format,
-                                 Prompter& prompter) {
+                                 Prompter& prompter, const std::string& sourcePath) {
+    const std::string header = format == InterchangeFormat::C ? ForeignExport::HeaderPath(path) : std::string();
+    if (SameFile(path, sourcePath) || SameFile(header, sourcePath)) {
+        prompter.show({"The export would replace the rule base's own file " + sourcePath + ".", "Error", PromptIcon::error});
+        return false;
+    }
+    // The file dialog asked before the source was replaced, but the header beside it is written as well.
+    std::error_code error;
+    if (!header.empty() && std::filesystem::exists(header, error)) {
+        const PromptMessage question{header + " already exists.\nDo you want to replace it?", "Confirmation",
+                                     PromptIcon::question};
+        if (prompter.ask(question, PromptButtons::yesNo) != PromptAnswer::yes) return false;
+    }
     try {
         if (format == InterchangeFormat::C) {
             ForeignExport::WriteC(unit, path, "");

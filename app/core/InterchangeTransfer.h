@@ -20,8 +20,11 @@ public:
     // are then listed); when not even they would, the problems they cannot solve are shown.
     // Null when nothing was imported (the reason has been shown).
     static std::unique_ptr<CRuleBase> Import(const std::string& path, Prompter& prompter);
-    // Writes unit to path in format (C: path and the header beside it). False after showing why it could not.
-    static bool Export(const CRuleBase& unit, const std::string& path, InterchangeFormat format, Prompter& prompter);
+    // Writes unit to path in format (C: path and the header beside it, asking before an existing header is
+    // replaced). sourcePath, the file the rule base was opened from, is never replaced. False after showing why
+    // nothing was written, or when the user declined.
+    static bool Export(const CRuleBase& unit, const std::string& path, InterchangeFormat format, Prompter& prompter,
+                       const std::string& sourcePath = {});
 };
 
 }  // namespace zorv

@@ -302,7 +302,8 @@ void MainWindow::exportFile() {
     const CRuleBase* unit = editor->shownUnit();
     if (!unit) return;
     if (const auto target = services_.files.exportTarget(editor->fileName())) {
-        InterchangeTransfer::Export(*unit, target->path.toStdString(), target->format, services_.prompter);
+        InterchangeTransfer::Export(*unit, target->path.toStdString(), target->format, services_.prompter,
+                                    editor->isNamed() ? editor->fileName().toStdString() : std::string());
     }
 }
 

@@ -57,6 +57,37 @@ TEST_F(Transfer, NoQuestionWhenNotEvenReplacementsWouldImportTheFile) {
     EXPECT_NE(prompter.shown[0].text.find("chained systems"), std::string::npos);
 }
 
+TEST_F(Transfer, ABoxListsTheFirstProblemsOfAFileWithThousands) {
+    std::string rules = kWeighted;
+    for (int i = 0; i < 5000; ++i) rules += "  rule: if a is t then o is u with 0.5\n";
+    RecordingPrompter no(PromptAnswer::no);
+    EXPECT_EQ(InterchangeTransfer::Import(folder_.file("many.fll", rules), no), nullptr);
+    ASSERT_EQ(no.asked.size(), 1u);
+    EXPECT_NE(no.asked[0].text.find("... and 4981 more\n"), std::string::npos);
+    EXPECT_LT(no.asked[0].text.size(), 5000u);
+}
+
+TEST_F(Transfer, ExportAsksBeforeReplacingAHeaderAndNeverReplacesItsSource) {
+    const auto heater = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb");
+    const std::string header = folder_.file("device.h", "/* written by hand */\n");
+    const std::string source = folder_.path("device.c");
+    RecordingPrompter no(PromptAnswer::no);
+    EXPECT_FALSE(InterchangeTransfer::Export(*heater, source, InterchangeFormat::C, no));
+    ASSERT_EQ(no.asked.size(), 1u);
+    EXPECT_EQ(test::fileText(header), "/* written by hand */\n");
+    EXPECT_FALSE(std::filesystem::exists(source));
+    RecordingPrompter yes(PromptAnswer::yes);
+    EXPECT_TRUE(InterchangeTransfer::Export(*heater, source, InterchangeFormat::C, yes));
+    EXPECT_NE(test::fileText(header).find("device_evaluate"), std::string::npos);
+
+    const std::string opened = folder_.file("opened.rb", test::fileText(std::string(ZORV_SOURCE_DIR) + "/examples/fan.rb"));
+    const auto fan = CRuleBase::Load(opened);
+    RecordingPrompter prompter(PromptAnswer::yes);
+    EXPECT_FALSE(InterchangeTransfer::Export(*fan, opened, InterchangeFormat::Fll, prompter, opened));
+    EXPECT_EQ(prompter.shown.back().caption, "Error");
+    EXPECT_EQ(test::fileText(opened), test::fileText(std::string(ZORV_SOURCE_DIR) + "/examples/fan.rb"));
+}
+
 TEST_F(Transfer, ExportRefusalsAndWriteFailuresAreShown) {
     RecordingPrompter prompter(PromptAnswer::no);
     const auto heater = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb");
