@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,9 @@ namespace zorv {
 // ("FILE: message" for a problem without a line).
 class ProblemList {
 public:
+    // Longest message after "FILE:LINE: "; longer ones are cut, marked with "...".
+    static constexpr std::size_t kMessageBytes = 1000;
+
     explicit ProblemList(std::string file) : file_(std::move(file)) {}
 
     void add(int line, const std::string& message);

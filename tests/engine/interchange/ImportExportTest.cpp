@@ -11,6 +11,7 @@
 #include "interchange/ForeignExport.h"
 #include "interchange/ForeignImport.h"
 #include "interchange/ForeignNames.h"
+#include "interchange/ProblemList.h"
 #include "io/TextInput.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/support/RuleBaseTextBuilder.h"
@@ -360,6 +361,23 @@ TEST(Import, DamagedFilesAreRefusedCleanly) {
                 } catch (const EInterchange&) {
                 }
             }
+        }
+    }
+}
+
+// A crafted file quoting a megabyte of text or a control byte in a name gets short messages that show it as text.
+TEST(Import, MessagesQuoteLongOrControlTextShortly) {
+    std::string fll = kFll;
+    fll.replace(fll.find("if temp is hot"), 14, "if temp is " + std::string(20000 * 5, 'v') + " hot");
+    fll.replace(fll.find("term: warm Triangle"), 19, "term: w\x1b[2Jarm Sigmoid");
+    try {
+        Import(fll, InterchangeFormat::Fll);
+        FAIL() << "refused expected";
+    } catch (const EInterchange& e) {
+        ASSERT_EQ(e.messages().size(), 3u) << e.what();
+        for (const std::string& message : e.messages()) {
+            EXPECT_LT(message.size(), ProblemList::kMessageBytes + 20);
+            EXPECT_EQ(message.find('\x1b'), std::string::npos);
         }
     }
 }
