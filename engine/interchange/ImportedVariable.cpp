@@ -1,5 +1,6 @@
 #include "interchange/ImportedVariable.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
@@ -44,6 +45,31 @@ bool IsFree(const ForeignTerm& t) {
     return true;
 }
 
+// A Gaussian sampled on a grid and interpolated linearly errs by up to h^2 / (8 s^2) for a grid step h and a
+// width s: ten steps a width keep that below 0.13 %.
+constexpr double kStepsPerWidth = 10;
+
+double NarrowestWidth(const UserShape& gaussian) {  // parameters 2 s1^2, m1, m2, 2 s2^2
+    return std::sqrt(std::min(gaussian.params[0], gaussian.params[3]) / 2);
+}
+
+// The intervals of the grid that samples the Gaussian closely enough (0 when it lies outside the range); none
+// when not even the finest grid does.
+std::optional<int> GaussianIntervals(const ForeignVariable& v, const UserShape& gaussian) {
+    const std::vector<double>& p = gaussian.params;
+    const double s = NarrowestWidth(gaussian);
+    if (p[1] - 3 * std::sqrt(p[0] / 2) >= v.high || p[2] + 3 * std::sqrt(p[3] / 2) <= v.low) return 0;
+    const double intervals = std::ceil(kStepsPerWidth * (v.high - v.low) / s);
+    if (!(intervals <= GridChooser::kMaxIntervals)) return std::nullopt;
+    return static_cast<int>(intervals);
+}
+
+std::string NarrowGaussian(const ForeignVariable& v, const UserShape& gaussian) {
+    return ": its width " + NumberText::file(NarrowestWidth(gaussian)) + " is less than ten steps of the finest grid (" +
+           std::to_string(GridChooser::kMaxIntervals + 1) + " points over " + NumberText::file(v.low) + " .. " +
+           NumberText::file(v.high) + "), on which its samples would make a broader peak";
+}
+
 std::optional<UserShape> MapTerm(const ForeignVariable& v, const ForeignTerm& t, ImportIssues& issues) {
     if (const auto origin = Origin(t, v.low, v.high)) return origin;
     const auto height = ForeignShape::Height(t);
@@ -77,6 +103,7 @@ ImportedVariable ImportedVariable::Of(const ForeignVariable& v, const std::strin
         issues.Note(v.line, "term \"" + r.from + "\" of \"" + v.name + "\" is named \"" + r.to + "\"");
     std::vector<double> breakpoints;
     bool curved = false;
+    int gaussianIntervals = 0;
     for (std::size_t i = 0; i < v.terms.size(); ++i) {
         const ForeignTerm& t = v.terms[i];
         out.free.push_back(IsFree(t));
@@ -90,9 +117,16 @@ ImportedVariable ImportedVariable::Of(const ForeignVariable& v, const std::strin
         const auto points = ForeignShape::Breakpoints(*out.shapes.back());
         breakpoints.insert(breakpoints.end(), points.begin(), points.end());
         curved = curved || out.shapes.back()->type == "gaussian" || out.shapes.back()->type == "quadratic";
+        if (out.shapes.back()->type == "gaussian") {
+            const auto intervals = GaussianIntervals(v, *out.shapes.back());
+            if (!intervals && !issues.Replace(t.line, TermLabel(v, t) + NarrowGaussian(v, *out.shapes.back()),
+                                              "it sampled at " + std::to_string(GridChooser::kMaxIntervals + 1) + " points"))
+                out.shapes.back().reset();
+            gaussianIntervals = std::max(gaussianIntervals, intervals.value_or(GridChooser::kMaxIntervals));
+        }
     }
-    const GridChooser::Choice grid = GridChooser::Choose(
-        v.low, v.high, breakpoints, curved ? GridChooser::kSmoothIntervals : GridChooser::kMinIntervals);
+    const int minIntervals = curved ? std::max(GridChooser::kSmoothIntervals, gaussianIntervals) : GridChooser::kMinIntervals;
+    const GridChooser::Choice grid = GridChooser::Choose(v.low, v.high, breakpoints, minIntervals);
     out.discretization = grid.points;
     std::string note = "\"" + name + "\" is sampled at " + std::to_string(grid.points) + " points";
     if (!grid.offGrid.empty()) {

@@ -207,6 +207,7 @@ InputVariable: a
   range: 0 1
   term: t Triangle 0 0.5 1
   term: g Gaussian 0.5 1e200
+  term: n Gaussian 0.5 1e-5
 OutputVariable: o
   range: 0 1
   aggregation: Maximum
@@ -227,8 +228,9 @@ RuleBlock: r
     const Case cases[] = {
         {fll, InterchangeFormat::Fll,
          {"in.fll:5: term \"g\" of \"a\" (Gaussian): its width is too large",
-          "in.fll:10: \"o\" keeps its previous value when no rule fires",
-          "in.fll:14: the negated conclusion \"not u\" is read by some tools as the complement of the term"},
+          "in.fll:6: term \"n\" of \"a\" (Gaussian): its width 1e-05 is less than ten steps of the finest grid",
+          "in.fll:11: \"o\" keeps its previous value when no rule fires",
+          "in.fll:15: the negated conclusion \"not u\" is read by some tools as the complement of the term"},
          true},
         {fis, InterchangeFormat::Fis, {"in.fis:38: variable \"temp\" has no term 0.5"}, false},
     };
