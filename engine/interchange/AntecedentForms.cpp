@@ -73,6 +73,29 @@ bool AddPart(const ForeignExpression& e, std::vector<std::optional<ForeignExpres
 
 }  // namespace
 
+AntecedentForms::Truth AntecedentForms::Fold(ForeignExpression& e) {
+    if (e.kind == ForeignExpression::Kind::Proposition) {
+        if (!e.proposition.any) return Truth::Depends;
+        return e.proposition.negated ? Truth::Never : Truth::Always;  // hedges keep 0 and 1
+    }
+    const bool conjunction = e.kind == ForeignExpression::Kind::And;
+    const Truth deciding = conjunction ? Truth::Never : Truth::Always;
+    std::vector<ForeignExpression> kept;
+    for (ForeignExpression& operand : e.operands) {
+        const Truth truth = Fold(operand);
+        if (truth == deciding) return deciding;
+        if (truth == Truth::Depends) kept.push_back(std::move(operand));
+    }
+    if (kept.empty()) return conjunction ? Truth::Always : Truth::Never;
+    if (kept.size() == 1) {
+        ForeignExpression only = std::move(kept.front());
+        e = std::move(only);
+    } else {
+        e.operands = std::move(kept);
+    }
+    return Truth::Depends;
+}
+
 std::optional<std::vector<Conjunction>> AntecedentForms::Disjuncts(const ForeignExpression& antecedent,
                                                                    std::size_t limit) {
     std::vector<Conjunction> out;

@@ -25,6 +25,11 @@ public:
     static std::optional<std::vector<std::optional<ForeignExpression>>> PerInput(const ForeignExpression& antecedent,
                                                                                  std::size_t inputs);
 
+    enum class Truth { Always, Never, Depends };
+    // Folds the constants away: "x is any" always holds, "x is not any" never does. An operand that decides its
+    // conjunction or disjunction decides it; one that does not is dropped. e keeps what depends on the inputs.
+    static Truth Fold(ForeignExpression& e);
+
     // Whether some conjunction, resp. disjunction, of the expression joins two or more propositions.
     static bool UsesAnd(const ForeignExpression& e);
     static bool UsesOr(const ForeignExpression& e);

@@ -129,7 +129,16 @@ std::vector<RuleRow> RuleImport::Rows() const {
                             "weight 1");
         const auto consequent = ConsequentText(rule);
         if (!consequent) continue;
-        AddRows(rule, *consequent, rows);
+        ForeignRule folded = rule;
+        if (folded.antecedent) {
+            const AntecedentForms::Truth truth = AntecedentForms::Fold(*folded.antecedent);
+            if (truth == AntecedentForms::Truth::Never) {
+                issues_.Note(rule.line, "the rule never fires (\"not any\" never holds) and is left out");
+                continue;
+            }
+            if (truth == AntecedentForms::Truth::Always) folded.antecedent.reset();
+        }
+        AddRows(folded, *consequent, rows);
     }
     return rows;
 }

@@ -250,6 +250,11 @@ RuleBlock: r
     // FIS writes "any" as 0.99.
     const std::string any = std::string(kFis).replace(std::string(kFis).find("2 0, 1 (1) : 1"), 14, "0.99 0, 1 (1) : 1");
     EXPECT_EQ(Import(any, InterchangeFormat::Fis).unit->Rules().back(), Rows({{"undef", "undef", "low"}})[0]);
+    // "not any" (-0.99) never holds: a rule that needs it is left out, an "or" that offers it keeps its other part.
+    std::string never = kFis;
+    never.replace(never.find("3 2, 2 (1) : 2"), 14, "3 -0.99, 2 (1) : 2");
+    never.replace(never.find("2 0, 1 (1) : 1"), 14, "-0.99 0, 1 (1) : 1");
+    EXPECT_EQ(Import(never, InterchangeFormat::Fis).unit->Rules(), Rows({{"hot", "undef", "high"}, {"cold", "not wet", "low"}}));
     // The conclusion becomes the complement of the term.
     EXPECT_EQ(Import(fll, InterchangeFormat::Fll, true).unit->Rules(), Rows({{"t", "not u"}}));
     // FCL may leave the range to the terms' points: their span, noted.
