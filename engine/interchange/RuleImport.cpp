@@ -127,18 +127,24 @@ std::vector<RuleRow> RuleImport::Rows() const {
         if (rule.weight != 1.0)
             issues_.Replace(rule.line, std::string("rule weight ") + NumberText::file(rule.weight) + " has no counterpart",
                             "weight 1");
+        const std::size_t problems = issues_.problems().messages().size();
         const auto consequent = ConsequentText(rule);
-        if (!consequent) continue;
         ForeignRule folded = rule;
         if (folded.antecedent) {
             const AntecedentForms::Truth truth = AntecedentForms::Fold(*folded.antecedent);
             if (truth == AntecedentForms::Truth::Never) {
-                issues_.Note(rule.line, "the rule never fires (\"not any\" never holds) and is left out");
+                if (consequent) issues_.Note(rule.line, "the rule never fires (\"not any\" never holds) and is left out");
                 continue;
             }
             if (truth == AntecedentForms::Truth::Always) folded.antecedent.reset();
         }
-        AddRows(folded, *consequent, rows);
+        if (consequent) {
+            AddRows(folded, *consequent, rows);
+        } else if (issues_.problems().messages().size() > problems) {
+            // A refused conclusion must not hide the problems of the condition.
+            std::vector<RuleRow> unused;
+            AddRows(folded, {}, unused);
+        }
     }
     return rows;
 }

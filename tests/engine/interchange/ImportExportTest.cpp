@@ -178,7 +178,7 @@ OutputVariable: o
 RuleBlock: r
   implication: Minimum
   rule: if a is very t then o is u with 0.5
-  rule: if a is s then o is u
+  rule: if a is seldom s then o is very u
 )";
     try {
         Import(text, InterchangeFormat::Fll);
@@ -189,13 +189,16 @@ RuleBlock: r
             "in.fll:4: term \"s\" of \"a\" (Sigmoid): it has no counterpart among the user term shapes (triangle, "
             "trapezoid, Gaussian)",
             "in.fll:13: rule weight 0.5 has no counterpart",
-            "in.fll:13: hedge \"very\" on input \"a\" has no counterpart"};
+            "in.fll:13: hedge \"very\" on input \"a\" has no counterpart",
+            // A refused conclusion does not hide the problems of the condition.
+            "in.fll:14: hedge \"very\" in the conclusion has no counterpart",
+            "in.fll:14: hedge \"seldom\" on input \"a\" has no counterpart"};
         EXPECT_EQ(e.messages(), expected);
     }
     const ImportOutcome approximated = Import(text, InterchangeFormat::Fll, true);
     int replacements = 0;
     for (const std::string& note : approximated.notes) replacements += note.find("; replaced by") != std::string::npos;
-    EXPECT_EQ(replacements, 4);
+    EXPECT_EQ(replacements, 6);
     EXPECT_EQ(approximated.unit->Rules(), Rows({{"t", "u"}, {"s", "u"}}));
 }
 
