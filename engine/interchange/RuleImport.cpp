@@ -123,6 +123,12 @@ void RuleImport::AddRows(const ForeignRule& rule, const std::string& consequent,
 std::vector<RuleRow> RuleImport::Rows() const {
     std::vector<RuleRow> rows;
     for (const ForeignRule& rule : system_.rules) {
+        // Weight 0 activates nothing, under every implication and in every weighted average: leaving the rule
+        // out is exact.
+        if (rule.weight == 0.0) {
+            issues_.Note(rule.line, "the rule has weight 0, contributes nothing and is left out");
+            continue;
+        }
         // A refused weight still lets the rest of the rule be examined, so that every problem is reported.
         if (rule.weight != 1.0)
             issues_.Replace(rule.line, std::string("rule weight ") + NumberText::file(rule.weight) + " has no counterpart",

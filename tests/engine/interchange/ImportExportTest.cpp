@@ -258,6 +258,9 @@ RuleBlock: r
     never.replace(never.find("3 2, 2 (1) : 2"), 14, "3 -0.99, 2 (1) : 2");
     never.replace(never.find("2 0, 1 (1) : 1"), 14, "-0.99 0, 1 (1) : 1");
     EXPECT_EQ(Import(never, InterchangeFormat::Fis).unit->Rules(), Rows({{"hot", "undef", "high"}, {"cold", "not wet", "low"}}));
+    // So does a rule of weight 0: it is left out, not given weight 1.
+    never.replace(never.find("1 -2, 1 (1) : 1"), 15, "1 -2, 1 (0) : 1");
+    EXPECT_EQ(Import(never, InterchangeFormat::Fis, true).unit->Rules(), Rows({{"hot", "undef", "high"}}));
     // The conclusion becomes the complement of the term.
     EXPECT_EQ(Import(fll, InterchangeFormat::Fll, true).unit->Rules(), Rows({{"t", "not u"}}));
     // FCL may leave the range to the terms' points: their span, noted.
