@@ -32,11 +32,12 @@ bool SameFile(const std::string& a, const std::string& b) {
     return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, error);
 }
 
-// The notes worth a box: the replacements (the grids and renamings are routine).
-std::vector<std::string> Replacements(const std::vector<std::string>& notes) {
+// The notes worth a box: the replacements and the rules left out (the grids and renamings are routine).
+std::vector<std::string> Changes(const std::vector<std::string>& notes) {
     std::vector<std::string> out;
     for (const std::string& note : notes)
-        if (note.find("; replaced by ") != std::string::npos) out.push_back(note);
+        if (note.find("; replaced by ") != std::string::npos || note.find(" is left out") != std::string::npos)
+            out.push_back(note);
     return out;
 }
 
@@ -46,7 +47,10 @@ std::unique_ptr<CRuleBase> InterchangeTransfer::Import(const std::string& path, 
     try {
         std::vector<std::string> problems;
         try {
-            return ForeignImport::FromFile(path, {false}).unit;
+            ImportOutcome exact = ForeignImport::FromFile(path, {false});
+            const std::vector<std::string> changes = Changes(exact.notes);
+            if (!changes.empty()) prompter.show({"Left out on import:\n\n" + Lines(changes), "Information", PromptIcon::information});
+            return std::move(exact.unit);
         } catch (const EInterchange& refused) {
             problems = refused.messages();
         }
@@ -57,7 +61,7 @@ std::unique_ptr<CRuleBase> InterchangeTransfer::Import(const std::string& path, 
                                          "\nImport it with the nearest representable replacements?",
                                      "Confirmation", PromptIcon::question};
         if (prompter.ask(question, PromptButtons::yesNo) != PromptAnswer::yes) return nullptr;
-        prompter.show({"Replaced on import:\n\n" + Lines(Replacements(outcome.notes)), "Information", PromptIcon::information});
+        prompter.show({"Replaced on import:\n\n" + Lines(Changes(outcome.notes)), "Information", PromptIcon::information});
         return std::move(outcome.unit);
     } catch (const EInterchangeFile& error) {
         prompter.show({error.what(), "IO Error", PromptIcon::error});

@@ -46,6 +46,17 @@ TEST_F(Transfer, AFileThatCannotBeImportedExactlyIsImportedWithReplacementsOnlyW
     EXPECT_NE(yes.shown[0].text.find("replaced by weight 1"), std::string::npos);
 }
 
+TEST_F(Transfer, RulesLeftOutOfAnExactImportAreShown) {
+    std::string unweighted = kWeighted;
+    unweighted.replace(unweighted.find("with 0.5"), 8, "\n  rule: if a is t then o is u with 0");
+    RecordingPrompter prompter(PromptAnswer::no);
+    const auto unit = InterchangeTransfer::Import(folder_.file("unweighted.fll", unweighted), prompter);
+    ASSERT_NE(unit, nullptr);
+    EXPECT_EQ(unit->RuleCount(), 1);
+    ASSERT_EQ(prompter.shown.size(), 1u);
+    EXPECT_NE(prompter.shown[0].text.find(":13: the rule has weight 0, contributes nothing and is left out"), std::string::npos);
+}
+
 TEST_F(Transfer, NoQuestionWhenNotEvenReplacementsWouldImportTheFile) {
     std::string chained = kWeighted;
     chained.replace(chained.find("if a is t"), 9, "if o is u");
