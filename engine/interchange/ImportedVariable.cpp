@@ -70,6 +70,23 @@ std::string NarrowGaussian(const ForeignVariable& v, const UserShape& gaussian) 
            NumberText::file(v.high) + "), on which its samples would make a broader peak";
 }
 
+// The highest sample of a triangle or trapezoid whose kernel lies in the range, on a grid of that many points
+// (1 for other terms). A term narrower than a grid step can fall between the grid points, or onto one within
+// rounding when the range is vast, and vanish from its samples.
+double SampledPeak(const UserShape& shape, double low, double high, int points) {
+    const std::vector<double>& p = shape.params;
+    if ((shape.type != "triang" && shape.type != "trapezoid") || p[p.size() - 2] < low || p[1] > high) return 1.0;
+    const auto set = createParamSet(shape.type, p.data(), low, high);
+    if (!set) return 1.0;
+    const double step = (high - low) / (points - 1);
+    const double last = points - 1;
+    const double from = std::clamp(std::floor((std::max(p.front(), low) - low) / step), 0.0, last);
+    const double to = std::clamp(std::ceil((std::min(p.back(), high) - low) / step), from, last);
+    double peak = 0.0;
+    for (double k = from; k <= to; ++k) peak = std::max(peak, set->membership(k == last ? high : low + k * step));
+    return peak;
+}
+
 std::optional<UserShape> MapTerm(const ForeignVariable& v, const ForeignTerm& t, ImportIssues& issues) {
     if (const auto origin = Origin(t, v.low, v.high)) return origin;
     const auto height = ForeignShape::Height(t);
@@ -128,6 +145,18 @@ ImportedVariable ImportedVariable::Of(const ForeignVariable& v, const std::strin
     const int minIntervals = curved ? std::max(GridChooser::kSmoothIntervals, gaussianIntervals) : GridChooser::kMinIntervals;
     const GridChooser::Choice grid = GridChooser::Choose(v.low, v.high, breakpoints, minIntervals);
     out.discretization = grid.points;
+    for (std::size_t i = 0; i < out.shapes.size(); ++i) {
+        if (!out.shapes[i]) continue;
+        const double peak = SampledPeak(*out.shapes[i], v.low, v.high, grid.points);
+        if (peak >= 0.5) continue;
+        const ForeignTerm& t = v.terms[i];
+        if (!issues.Replace(t.line, TermLabel(v, t) + ": it is narrower than a step of the grid (" +
+                                        std::to_string(grid.points) + " points over " + NumberText::file(v.low) + " .. " +
+                                        NumberText::file(v.high) + "), whose samples of it reach only " +
+                                        NumberText::file(peak),
+                            "those samples"))
+            out.shapes[i].reset();
+    }
     std::string note = "\"" + name + "\" is sampled at " + std::to_string(grid.points) + " points";
     if (!grid.offGrid.empty()) {
         note += "; the breakpoints";

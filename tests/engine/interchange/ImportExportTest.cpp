@@ -236,6 +236,11 @@ RuleBlock: r
           "in.fll:15: the negated conclusion \"not u\" is read by some tools as the complement of the term"},
          true},
         {fis, InterchangeFormat::Fis, {"in.fis:38: variable \"temp\" has no term 0.5"}, false},
+        {std::string(kFll).replace(std::string(kFll).find("warm Triangle 10 20 30"), 22, "warm Triangle 10.001 10.0015 10.002"),
+         InterchangeFormat::Fll,
+         {"in.fll:5: term \"warm\" of \"temp\" (Triangle): it is narrower than a step of the grid (1001 points over 0 .. "
+          "40), whose samples of it reach only 0"},
+         true},
     };
     for (const Case& c : cases) {
         try {
