@@ -43,32 +43,52 @@ std::vector<std::string> Changes(const std::vector<std::string>& notes) {
 
 }  // namespace
 
-std::unique_ptr<CRuleBase> InterchangeTransfer::Import(const std::string& path, Prompter& prompter) {
+InterchangeTransfer::Reading InterchangeTransfer::Read(const std::string& path) {
+    Reading reading;
     try {
-        std::vector<std::string> problems;
         try {
-            ImportOutcome exact = ForeignImport::FromFile(path, {false});
-            const std::vector<std::string> changes = Changes(exact.notes);
-            if (!changes.empty()) prompter.show({"Left out on import:\n\n" + Lines(changes), "Information", PromptIcon::information});
-            return std::move(exact.unit);
+            reading.exact = ForeignImport::FromFile(path, {false});
+            return reading;
         } catch (const EInterchange& refused) {
-            problems = refused.messages();
+            reading.problems = refused.messages();
         }
-        // The question is asked only when the replacements make the file importable; otherwise the problems
-        // they cannot solve are shown.
-        ImportOutcome outcome = ForeignImport::FromFile(path, {true});
-        const PromptMessage question{"The file cannot be imported exactly:\n\n" + Lines(problems) +
-                                         "\nImport it with the nearest representable replacements?",
-                                     "Confirmation", PromptIcon::question};
-        if (prompter.ask(question, PromptButtons::yesNo) != PromptAnswer::yes) return nullptr;
-        prompter.show({"Replaced on import:\n\n" + Lines(Changes(outcome.notes)), "Information", PromptIcon::information});
-        return std::move(outcome.unit);
+        reading.approximate = ForeignImport::FromFile(path, {true});
     } catch (const EInterchangeFile& error) {
-        prompter.show({error.what(), "IO Error", PromptIcon::error});
+        reading.fileError = error.what();
     } catch (const EInterchange& refused) {
-        prompter.show({"The file cannot be imported:\n\n" + Lines(refused.messages()), "Error", PromptIcon::error});
+        reading.refusal = refused.messages();
     }
-    return nullptr;
+    return reading;
+}
+
+std::unique_ptr<CRuleBase> InterchangeTransfer::Present(Reading reading, Prompter& prompter) {
+    if (reading.fileError) {
+        prompter.show({*reading.fileError, "IO Error", PromptIcon::error});
+        return nullptr;
+    }
+    if (!reading.refusal.empty()) {
+        prompter.show({"The file cannot be imported:\n\n" + Lines(reading.refusal), "Error", PromptIcon::error});
+        return nullptr;
+    }
+    if (reading.exact) {
+        const std::vector<std::string> changes = Changes(reading.exact->notes);
+        if (!changes.empty()) prompter.show({"Left out on import:\n\n" + Lines(changes), "Information", PromptIcon::information});
+        return std::move(reading.exact->unit);
+    }
+    if (!reading.approximate) return nullptr;
+    // The question is asked only when the replacements make the file importable; otherwise the problems they
+    // cannot solve have been shown.
+    const PromptMessage question{"The file cannot be imported exactly:\n\n" + Lines(reading.problems) +
+                                     "\nImport it with the nearest representable replacements?",
+                                 "Confirmation", PromptIcon::question};
+    if (prompter.ask(question, PromptButtons::yesNo) != PromptAnswer::yes) return nullptr;
+    prompter.show({"Replaced on import:\n\n" + Lines(Changes(reading.approximate->notes)), "Information",
+                   PromptIcon::information});
+    return std::move(reading.approximate->unit);
+}
+
+std::unique_ptr<CRuleBase> InterchangeTransfer::Import(const std::string& path, Prompter& prompter) {
+    return Present(Read(path), prompter);
 }
 
 bool InterchangeTransfer::Export(const CRuleBase& unit, const std::string& path, InterchangeFormat format,

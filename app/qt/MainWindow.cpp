@@ -288,12 +288,24 @@ void MainWindow::open() {
     }
 }
 
+// A foreign file can be large: it is read on a worker, and only the questions are asked here.
 void MainWindow::importFile() {
+    if (importTask_.running()) return;
     const auto path = services_.files.importFileName();
     if (!path) return;
-    if (auto unit = InterchangeTransfer::Import(path->toStdString(), services_.prompter)) {
-        addEditor(std::move(unit), QString::fromStdString(untitled_.next()), false);
-    }
+    auto reading = std::make_shared<InterchangeTransfer::Reading>();
+    actions_.importFile->setEnabled(false);
+    statusBar()->showMessage(tr("Importing %1...").arg(QDir::toNativeSeparators(*path)));
+    importTask_.start([reading, file = path->toStdString()](const JobControl&) { *reading = InterchangeTransfer::Read(file); },
+                      [this, reading](const BackgroundTask::Ending& ending) {
+                          statusBar()->clearMessage();
+                          actions_.importFile->setEnabled(true);
+                          if (ending.failure) {
+                              services_.prompter.show({*ending.failure, "Error", PromptIcon::error});
+                          } else if (auto unit = InterchangeTransfer::Present(std::move(*reading), services_.prompter)) {
+                              addEditor(std::move(unit), QString::fromStdString(untitled_.next()), false);
+                          }
+                      });
 }
 
 void MainWindow::exportFile() {

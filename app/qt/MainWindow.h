@@ -8,6 +8,7 @@
 
 #include "app/core/RecentFiles.h"
 #include "app/core/UntitledNames.h"
+#include "app/qt/BackgroundTask.h"
 #include "app/qt/HelpContents.h"
 #include "app/qt/MainActions.h"
 #include "app/qt/WorkbenchServices.h"
@@ -107,6 +108,7 @@ private:
     QList<WordToolBar*> wordBars_;
     QStringList startupFiles_;
     bool firstActivation_ = true;
+    BackgroundTask importTask_;  // last: it stops (and waits for) a reading in progress before the rest goes
 };
 
 }  // namespace zorv

@@ -477,13 +477,17 @@ private Q_SLOTS:
         std::ofstream(good.toStdString()) << fll;
         std::ofstream(chained.toStdString()) << std::string(fll).replace(fll.find("if a is t"), 9, "if o is u");
         bench->files.importAnswers = {good, chained};
+        // The file is read on a worker; the window stays usable meanwhile.
         window->actions().importFile->trigger();
-        QCOMPARE(window->editors().size(), 1);
+        QTRY_COMPARE(window->editors().size(), 1);
         QVERIFY(!window->editors()[0]->isNamed());
         QCOMPARE(window->editors()[0]->unit().RuleCount(), 1);
+        const std::size_t shown = prompter().shown.size();
         window->actions().importFile->trigger();
+        QTRY_COMPARE(prompter().shown.size(), shown + 1);
         QCOMPARE(window->editors().size(), 1);
         QCOMPARE(prompter().shown.back().caption, std::string("Error"));
+        QVERIFY(window->actions().importFile->isEnabled());
     }
 
     void memoryLabelShowsTheHeapInUse() {
