@@ -40,7 +40,7 @@ points). Link with -lm.
 Options:
   --to FORMAT        fll, fis, fcl or c (default: from the extension of OUT)
   -o, --output OUT   the file to write (required)
-  --prefix NAME      the prefix of the C identifiers (default: the base name of OUT)
+  --prefix NAME      the prefix of the C identifiers (default: the base name of OUT, made an identifier)
   --force            replace OUT (and NAME.h) when it exists (never FILE.rb)
   -h, --help         shows this text
 

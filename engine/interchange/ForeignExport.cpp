@@ -28,7 +28,10 @@ std::string ForeignExport::HeaderPath(const std::string& path) {
 }
 
 std::string ForeignExport::DefaultPrefix(const std::string& path) {
-    return ForeignNames::Identifier(std::filesystem::path(path).stem().string(), "rulebase");
+    std::string prefix = ForeignNames::Identifier(std::filesystem::path(path).stem().string(), "rulebase");
+    // C keeps names that begin with "_" for itself ("1abc.c" would give "_1abc").
+    if (prefix.front() == '_') prefix.insert(0, "rb");
+    return prefix;
 }
 
 void ForeignExport::WriteC(const CRuleBase& unit, const std::string& path, const std::string& prefix) {

@@ -406,6 +406,11 @@ TEST(ForeignNames, TermNamesBecomeDistinctWordsTheExpressionsRead) {
         ForeignNames::TermNames({"small", "Low", "Low_high", "Low", "very hot", "9lives"}, renamed);
     EXPECT_EQ(names, (std::vector<std::string>{"small2", "Low2", "Low_high", "Low3", "very_hot", "t_9lives"}));
     EXPECT_EQ(renamed.size(), 5u);
+
+    // A generated C file's default prefix is a name C leaves to programs.
+    EXPECT_EQ(ForeignExport::DefaultPrefix("dir/1abc.c"), "rb_1abc");
+    EXPECT_EQ(ForeignExport::DefaultPrefix("_x.c"), "rb_x");
+    EXPECT_EQ(ForeignExport::DefaultPrefix("fan control.c"), "fan_control");
 }
 
 }  // namespace
