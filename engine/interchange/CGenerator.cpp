@@ -162,7 +162,7 @@ private:
                            Array("static const int zv_in_n[ZV_IN]", points);
         if (method_ == 2) text += Array("static const int zv_in_sym[ZV_IN]", sym);
         std::string arrays;
-        std::vector<std::string> cells, ruleIn, ruleOut, spec, coef;
+        std::vector<std::string> cells, ruleIn, ruleOut, specificity, coef;
         for (const int r : rules_) {
             std::string row = "{";
             for (int k = 0; k < nIn; ++k)
@@ -177,21 +177,21 @@ private:
                 for (std::size_t i = 0; i < c.size(); ++i) values += (i > 0 ? ", " : "") + Literal(c[i]);
                 coef.push_back(values + "}");
             }
-            spec.push_back(std::to_string(view_.specificity(r)));
+            specificity.push_back(std::to_string(view_.specificity(r)));
         }
         if (rules_.empty()) {  // keeps the arrays non-empty; no loop reads the dummy row
             std::string zeros = "{";
             for (int k = 0; k < nIn; ++k) zeros += k > 0 ? ", 0" : "0";
             ruleIn.push_back(zeros + "}");
             ruleOut.push_back("0");
-            spec.push_back("0");
+            specificity.push_back("0");
             coef.push_back("{0.0}");
             if (cells.empty()) cells.push_back("{1, 0, 0}");
         }
         text += arrays + Array("static const zv_set zv_cells[]", cells);
         text += Array("static const int zv_rule_in[ZV_ROWS][ZV_IN]", ruleIn);
         if (linguistic_) text += Array("static const int zv_rule_out[ZV_ROWS]", ruleOut);
-        if (method_ == 2) text += Array("static const unsigned short zv_rule_spec[ZV_ROWS]", spec);
+        if (method_ == 2) text += Array("static const unsigned short zv_rule_specificity[ZV_ROWS]", specificity);
         if (!linguistic_) text += Array("static const double zv_rule_coef[ZV_ROWS][ZV_IN + 1]", coef);
         return std::string(CRuntimeSource::Prelude()) + text;
     }

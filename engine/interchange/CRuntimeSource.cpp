@@ -154,7 +154,7 @@ static void zv_infer(const double *x, double *mu)
     int active[ZV_ROWS], selected[ZV_ROWS];
     const int count = zv_degrees(x, d, active);
     double t = 1.0, best = 0.0, bestRaw = 0.0, atZero;
-    unsigned short spec = 0;
+    unsigned short specificity = 0;
     int i, j, k, n = 0;
     for (k = 0; k < ZV_IN; ++k) {
         const double level = zv_level(k, x[k]);
@@ -163,20 +163,20 @@ static void zv_infer(const double *x, double *mu)
     for (i = 0; i < count; ++i) {
         const int r = active[i];
         const double dr = d[r];
-        const unsigned short s = zv_rule_spec[r];
+        const unsigned short s = zv_rule_specificity[r];
         if (dr > best && best != t) {
             selected[0] = r;
             n = 1;
             bestRaw = dr;
-            spec = s;
+            specificity = s;
             best = dr > t ? t : dr;
         } else if (dr == best || dr >= t) {
-            if (n == 0 || s < spec) {
+            if (n == 0 || s < specificity) {
                 selected[0] = r;
                 n = 1;
                 bestRaw = dr;
-                spec = s;
-            } else if (s == spec) {
+                specificity = s;
+            } else if (s == specificity) {
                 selected[n++] = r;
             }
         }
