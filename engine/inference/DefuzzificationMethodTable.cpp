@@ -3,6 +3,7 @@
 #include <array>
 
 #include "fuzzy/sets/CFuzzyDiscreteSet.h"
+#include "inference/defuzzifiers/DefuzzifierKernels.h"
 #include "inference/defuzzifiers/Defuzzifiers.h"
 #include "inference/methods/MethodLookup.h"
 
@@ -27,14 +28,15 @@ constexpr DefuzzificationMethodEntry Row(std::string_view key, std::string_view 
 }
 
 constexpr std::array<DefuzzificationMethodEntry, 7> kMethods{{
-    Row<&DefuzzifyCog>("SimpleCenterOfGravity", "SimpleCOG", "Simple Center Of Gravity (COG)"),
-    Row<&DefuzzifyModifiedCog>("ModifiedCenterOfGravity", "ModCOG", "Modified Center Of Gravity"),
-    Row<&DefuzzifySimpleDee>("SimpDefuzzLingExpression", "SimpDefuzzLingExpression",
-                             "Simple Defuzzification of Linguistic Expressions (DEE)"),
-    Row<&DefuzzifySimpleDeeCog>("SimpDefuzzLingExpression_COG", "SimpDefuzzLingExpression_COG",
-                                "Simple DEE using COG"),
-    Row<&DefuzzifyDee>("DefuzzLingExpression", "DefuzZorv", "Defuzzification of Linguistic Expressions"),
-    Row<&DefuzzifyMom>("MeanOfMaxima", "MOM", "Mean Of Maxima (MOM)"),
+    Row<&DefuzzifyWith<&CenterOfGravity>>("SimpleCenterOfGravity", "SimpleCOG", "Simple Center Of Gravity (COG)"),
+    Row<&DefuzzifyWith<&ModifiedCenterOfGravity>>("ModifiedCenterOfGravity", "ModCOG", "Modified Center Of Gravity"),
+    Row<&DefuzzifyWith<&SimpleDee>>("SimpDefuzzLingExpression", "SimpDefuzzLingExpression",
+                                    "Simple Defuzzification of Linguistic Expressions (DEE)"),
+    Row<&DefuzzifyWith<&SimpleDeeCog>>("SimpDefuzzLingExpression_COG", "SimpDefuzzLingExpression_COG",
+                                       "Simple DEE using COG"),
+    Row<&DefuzzifyWith<&LinguisticDee>>("DefuzzLingExpression", "DefuzZorv",
+                                        "Defuzzification of Linguistic Expressions"),
+    Row<&DefuzzifyWith<&MeanOfMaxima>>("MeanOfMaxima", "MOM", "Mean Of Maxima (MOM)"),
     Row<&DefuzzifySmooth>("Smooth Deffuz Ling Expr", "SmoothDeffuzLingExpr",
                           "Smooth Deffuzification of Linguistic Expressions", true),
 }};

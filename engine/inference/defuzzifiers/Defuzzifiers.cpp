@@ -19,34 +19,4 @@ ConclusionView ViewOf(const CompiledRuleBase& compiled, const CFuzzyDiscreteSet&
     return view;
 }
 
-double DefuzzifyCog(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range) {
-    return CenterOfGravity(ViewOf(compiled, conclusion, range));
-}
-
-double DefuzzifyModifiedCog(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range) {
-    return ModifiedCenterOfGravity(ViewOf(compiled, conclusion, range));
-}
-
-double DefuzzifySimpleDee(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range) {
-    return SimpleDee(ViewOf(compiled, conclusion, range));
-}
-
-double DefuzzifySimpleDeeCog(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range) {
-    return SimpleDeeCog(ViewOf(compiled, conclusion, range));
-}
-
-double DefuzzifyDee(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range) {
-    return LinguisticDee(ViewOf(compiled, conclusion, range));
-}
-
-double DefuzzifyMom(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range) {
-    return MeanOfMaxima(ViewOf(compiled, conclusion, range));
-}
-
 }  // namespace zorv

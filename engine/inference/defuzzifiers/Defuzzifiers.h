@@ -13,19 +13,13 @@ class Workspace;
 // succedent).
 ConclusionView ViewOf(const CompiledRuleBase& compiled, const CFuzzyDiscreteSet& conclusion, ConclusionRange range);
 
-// The defuzzification methods of the table, on the unit's first succedent (see DefuzzifierKernels.h).
-double DefuzzifyCog(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range);
-double DefuzzifyModifiedCog(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range);
-double DefuzzifySimpleDee(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range);
-double DefuzzifySimpleDeeCog(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range);
-double DefuzzifyDee(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range);
-double DefuzzifyMom(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,
-                   ConclusionRange range);
+// A defuzzification method of the table: one of the kernels of DefuzzifierKernels.h on the unit's first
+// succedent.
+template <double (*Kernel)(const ConclusionView&)>
+double DefuzzifyWith(const CompiledRuleBase& compiled, Workspace&, const CFuzzyDiscreteSet& conclusion,
+                     ConclusionRange range) {
+    return Kernel(ViewOf(compiled, conclusion, range));
+}
 
 // Smooth DEE: a weighted average of Simple DEE over a neighbourhood of the last inputs x (the workspace's).
 // Per antecedent, with R = steps * 8 / 10 and d = (hi - lo)/10, the coordinates run from max(lo, x - d) by
