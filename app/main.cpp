@@ -4,14 +4,14 @@
 
 #include <cstdio>
 
-#include "app/qt/ApplicationSetup.h"
-#include "app/qt/DialogVariableEditing.h"
-#include "app/qt/FTransformSettingsDialog.h"
-#include "app/qt/FileDialogNames.h"
-#include "app/qt/MainWindow.h"
-#include "app/qt/MessageBoxPrompter.h"
-#include "app/qt/NewRuleBaseDialog.h"
-#include "app/qt/SettingsStore.h"
+#include "app/qt/workbench/ApplicationSetup.h"
+#include "app/qt/variables/DialogVariableEditing.h"
+#include "app/qt/data/FTransformSettingsDialog.h"
+#include "app/qt/files/FileDialogNames.h"
+#include "app/qt/workbench/MainWindow.h"
+#include "app/qt/workbench/MessageBoxPrompter.h"
+#include "app/qt/files/NewRuleBaseDialog.h"
+#include "app/qt/workbench/SettingsStore.h"
 #include "zorv/Version.h"
 
 namespace {

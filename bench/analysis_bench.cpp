@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../tests/support/RuleBaseTextBuilder.h"
+#include "tests/support/RuleBaseTextBuilder.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/analysis/DeleteDuplicit.h"
 #include "rulebase/analysis/DeleteRedundant.h"

@@ -13,8 +13,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/core/DataTable.h"
-#include "app/core/RuleBaseDataSource.h"
+#include "app/core/data/DataTable.h"
+#include "app/core/data/RuleBaseDataSource.h"
 #include "bench/HeaterDataFile.h"
 #include "rulebase/CRuleBase.h"
 

@@ -7,10 +7,10 @@
 #include <memory>
 #include <string>
 
-#include "app/core/BatchRunner.h"
-#include "app/core/EvaluatorSources.h"
-#include "app/core/ProjectionCurve.h"
-#include "app/core/SurfaceGrid.h"
+#include "app/core/evaluation/BatchRunner.h"
+#include "app/core/evaluation/EvaluatorSources.h"
+#include "app/core/testwindow/ProjectionCurve.h"
+#include "app/core/surface/SurfaceGrid.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "rulebase/CRuleBase.h"

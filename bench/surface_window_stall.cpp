@@ -10,10 +10,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/qt/ImageFileDialog.h"
-#include "app/qt/MessageBoxPrompter.h"
-#include "app/qt/SurfaceView.h"
-#include "app/qt/SurfaceWindow.h"
+#include "app/qt/surface/ImageFileDialog.h"
+#include "app/qt/workbench/MessageBoxPrompter.h"
+#include "app/qt/surface/SurfaceView.h"
+#include "app/qt/surface/SurfaceWindow.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "rulebase/CRuleBase.h"
 

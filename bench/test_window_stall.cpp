@@ -20,15 +20,15 @@
 #include <functional>
 #include <string>
 
-#include "app/qt/BackgroundEvaluation.h"
-#include "app/qt/BackgroundFilterBuild.h"
-#include "app/qt/BackgroundTestEvaluation.h"
-#include "app/qt/FuzzySetInputBox.h"
-#include "app/qt/FuzzySetInputPanel.h"
-#include "app/qt/ImageFileDialog.h"
-#include "app/qt/MessageBoxPrompter.h"
-#include "app/qt/SettingsStore.h"
-#include "app/qt/TestWindow.h"
+#include "app/qt/evaluation/BackgroundEvaluation.h"
+#include "app/qt/testwindow/BackgroundFilterBuild.h"
+#include "app/qt/testwindow/BackgroundTestEvaluation.h"
+#include "app/qt/testwindow/FuzzySetInputBox.h"
+#include "app/qt/testwindow/FuzzySetInputPanel.h"
+#include "app/qt/surface/ImageFileDialog.h"
+#include "app/qt/workbench/MessageBoxPrompter.h"
+#include "app/qt/workbench/SettingsStore.h"
+#include "app/qt/testwindow/TestWindow.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "rulebase/CRuleBase.h"
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/core/DataTable.h"
-#include "app/core/RuleBaseDataSource.h"
+#include "app/core/data/DataTable.h"
+#include "app/core/data/RuleBaseDataSource.h"
 #include "cli/ArgumentCursor.h"
 #include "cli/ArgumentScan.h"
 #include "cli/CliError.h"

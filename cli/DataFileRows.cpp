@@ -1,7 +1,7 @@
 #include "cli/DataFileRows.h"
 
-#include "app/core/DataFileImporter.h"
-#include "app/core/DataGrid.h"
+#include "app/core/data/DataFileImporter.h"
+#include "app/core/data/DataGrid.h"
 #include "cli/CliError.h"
 #include "cli/CommandFiles.h"
 

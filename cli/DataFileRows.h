@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/DataImportResult.h"
+#include "app/core/data/DataImportResult.h"
 
 namespace zorv::cli {
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/core/FiredRulesText.h"
+#include "app/core/testwindow/FiredRulesText.h"
 #include "cli/BatchEvaluator.h"
 #include "cli/CliError.h"
 #include "cli/CommandFiles.h"

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "app/core/BatchRunner.h"
-#include "app/core/EvaluatorSources.h"
+#include "app/core/evaluation/BatchRunner.h"
+#include "app/core/evaluation/EvaluatorSources.h"
 #include "cli/CliError.h"
 #include "cli/TerminalProgress.h"
 #include "text/NumberText.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/core/PointBatch.h"
-#include "app/core/UnitEvaluatorSource.h"
+#include "app/core/evaluation/PointBatch.h"
+#include "app/core/evaluation/UnitEvaluatorSource.h"
 
 namespace zorv {
 class CRuleBase;

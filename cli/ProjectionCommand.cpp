@@ -1,6 +1,6 @@
 #include "cli/ProjectionCommand.h"
 
-#include "app/core/ProjectionCurve.h"
+#include "app/core/testwindow/ProjectionCurve.h"
 #include "cli/CliError.h"
 #include "cli/GridOperands.h"
 #include "cli/InputChoice.h"

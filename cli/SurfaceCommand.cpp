@@ -1,6 +1,6 @@
 #include "cli/SurfaceCommand.h"
 
-#include "app/core/SurfaceGrid.h"
+#include "app/core/surface/SurfaceGrid.h"
 #include "cli/CliError.h"
 #include "cli/GridOperands.h"
 #include "cli/InputChoice.h"

@@ -17,11 +17,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/core/DataFileImporter.h"
-#include "app/core/DataOutputWriter.h"
-#include "app/core/DataTable.h"
-#include "app/core/FiredRulesText.h"
-#include "app/core/RuleBaseDataSource.h"
+#include "app/core/data/DataFileImporter.h"
+#include "app/core/data/DataOutputWriter.h"
+#include "app/core/data/DataTable.h"
+#include "app/core/testwindow/FiredRulesText.h"
+#include "app/core/data/RuleBaseDataSource.h"
 #include "fuzzy/expression/ESyntax.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"

@@ -6,7 +6,7 @@ foreach(dir IN ITEMS engine/rulebase engine/inference engine/ftransform)
   file(GLOB_RECURSE dir_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/${dir}/*.cpp")
   list(APPEND data_reader_sources ${dir_sources})
 endforeach()
-file(GLOB app_core_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/app/core/*.cpp")
+file(GLOB_RECURSE app_core_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/app/core/*.cpp")
 list(APPEND data_reader_sources ${app_core_sources})
 
 add_library(zorv_rules_instrumented STATIC ${data_reader_sources})

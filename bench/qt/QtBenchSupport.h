@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <ctime>
 
-#include "app/qt/ApplicationSetup.h"
+#include "app/qt/workbench/ApplicationSetup.h"
 
 namespace zorv::bench {
 

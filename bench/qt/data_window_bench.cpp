@@ -22,11 +22,11 @@
 #include <functional>
 #include <random>
 
-#include "app/core/DataTable.h"
+#include "app/core/data/DataTable.h"
 #include "bench/qt/QtBenchSupport.h"
-#include "app/qt/EditorDataTab.h"
-#include "app/qt/EditorProgress.h"
-#include "app/qt/InferenceUnitEditor.h"
+#include "app/qt/data/EditorDataTab.h"
+#include "app/qt/editor/EditorProgress.h"
+#include "app/qt/editor/InferenceUnitEditor.h"
 #include "bench/HeaterDataFile.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/app/qt/WorkbenchTestServices.h"

@@ -17,11 +17,11 @@
 #include <ctime>
 #include <memory>
 
-#include "app/core/RuleGridAnalysis.h"
-#include "app/core/RulesGrid.h"
+#include "app/core/rules/RuleGridAnalysis.h"
+#include "app/core/rules/RulesGrid.h"
 #include "bench/qt/QtBenchSupport.h"
-#include "app/qt/EditorRulesTab.h"
-#include "app/qt/InferenceUnitEditor.h"
+#include "app/qt/rules/EditorRulesTab.h"
+#include "app/qt/editor/InferenceUnitEditor.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/app/qt/WorkbenchTestServices.h"
 #include "tests/support/TestUnits.h"

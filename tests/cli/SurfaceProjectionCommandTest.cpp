@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/core/BatchRunner.h"
-#include "app/core/ProjectionCurve.h"
-#include "app/core/SurfaceGrid.h"
+#include "app/core/evaluation/BatchRunner.h"
+#include "app/core/testwindow/ProjectionCurve.h"
+#include "app/core/surface/SurfaceGrid.h"
 #include "cli/ExitCode.h"
 #include "cli/PointTable.h"
 #include "rulebase/CRuleBase.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/core/Prompter.h"
+#include "app/core/workbench/Prompter.h"
 
 namespace zorv::test {
 

@@ -5,8 +5,8 @@
 #include <QMdiSubWindow>
 #include <QThread>
 
-#include "app/qt/InferenceUnitEditor.h"
-#include "app/qt/MainWindow.h"
+#include "app/qt/editor/InferenceUnitEditor.h"
+#include "app/qt/workbench/MainWindow.h"
 
 namespace zorv {
 

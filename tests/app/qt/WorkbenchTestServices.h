@@ -8,12 +8,12 @@
 #include <optional>
 #include <vector>
 
-#include "app/qt/FTransformSettingsChooser.h"
-#include "app/qt/FileNameProvider.h"
-#include "app/qt/NewRuleBaseChooser.h"
-#include "app/qt/SettingsStore.h"
-#include "app/qt/VariableEditing.h"
-#include "app/qt/WorkbenchServices.h"
+#include "app/qt/data/FTransformSettingsChooser.h"
+#include "app/qt/files/FileNameProvider.h"
+#include "app/qt/files/NewRuleBaseChooser.h"
+#include "app/qt/workbench/SettingsStore.h"
+#include "app/qt/variables/VariableEditing.h"
+#include "app/qt/workbench/WorkbenchServices.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CFuzzyVariable.h"
 #include "rulebase/CRuleBase.h"

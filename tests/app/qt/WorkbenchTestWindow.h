@@ -3,9 +3,9 @@
 #include <QTest>
 #include <memory>
 
-#include "WorkbenchTestServices.h"
-#include "app/qt/ApplicationSetup.h"
-#include "app/qt/MainWindow.h"
+#include "tests/app/qt/WorkbenchTestServices.h"
+#include "app/qt/workbench/ApplicationSetup.h"
+#include "app/qt/workbench/MainWindow.h"
 
 namespace zorv::test {
 

@@ -1,9 +1,0 @@
-#include "app/core/Recomputer.h"
-
-#include "fuzzy/expression/ELingExpr.h"
-
-namespace zorv {
-
-void Recomputer::Apply(ELingExpr& node) const { node.rescale(newLow_, newHigh_, oldLow_, oldHigh_); }
-
-}  // namespace zorv

@@ -1,9 +1,0 @@
-#include "app/core/UntitledNames.h"
-
-namespace zorv {
-
-std::string UntitledNames::next() {
-    return "NoName" + std::to_string(counter_++) + ".rb";
-}
-
-}  // namespace zorv

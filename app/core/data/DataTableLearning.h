@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/core/data/DataTable.h"
+#include "app/core/evaluation/JobControl.h"
+#include "rulebase/RuleRow.h"
+#include "rulebase/learning/LearningMode.h"
+#include "rulebase/learning/LearningOutcome.h"
+
+namespace zorv {
+
+class CRuleBase;
+
+// Rule learning from the data table as the workbench runs it: on a copy of the rule base, so that the run
+// may go on a worker while the window stays usable, and a refused or cancelled run leaves the rule base as
+// it was. The rules carried over are the rule base's as they are when the learning is made (the rules grid
+// hands its rows to the rule base when it is left). When Run has learned, the caller puts Learned() in
+// place of its rule base: the learned rules and, after pentatomy, the new user terms.
+class DataTableLearning {
+public:
+    // The ".rules" file goes beside the data file, or beside ruleBaseFile when the table has none.
+    DataTableLearning(const CRuleBase& unit, const DataTable& table, LearningMode mode,
+                      const std::filesystem::path& ruleBaseFile);
+    ~DataTableLearning();
+
+    std::optional<std::string> Refusal() const;
+    // Reads the table and changes nothing of it.
+    LearningOutcome Run(const JobControl& control);
+    std::unique_ptr<CRuleBase> TakeLearned() { return std::move(unit_); }
+    const std::filesystem::path& RulesFile() const { return rulesFile_; }
+
+    // The message of a finished run: "N rules were added.", then the rules left out and a ".rules" file
+    // that could not be written, if any.
+    static std::string Report(const LearningOutcome& outcome);
+
+private:
+    std::unique_ptr<CRuleBase> unit_;
+    std::vector<RuleRow> gridRows_;
+    const DataTable& table_;
+    LearningMode mode_;
+    std::filesystem::path rulesFile_;
+};
+
+}  // namespace zorv
