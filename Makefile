@@ -2,7 +2,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 EXAMPLE ?= examples/expression-demo.txt
 
-.PHONY: run test build deps clean fuzz screenshots check-sanitizers
+.PHONY: run test build deps clean fuzz screenshots check-sanitizers manual-methods
 
 deps:
 	@scripts/install-deps.sh
@@ -25,6 +25,11 @@ check-sanitizers: deps
 
 screenshots: deps
 	@JOBS=$(JOBS) scripts/screenshots.sh $(BUILD)
+
+# The user guide's page of method names, made again from the method tables.
+manual-methods:
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) --target manual-methods
 
 clean:
 	rm -rf $(BUILD) build-asan build-tsan build-fuzz

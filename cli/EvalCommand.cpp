@@ -25,7 +25,7 @@ namespace {
 
 constexpr std::string_view kSummary = "evaluate a rule base on crisp inputs, one row or a batch";
 
-constexpr std::string_view kHelp =
+constexpr std::string_view kUsage =
     R"(Usage: zorv eval FILE.rb X1 ... Xn [--infer NAME] [--defuzz NAME] [--filter] [--fired] [--conclusion]
        zorv eval FILE.rb --batch INPUTS [--jobs N] [--infer NAME] [--defuzz NAME] [--filter]
 
@@ -37,17 +37,8 @@ Input values are decimal numbers with "." or "," as the decimal mark. A value ou
 variable's context is clamped to the context, with a note on standard error.
 
 Options:
-  --infer NAME       use this inference method instead of the file's; NAME is the file key or the
-                     short name, e.g. Logical_Deduction (LLogInfPreCrisp),
-                     Fuzzy_Approximation-logical (LLogInfCrisp),
-                     Fuzzy_Approximation-functional (LZadInfCrispMin),
-                     Fuzzy_Approximation-func_prod (LZadInfCrispProd),
-                     Fuzzy_Approximation-func_luk (LZadInfCrispLuk),
-                     "Takagi-Sugeno Inference" (LLinCInfCrisp, singleton rule bases only)
-  --defuzz NAME      use this defuzzification method instead of the file's: SimpleCenterOfGravity
-                     (SimpleCOG), ModifiedCenterOfGravity (ModCOG), SimpDefuzzLingExpression,
-                     SimpDefuzzLingExpression_COG, DefuzzLingExpression (DefuzZorv),
-                     MeanOfMaxima (MOM), "Smooth Deffuz Ling Expr" (SmoothDeffuzLingExpr)
+  --infer NAME       use this inference method instead of the file's (see Methods below)
+  --defuzz NAME      use this defuzzification method instead of the file's
   --filter           evaluate through the F-transform filter: the rule base's response is sampled
                      at 201 points per input over the input contexts and fitted with an
                      F-transform of 20 triangular nodes per input, whose inverse is the value.
@@ -67,7 +58,10 @@ Options:
   -j, --jobs N       evaluate the batch on N threads (default: every core); the output is the same
                      for any N
   -h, --help         shows this text
+)";
 
+// After the methods, which come from their tables.
+constexpr std::string_view kClosing = R"(
 Numbers are printed in the shortest form that reads back to the same value.
 
 Exit status:
@@ -88,9 +82,18 @@ Examples:
   zorv eval examples/heater.rb 16.5 -3 --filter
 )";
 
+// The help text, made once: a method's NAME is any of the names listed.
+std::string_view helpText() {
+    static const std::string text =
+        std::string(kUsage) + "\nMethods: NAME is a method's key, short name or display name, exactly as written.\n" +
+        "  Inference:\n" + MethodOption::inferenceList("    ") + "  Defuzzification:\n" +
+        MethodOption::defuzzificationList("    ") + std::string(kClosing);
+    return text;
+}
+
 }  // namespace
 
-EvalCommand::EvalCommand(std::istream& in) : Command("eval", kSummary, kHelp), in_(in) {}
+EvalCommand::EvalCommand(std::istream& in) : Command("eval", kSummary, helpText()), in_(in) {}
 
 int EvalCommand::execute(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const EvalArguments arguments = EvalArguments::parse(args);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "inference/DefuzzificationMethodTable.h"
+#include "inference/InferenceMethodTable.h"
 #include "zorv/Error.h"
 #include "zorv/Types.h"
 
@@ -18,16 +18,22 @@ public:
         return Method{std::string(row.fileKey), std::string(row.shortName), std::string(row.displayName)};
     }
 
-    // The row whose display name, key or short name equals name exactly; Error listing the known display
-    // names otherwise. what names the table ("inference", "defuzzification").
+    // The row that FindInferenceMethod / FindDefuzzificationMethod name (key, short or display name, exactly as
+    // written); Error listing the known display names otherwise.
+    static const InferenceMethodEntry& inference(std::string_view name) {
+        return found(FindInferenceMethod(name), InferenceMethodTable(), name, "inference");
+    }
+    static const DefuzzificationMethodEntry& defuzzification(std::string_view name) {
+        return found(FindDefuzzificationMethod(name), DefuzzificationMethodTable(), name, "defuzzification");
+    }
+
+private:
     template <class Entry>
-    static const Entry& find(std::span<const Entry> rows, std::string_view name, std::string_view what) {
+    static const Entry& found(const Entry* row, std::span<const Entry> rows, std::string_view name,
+                              std::string_view what) {
+        if (row != nullptr) return *row;
         std::string known;
-        for (const Entry& row : rows) {
-            if (row.displayName == name || row.fileKey == name || row.shortName == name) return row;
-            known += known.empty() ? "" : ", ";
-            known += row.displayName;
-        }
+        for (const Entry& each : rows) known.append(known.empty() ? "" : ", ").append(each.displayName);
         throw Error("unknown " + std::string(what) + " method '" + std::string(name) + "'; known: " + known);
     }
 };

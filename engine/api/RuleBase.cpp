@@ -34,11 +34,6 @@ int signedIndex(VariableRef ref) {
     return ref.side == Side::input ? index : ~index;
 }
 
-bool fits(const InferenceMethodEntry& method, DescriptionType type) {
-    const bool numeric = method.kind == InferenceKind::TakagiSugeno;
-    return (type == DescriptionType::linguistic) != numeric;
-}
-
 constexpr std::pair<RuleBaseKind, DescriptionType> kKinds[] = {
     {RuleBaseKind::linguistic, DescriptionType::linguistic},
     {RuleBaseKind::takagiSugeno, DescriptionType::takagi_sugeno},
@@ -185,9 +180,9 @@ Method RuleBase::defuzzificationMethod() const {
 }
 
 void RuleBase::setInferenceMethod(std::string_view name) {
-    const auto& method = MethodNames::find(InferenceMethodTable(), name, "inference");
+    const auto& method = MethodNames::inference(name);
     const DescriptionType type = impl_->document().descriptionType();
-    if (!fits(method, type)) {
+    if (!method.appliesTo(type)) {
         throw Error(std::string(method.displayName) + " does not apply to a " +
                     std::string(DescriptionTypeName(type)) + " rule base");
     }
@@ -196,7 +191,7 @@ void RuleBase::setInferenceMethod(std::string_view name) {
 }
 
 void RuleBase::setDefuzzificationMethod(std::string_view name) {
-    const auto& method = MethodNames::find(DefuzzificationMethodTable(), name, "defuzzification");
+    const auto& method = MethodNames::defuzzification(name);
     const auto lock = impl_->evaluator.exclusive();
     impl_->unit->SetDefuzzificationMethod(method);
 }
@@ -204,7 +199,7 @@ void RuleBase::setDefuzzificationMethod(std::string_view name) {
 std::vector<Method> RuleBase::inferenceMethods() const {
     std::vector<Method> result;
     for (const InferenceMethodEntry& row : InferenceMethodTable()) {
-        if (fits(row, impl_->document().descriptionType())) result.push_back(MethodNames::of(row));
+        if (row.appliesTo(impl_->document().descriptionType())) result.push_back(MethodNames::of(row));
     }
     return result;
 }

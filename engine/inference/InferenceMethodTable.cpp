@@ -17,27 +17,74 @@ namespace zorv {
 
 namespace {
 
-constexpr InferenceMethodEntry Crisp(std::string_view key, CrispInferenceFn fn, std::string_view shortName,
-                                     std::string_view displayName) {
-    return {key, InferenceKind::Crisp, fn, nullptr, nullptr, shortName, displayName};
-}
-
-constexpr InferenceMethodEntry Fuzzy(std::string_view key, FuzzyInferenceFn fn) {
-    return {key, InferenceKind::FuzzyInput, nullptr, fn, nullptr, key, key};
-}
+// The implications of the DNF rows as other tools' files name them.
+constexpr ForeignCounterpart kMinimum{"Minimum", true};
+constexpr ForeignCounterpart kProduct{"AlgebraicProduct", true};
+constexpr ForeignCounterpart kBoundedDifference{"BoundedDifference", true};
 
 constexpr std::array<InferenceMethodEntry, 8> kMethods{{
-    Crisp("Fuzzy_Approximation-logical", &InferCnf, "LLogInfCrisp", "Fuzzy Approximation (CNF)"),
-    Crisp("Logical_Deduction", &InferLogicalDeduction, "LLogInfPreCrisp", "Perception-based Logical Deduction"),
-    Fuzzy("LLogInfFuz", &InferLogicalFuzzyInput),
-    Crisp("Fuzzy_Approximation-functional", &InferDnfMin, "LZadInfCrispMin", "Fuzzy Approximation (DNF) with Minimum"),
-    Crisp("Fuzzy_Approximation-func_prod", &InferDnfProduct, "LZadInfCrispProd",
-          "Fuzzy Approximation (DNF) with Product"),
-    Crisp("Fuzzy_Approximation-func_luk", &InferDnfLukasiewicz, "LZadInfCrispLuk",
-          "Fuzzy Approximation (DNF) with Lukasiewicz"),
-    Fuzzy("LZadInfFuz", &InferFunctionalFuzzyInput),
-    {"Takagi-Sugeno Inference", InferenceKind::TakagiSugeno, nullptr, nullptr, &InferTakagiSugeno, "LLinCInfCrisp",
-     "Takagi-Sugeno Inference"},
+    {.fileKey = "Fuzzy_Approximation-logical",
+     .shortName = "LLogInfCrisp",
+     .displayName = "Fuzzy Approximation (CNF)",
+     .help = "each firing rule an implication; concludes what all of them allow",
+     .kind = InferenceKind::Crisp,
+     .crisp = &InferCnf,
+     .cMethod = 1},
+    {.fileKey = "Logical_Deduction",
+     .shortName = "LLogInfPreCrisp",
+     .displayName = "Perception-based Logical Deduction",
+     .help = "deduces from the rules that describe the inputs best (the default)",
+     .kind = InferenceKind::Crisp,
+     .crisp = &InferLogicalDeduction,
+     .cMethod = 2},
+    {.fileKey = "LLogInfFuz",
+     .shortName = "LLogInfFuz",
+     .displayName = "LLogInfFuz",
+     .help = "CNF on fuzzy inputs; a crisp input is 1 at its nearest grid point",
+     .kind = InferenceKind::FuzzyInput,
+     .fuzzy = &InferLogicalFuzzyInput,
+     .cMethod = 4},
+    {.fileKey = "Fuzzy_Approximation-functional",
+     .shortName = "LZadInfCrispMin",
+     .displayName = "Fuzzy Approximation (DNF) with Minimum",
+     .help = "the union of the firing rules' conclusions, each cut off at its degree",
+     .kind = InferenceKind::Crisp,
+     .crisp = &InferDnfMin,
+     .cMethod = 3,
+     .cTnorm = 1,
+     .foreign = kMinimum},
+    {.fileKey = "Fuzzy_Approximation-func_prod",
+     .shortName = "LZadInfCrispProd",
+     .displayName = "Fuzzy Approximation (DNF) with Product",
+     .help = "the union of the firing rules' conclusions, each scaled by its degree",
+     .kind = InferenceKind::Crisp,
+     .crisp = &InferDnfProduct,
+     .cMethod = 3,
+     .cTnorm = 2,
+     .foreign = kProduct},
+    {.fileKey = "Fuzzy_Approximation-func_luk",
+     .shortName = "LZadInfCrispLuk",
+     .displayName = "Fuzzy Approximation (DNF) with Lukasiewicz",
+     .help = "the union of the firing rules' conclusions, each lowered by 1 - its degree",
+     .kind = InferenceKind::Crisp,
+     .crisp = &InferDnfLukasiewicz,
+     .cMethod = 3,
+     .cTnorm = 3,
+     .foreign = kBoundedDifference},
+    {.fileKey = "LZadInfFuz",
+     .shortName = "LZadInfFuz",
+     .displayName = "LZadInfFuz",
+     .help = "DNF with minimum on fuzzy inputs; a crisp input is 1 at its nearest point",
+     .kind = InferenceKind::FuzzyInput,
+     .fuzzy = &InferFunctionalFuzzyInput,
+     .cMethod = 5},
+    {.fileKey = "Takagi-Sugeno Inference",
+     .shortName = "LLinCInfCrisp",
+     .displayName = "Takagi-Sugeno Inference",
+     .help = "the average of the rules' values, weighted by the rules' degrees",
+     .kind = InferenceKind::TakagiSugeno,
+     .takagiSugeno = &InferTakagiSugeno,
+     .cMethod = 6},
 }};
 
 constexpr std::array<const InferenceMethodEntry*, 6> kChoices{
@@ -72,7 +119,21 @@ std::span<const InferenceMethodEntry* const> InferenceMethodChoicesFor(int descr
     }
 }
 
-const InferenceMethodEntry* FindInferenceMethod(std::string_view value) { return FindMethodRow<InferenceMethodEntry>(kMethods, value); }
+std::string_view InferenceMethodEntry::appliesText() const {
+    switch (kind) {
+        case InferenceKind::Crisp:
+            return "linguistic rule bases";
+        case InferenceKind::FuzzyInput:
+            return "linguistic rule bases, named in a file (no list offers it)";
+        case InferenceKind::TakagiSugeno:
+            break;
+    }
+    return "singleton and takagi_sugeno rule bases";
+}
+
+const InferenceMethodEntry* FindInferenceMethod(std::string_view name) {
+    return FindMethodNamed<InferenceMethodEntry>(kMethods, name);
+}
 
 const InferenceMethodEntry& LogicalDeductionMethod() { return kMethods[1]; }
 

@@ -1,5 +1,9 @@
 #include "interchange/CRuntimeSource.h"
 
+#include <array>
+#include <cctype>
+#include <iterator>
+
 namespace zorv {
 
 namespace {
@@ -7,7 +11,7 @@ namespace {
 // ZV_METHOD: 1 Fuzzy Approximation (CNF), 2 Perception-based Logical Deduction, 3 Fuzzy Approximation (DNF)
 // with ZV_TNORM 1 minimum, 2 product, 3 Lukasiewicz; 4 and 5 the fuzzy-input methods (logical, functional)
 // with each input taken as a singleton at its nearest grid point; 6 Takagi-Sugeno.
-// ZV_DEFUZZ: 0 COG, 1 modified COG, 2 simple DEE, 3 simple DEE using COG, 4 DEE, 5 MOM, 6 smooth DEE.
+// The defuzzification method is the C of its table row, after the helpers below that it calls.
 constexpr std::string_view kPrelude = R"C(typedef struct {
     int first;       /* index of the first listed sample */
     int last;        /* index of the last listed sample (first > last: the set is 0 everywhere) */
@@ -20,9 +24,6 @@ constexpr std::string_view kPrelude = R"C(typedef struct {
 
 constexpr std::string_view kText = R"C(
 #define ZV_FUZZY_INPUT (ZV_METHOD == 4 || ZV_METHOD == 5)
-#define ZV_SIMPLE (ZV_DEFUZZ == 2 || ZV_DEFUZZ == 3 || ZV_DEFUZZ == 6)
-#define ZV_SHAPES (ZV_SIMPLE || ZV_DEFUZZ == 4)
-#define ZV_CENTROID_INDEX (ZV_DEFUZZ == 3 || ZV_DEFUZZ == 4)
 
 static double zv_at(const zv_set *c, int j)
 {
@@ -254,372 +255,6 @@ static void zv_infer(const double *x, double *mu)
 }
 #endif
 
-#if ZV_METHOD != 6
-/* value = low + (c / (n - 1)) (high - low) of a (fractional) sample index c */
-static double zv_value_at(double c)
-{
-    if (ZV_OUT_N == 1) return ZV_OUT_LOW;
-    return ZV_OUT_LOW + (c / (ZV_OUT_N - 1)) * (ZV_OUT_HIGH - ZV_OUT_LOW);
-}
-#endif
-
-#if ZV_METHOD != 6 && ZV_DEFUZZ != 5
-static double zv_midpoint(void) { return (ZV_OUT_LOW + ZV_OUT_HIGH) * 0.5; }
-#endif
-
-#if ZV_SHAPES
-static double zv_clamp(double v) { return v < ZV_OUT_LOW ? ZV_OUT_LOW : (v > ZV_OUT_HIGH ? ZV_OUT_HIGH : v); }
-#endif
-
-#if ZV_DEFUZZ == 0 || ZV_CENTROID_INDEX
-/* sum j mu[j] and sum mu[j] over [from, to] in four lanes (sample j in lane j mod 4), added pairwise */
-static void zv_moments(const double *mu, int from, int to, double *moment, double *weight)
-{
-    double m[4] = {0.0, 0.0, 0.0, 0.0}, w[4] = {0.0, 0.0, 0.0, 0.0};
-    int j;
-    for (j = from; j <= to; ++j) {
-        m[j & 3] += j * mu[j];
-        w[j & 3] += mu[j];
-    }
-    *moment = (m[0] + m[1]) + (m[2] + m[3]);
-    *weight = (w[0] + w[1]) + (w[2] + w[3]);
-}
-#endif
-
-#if ZV_CENTROID_INDEX
-static double zv_centroid_index(const double *mu, int a, int b)
-{
-    double moment, weight;
-    zv_moments(mu, a > 0 ? a : 0, b < ZV_OUT_N - 1 ? b : ZV_OUT_N - 1, &moment, &weight);
-    if (weight == 0.0) return (double)((a + b) / 2);
-    return moment / weight;
-}
-#endif
-
-#if ZV_DEFUZZ == 0
-static double zv_defuzz(const double *mu)
-{
-    double moment, weight;
-    zv_moments(mu, 0, ZV_OUT_N - 1, &moment, &weight);
-    if (weight == 0.0) return zv_midpoint();
-    return zv_value_at(moment / weight);
-}
-#endif
-
-#if ZV_DEFUZZ == 1
-static double zv_defuzz(const double *mu)
-{
-    double m = 1.0, moment = 0.0, weight = 0.0;
-    int j, any = 0;
-    for (j = 0; j < ZV_OUT_N; ++j)
-        if (mu[j] < m) m = mu[j];
-    for (j = 0; j < ZV_OUT_N; ++j) {
-        if (mu[j] > m) {
-            moment += j * mu[j];
-            weight += mu[j];
-            any = 1;
-        }
-    }
-    if (!any) return zv_midpoint();
-    return zv_value_at(moment / weight);
-}
-#endif
-
-#if ZV_DEFUZZ == 5
-static double zv_defuzz(const double *mu)
-{
-    double top = 0.0;
-    int j, k = 0, position;
-    for (j = 0; j < ZV_OUT_N; ++j)
-        if (mu[j] > top) top = mu[j];
-    for (j = 0; j < ZV_OUT_N; ++j)
-        if (mu[j] == top) ++k;
-    position = k / 2;
-    for (j = 0; j < ZV_OUT_N; ++j) {
-        if (mu[j] != top) continue;
-        if (position == 0) return zv_value_at(j);
-        --position;
-    }
-    return zv_value_at(ZV_OUT_N / 2);
-}
-#endif
-
-#if ZV_SHAPES
-enum { ZV_DECREASING, ZV_UNIMODAL, ZV_INCREASING, ZV_SINGLE_POINT, ZV_CONSTANT, ZV_IRREGULAR };
-
-typedef struct {
-    double m, M;
-    int L1, R1, Lm, Rm, shape;
-} zv_shape;
-
-/* m and M the least and greatest samples; L1 / R1 the first / last sample above m; Lm / Rm the first from L1
-   up / last from R1 down equal to M. */
-static zv_shape zv_analyse(const double *mu)
-{
-    zv_shape s;
-    int j;
-    s.m = 1.0;
-    s.M = 0.0;
-    s.L1 = s.R1 = s.Lm = s.Rm = 0;
-    for (j = 0; j < ZV_OUT_N; ++j) {
-        if (mu[j] < s.m) s.m = mu[j];
-        if (mu[j] > s.M) s.M = mu[j];
-    }
-    if (s.m == s.M) {
-        s.shape = ZV_CONSTANT;
-        return s;
-    }
-    for (j = 0; j < ZV_OUT_N && !(mu[j] > s.m); ++j) {
-    }
-    s.L1 = j < ZV_OUT_N ? j : ZV_OUT_N - 1;
-    for (j = ZV_OUT_N - 1; j >= 0 && !(mu[j] > s.m); --j) {
-    }
-    s.R1 = j > 0 ? j : 0;
-    for (j = s.L1; j < ZV_OUT_N && mu[j] != s.M; ++j) {
-    }
-    s.Lm = j < ZV_OUT_N ? j : ZV_OUT_N - 1;
-    for (j = s.R1; j >= 0 && mu[j] != s.M; --j) {
-    }
-    s.Rm = j > 0 ? j : 0;
-    s.shape = s.L1 == s.R1 ? ZV_SINGLE_POINT : ZV_IRREGULAR;
-    return s;
-}
-
-/* mu[j] >= mu[j - 1] for j = a + 1 .. b */
-static int zv_non_decreasing(const double *mu, int a, int b)
-{
-    int j;
-    for (j = a + 1 > 1 ? a + 1 : 1; j <= b && j < ZV_OUT_N; ++j)
-        if (!(mu[j] >= mu[j - 1])) return 0;
-    return 1;
-}
-
-/* mu[j] >= mu[j + 1] for j = a .. b - 1 */
-static int zv_non_increasing(const double *mu, int a, int b)
-{
-    int j;
-    for (j = a > 0 ? a : 0; j <= b - 1 && j < ZV_OUT_N - 1; ++j)
-        if (!(mu[j] >= mu[j + 1])) return 0;
-    return 1;
-}
-
-static int zv_equals(const double *mu, int j, double v) { return j >= 0 && j < ZV_OUT_N && mu[j] == v; }
-
-static int zv_unimodal(const double *mu, const zv_shape *s)
-{
-    return zv_equals(mu, s->Lm, s->M) && zv_non_increasing(mu, s->Lm, ZV_OUT_N - 1) &&
-           zv_non_decreasing(mu, 0, s->Lm);
-}
-#endif
-
-#if ZV_SIMPLE
-/* mu[j] = mu[j + 1] for j = a .. b - 1 */
-static int zv_constant_on(const double *mu, int a, int b)
-{
-    int j;
-    for (j = a > 0 ? a : 0; j <= b - 1 && j < ZV_OUT_N - 1; ++j)
-        if (mu[j] != mu[j + 1]) return 0;
-    return 1;
-}
-
-/* the plateau of maxima decides: at an end (or, symmetric, at the middle with a flat side) -> decreasing /
-   increasing; one hill -> unimodal */
-static int zv_classify_plateau(const double *mu, const zv_shape *s)
-{
-    const int half = ZV_OUT_N / 2;
-    if (s->shape == ZV_CONSTANT || s->shape == ZV_SINGLE_POINT) return s->shape;
-    if (ZV_OUT_SYM && zv_equals(mu, half, s->M)) {
-        if (zv_constant_on(mu, 0, half - 1)) return ZV_DECREASING;
-        if (zv_constant_on(mu, half + 1, ZV_OUT_N - 1)) return ZV_INCREASING;
-    }
-    if (mu[0] == s->M) return ZV_DECREASING;
-    if (mu[ZV_OUT_N - 1] == s->M) return ZV_INCREASING;
-    if (zv_unimodal(mu, s)) return ZV_UNIMODAL;
-    return ZV_IRREGULAR;
-}
-
-/* the upper middle of the maxima within [Lm, Rm] */
-static int zv_mom_index(const double *mu, const zv_shape *s)
-{
-    int j, k = 0, position;
-    for (j = s->Lm; j <= s->Rm; ++j) k += mu[j] == s->M ? 1 : 0;
-    position = k / 2;
-    for (j = s->Lm; j <= s->Rm; ++j) {
-        if (mu[j] != s->M) continue;
-        if (position == 0) return j;
-        --position;
-    }
-    return s->Lm;
-}
-
-static double zv_simple_dee(const double *mu, int centroid)
-{
-    const zv_shape s = zv_analyse(mu);
-    double index = 0.0;
-    switch (zv_classify_plateau(mu, &s)) {
-    case ZV_CONSTANT:
-        return zv_clamp(zv_midpoint());
-    case ZV_DECREASING:
-        index = s.Rm;
-        break;
-    case ZV_INCREASING:
-        index = s.Lm;
-        break;
-    case ZV_SINGLE_POINT:
-        index = s.L1;
-        break;
-    case ZV_UNIMODAL:
-#if ZV_DEFUZZ == 3
-        if (centroid) {
-            index = zv_centroid_index(mu, 0, ZV_OUT_N - 1);
-            break;
-        }
-#endif
-        index = (s.Lm + s.Rm) / 2.0;
-        break;
-    default:
-#if ZV_DEFUZZ == 3
-        if (centroid) {
-            index = zv_centroid_index(mu, 0, ZV_OUT_N - 1);
-            break;
-        }
-#endif
-        return zv_clamp(zv_value_at(zv_mom_index(mu, &s)));
-    }
-    (void)centroid;
-    return zv_clamp(zv_value_at(index));
-}
-#endif
-
-#if ZV_DEFUZZ == 2
-static double zv_defuzz(const double *mu) { return zv_simple_dee(mu, 0); }
-#endif
-
-#if ZV_DEFUZZ == 3
-static double zv_defuzz(const double *mu) { return zv_simple_dee(mu, 1); }
-#endif
-
-#if ZV_DEFUZZ == 4
-/* like the plateau classifier, but an end maximum needs the whole set monotonic, and the symmetric middle case
-   the minimum right next to the middle */
-static int zv_classify_monotonic(const double *mu, const zv_shape *s)
-{
-    const int half = ZV_OUT_N / 2;
-    if (s->shape == ZV_CONSTANT || s->shape == ZV_SINGLE_POINT) return s->shape;
-    if (ZV_OUT_SYM && zv_equals(mu, half, s->M)) {
-        if (zv_equals(mu, half - 1, s->m) && zv_non_increasing(mu, half, ZV_OUT_N - 1) &&
-            zv_non_decreasing(mu, 0, half - 1))
-            return ZV_DECREASING;
-        if (zv_equals(mu, half + 1, s->m) && zv_non_decreasing(mu, 0, half) &&
-            zv_non_increasing(mu, half + 1, ZV_OUT_N - 1))
-            return ZV_INCREASING;
-    }
-    if (mu[0] == s->M && zv_non_increasing(mu, 0, ZV_OUT_N - 1)) return ZV_DECREASING;
-    if (mu[ZV_OUT_N - 1] == s->M && zv_non_decreasing(mu, 0, ZV_OUT_N - 1)) return ZV_INCREASING;
-    if (zv_unimodal(mu, s)) return ZV_UNIMODAL;
-    return ZV_IRREGULAR;
-}
-
-static int zv_nearest(double v) { return (int)floor(v + 0.5); }
-
-static double zv_defuzz(const double *mu)
-{
-    const zv_shape s = zv_analyse(mu);
-    const int half = ZV_OUT_N / 2;
-    double index = 0.0;
-    int o, t, edge;
-    switch (zv_classify_monotonic(mu, &s)) {
-    case ZV_CONSTANT:
-        return zv_clamp(zv_midpoint());
-    case ZV_DECREASING:
-        o = zv_nearest(s.Rm - 0.577 * (s.R1 - s.Rm));
-        t = ZV_OUT_SYM && s.Rm >= half ? half : 0;
-        edge = s.R1;
-        if (o < t) edge = zv_nearest(edge - 0.54 * (t - o));
-        index = zv_centroid_index(mu, o, edge);
-        if (o < t) index = index - (1 - 0.54) * (t - o);
-        break;
-    case ZV_INCREASING:
-        o = zv_nearest(s.Lm + 0.577 * (s.Lm - s.L1));
-        t = ZV_OUT_SYM && s.Lm < half ? half : ZV_OUT_N - 1;
-        edge = s.L1;
-        if (o > t) edge = zv_nearest(edge + 0.54 * (o - t));
-        index = zv_centroid_index(mu, edge, o);
-        if (o > t) index = index + (1 - 0.54) * (o - t);
-        break;
-    case ZV_UNIMODAL:
-        index = zv_centroid_index(mu, s.L1, s.R1);
-        break;
-    case ZV_SINGLE_POINT:
-        index = s.L1;
-        break;
-    default:
-        index = zv_centroid_index(mu, 0, ZV_OUT_N - 1);
-        break;
-    }
-    return zv_clamp(zv_value_at(index));
-}
-#endif
-
-#if ZV_DEFUZZ == 6
-/* the triangle (a, b, c) at x; a vertical flank counts as 1 at the peak */
-static double zv_triangle(double a, double b, double c, double x)
-{
-    if (x >= b) {
-        if (x > c) return 0.0;
-        return b != c ? (c - x) / (c - b) : 1.0;
-    }
-    if (x < a) return 0.0;
-    return a != b ? (x - a) / (b - a) : 1.0;
-}
-
-/* Simple DEE averaged over a neighbourhood of the inputs, weighted by triangles; 2 when the neighbourhood
-   would need more than ZV_MAX_SMOOTH inferences. */
-static int zv_smooth(const double *x, const double *mu, double *output)
-{
-    const int resolution = ZV_STEPS * 8 / 10;
-    double from[ZV_IN], to[ZV_IN], step[ZV_IN], point[ZV_IN], weight[ZV_IN];
-    double conclusion[ZV_OUT_N];
-    double inferences = 1.0, weights = 0.0, sum = 0.0;
-    int k;
-    for (k = 0; k < ZV_IN; ++k) {
-        const double d = (zv_in_high[k] - zv_in_low[k]) / 10;
-        step[k] = d * 2 * 0.999 / resolution;
-        from[k] = zv_in_low[k] > x[k] - d ? zv_in_low[k] : x[k] - d;
-        to[k] = zv_in_high[k] < x[k] + d ? zv_in_high[k] : x[k] + d;
-        if (step[k] > 0.0 && isfinite(step[k]) && to[k] - from[k] >= 0.0)
-            inferences *= floor((to[k] - from[k]) / step[k]) + 1.0;
-        point[k] = from[k];
-        weight[k] = zv_triangle(from[k], x[k], to[k], point[k]);
-    }
-    if (inferences > ZV_MAX_SMOOTH) return 2;
-    for (;;) {
-        double omega = 1.0;
-        zv_infer(point, conclusion);
-        for (k = 0; k < ZV_IN; ++k) omega *= weight[k];
-        {
-            const double v = zv_simple_dee(conclusion, 0);
-            weights += omega;
-            sum += omega * v;
-        }
-        for (k = 0; k < ZV_IN; ++k) {
-            if (step[k] > 0.0 && isfinite(step[k])) {
-                point[k] += step[k];
-                if (point[k] <= to[k]) {
-                    weight[k] = zv_triangle(from[k], x[k], to[k], point[k]);
-                    break;
-                }
-            }
-            point[k] = from[k];
-            weight[k] = zv_triangle(from[k], x[k], to[k], point[k]);
-        }
-        if (k == ZV_IN) break;
-    }
-    *output = weights != 0.0 ? sum / weights : zv_simple_dee(mu, 0);
-    return 0;
-}
-#endif
-
 #if ZV_METHOD == 6
 static double zv_takagi_sugeno(const double *x)
 {
@@ -653,10 +288,225 @@ static int zv_clamp_inputs(const double *inputs, double *x)
 }
 )C";
 
+// The helpers of the defuzzification methods, each a C declaration named by its identifier. A piece uses
+// only pieces before it, so that the ones a method needs follow from its text in one backward pass.
+struct Piece {
+    std::string_view name;
+    std::string_view text;
+};
+
+constexpr Piece kHelpers[] = {
+    {"zv_value_at", R"C(
+/* value = low + (c / (n - 1)) (high - low) of a (fractional) sample index c */
+static double zv_value_at(double c)
+{
+    if (ZV_OUT_N == 1) return ZV_OUT_LOW;
+    return ZV_OUT_LOW + (c / (ZV_OUT_N - 1)) * (ZV_OUT_HIGH - ZV_OUT_LOW);
+}
+)C"},
+    {"zv_midpoint", R"C(
+static double zv_midpoint(void) { return (ZV_OUT_LOW + ZV_OUT_HIGH) * 0.5; }
+)C"},
+    {"zv_clamp", R"C(
+static double zv_clamp(double v) { return v < ZV_OUT_LOW ? ZV_OUT_LOW : (v > ZV_OUT_HIGH ? ZV_OUT_HIGH : v); }
+)C"},
+    {"zv_moments", R"C(
+/* sum j mu[j] and sum mu[j] over [from, to] in four lanes (sample j in lane j mod 4), added pairwise */
+static void zv_moments(const double *mu, int from, int to, double *moment, double *weight)
+{
+    double m[4] = {0.0, 0.0, 0.0, 0.0}, w[4] = {0.0, 0.0, 0.0, 0.0};
+    int j;
+    for (j = from; j <= to; ++j) {
+        m[j & 3] += j * mu[j];
+        w[j & 3] += mu[j];
+    }
+    *moment = (m[0] + m[1]) + (m[2] + m[3]);
+    *weight = (w[0] + w[1]) + (w[2] + w[3]);
+}
+)C"},
+    {"zv_centroid_index", R"C(
+static double zv_centroid_index(const double *mu, int a, int b)
+{
+    double moment, weight;
+    zv_moments(mu, a > 0 ? a : 0, b < ZV_OUT_N - 1 ? b : ZV_OUT_N - 1, &moment, &weight);
+    if (weight == 0.0) return (double)((a + b) / 2);
+    return moment / weight;
+}
+)C"},
+    {"zv_shape", R"C(
+enum { ZV_DECREASING, ZV_UNIMODAL, ZV_INCREASING, ZV_SINGLE_POINT, ZV_CONSTANT, ZV_IRREGULAR };
+
+typedef struct {
+    double m, M;
+    int L1, R1, Lm, Rm, shape;
+} zv_shape;
+)C"},
+    {"zv_analyse", R"C(
+/* m and M the least and greatest samples; L1 / R1 the first / last sample above m; Lm / Rm the first from L1
+   up / last from R1 down equal to M. */
+static zv_shape zv_analyse(const double *mu)
+{
+    zv_shape s;
+    int j;
+    s.m = 1.0;
+    s.M = 0.0;
+    s.L1 = s.R1 = s.Lm = s.Rm = 0;
+    for (j = 0; j < ZV_OUT_N; ++j) {
+        if (mu[j] < s.m) s.m = mu[j];
+        if (mu[j] > s.M) s.M = mu[j];
+    }
+    if (s.m == s.M) {
+        s.shape = ZV_CONSTANT;
+        return s;
+    }
+    for (j = 0; j < ZV_OUT_N && !(mu[j] > s.m); ++j) {
+    }
+    s.L1 = j < ZV_OUT_N ? j : ZV_OUT_N - 1;
+    for (j = ZV_OUT_N - 1; j >= 0 && !(mu[j] > s.m); --j) {
+    }
+    s.R1 = j > 0 ? j : 0;
+    for (j = s.L1; j < ZV_OUT_N && mu[j] != s.M; ++j) {
+    }
+    s.Lm = j < ZV_OUT_N ? j : ZV_OUT_N - 1;
+    for (j = s.R1; j >= 0 && mu[j] != s.M; --j) {
+    }
+    s.Rm = j > 0 ? j : 0;
+    s.shape = s.L1 == s.R1 ? ZV_SINGLE_POINT : ZV_IRREGULAR;
+    return s;
+}
+)C"},
+    {"zv_non_decreasing", R"C(
+/* mu[j] >= mu[j - 1] for j = a + 1 .. b */
+static int zv_non_decreasing(const double *mu, int a, int b)
+{
+    int j;
+    for (j = a + 1 > 1 ? a + 1 : 1; j <= b && j < ZV_OUT_N; ++j)
+        if (!(mu[j] >= mu[j - 1])) return 0;
+    return 1;
+}
+)C"},
+    {"zv_non_increasing", R"C(
+/* mu[j] >= mu[j + 1] for j = a .. b - 1 */
+static int zv_non_increasing(const double *mu, int a, int b)
+{
+    int j;
+    for (j = a > 0 ? a : 0; j <= b - 1 && j < ZV_OUT_N - 1; ++j)
+        if (!(mu[j] >= mu[j + 1])) return 0;
+    return 1;
+}
+)C"},
+    {"zv_equals", R"C(
+static int zv_equals(const double *mu, int j, double v) { return j >= 0 && j < ZV_OUT_N && mu[j] == v; }
+)C"},
+    {"zv_unimodal", R"C(
+static int zv_unimodal(const double *mu, const zv_shape *s)
+{
+    return zv_equals(mu, s->Lm, s->M) && zv_non_increasing(mu, s->Lm, ZV_OUT_N - 1) &&
+           zv_non_decreasing(mu, 0, s->Lm);
+}
+)C"},
+    {"zv_constant_on", R"C(
+/* mu[j] = mu[j + 1] for j = a .. b - 1 */
+static int zv_constant_on(const double *mu, int a, int b)
+{
+    int j;
+    for (j = a > 0 ? a : 0; j <= b - 1 && j < ZV_OUT_N - 1; ++j)
+        if (mu[j] != mu[j + 1]) return 0;
+    return 1;
+}
+)C"},
+    {"zv_classify_plateau", R"C(
+/* the plateau of maxima decides: at an end (or, symmetric, at the middle with a flat side) -> decreasing /
+   increasing; one hill -> unimodal */
+static int zv_classify_plateau(const double *mu, const zv_shape *s)
+{
+    const int half = ZV_OUT_N / 2;
+    if (s->shape == ZV_CONSTANT || s->shape == ZV_SINGLE_POINT) return s->shape;
+    if (ZV_OUT_SYM && zv_equals(mu, half, s->M)) {
+        if (zv_constant_on(mu, 0, half - 1)) return ZV_DECREASING;
+        if (zv_constant_on(mu, half + 1, ZV_OUT_N - 1)) return ZV_INCREASING;
+    }
+    if (mu[0] == s->M) return ZV_DECREASING;
+    if (mu[ZV_OUT_N - 1] == s->M) return ZV_INCREASING;
+    if (zv_unimodal(mu, s)) return ZV_UNIMODAL;
+    return ZV_IRREGULAR;
+}
+)C"},
+    {"zv_mom_index", R"C(
+/* the upper middle of the maxima within [Lm, Rm] */
+static int zv_mom_index(const double *mu, const zv_shape *s)
+{
+    int j, k = 0, position;
+    for (j = s->Lm; j <= s->Rm; ++j) k += mu[j] == s->M ? 1 : 0;
+    position = k / 2;
+    for (j = s->Lm; j <= s->Rm; ++j) {
+        if (mu[j] != s->M) continue;
+        if (position == 0) return j;
+        --position;
+    }
+    return s->Lm;
+}
+)C"},
+    {"zv_simple_dee_of", R"C(
+/* Simple DEE of an analysed conclusion of the given class: the end of the plateau of maxima towards the
+   middle for a decreasing or increasing set, its middle for a hill, the mean of maxima otherwise */
+static double zv_simple_dee_of(const double *mu, const zv_shape *s, int shape)
+{
+    switch (shape) {
+    case ZV_CONSTANT:
+        return zv_clamp(zv_midpoint());
+    case ZV_DECREASING:
+        return zv_clamp(zv_value_at(s->Rm));
+    case ZV_INCREASING:
+        return zv_clamp(zv_value_at(s->Lm));
+    case ZV_SINGLE_POINT:
+        return zv_clamp(zv_value_at(s->L1));
+    case ZV_UNIMODAL:
+        return zv_clamp(zv_value_at((s->Lm + s->Rm) / 2.0));
+    default:
+        return zv_clamp(zv_value_at(zv_mom_index(mu, s)));
+    }
+}
+)C"},
+    {"zv_simple_dee", R"C(
+static double zv_simple_dee(const double *mu)
+{
+    const zv_shape s = zv_analyse(mu);
+    return zv_simple_dee_of(mu, &s, zv_classify_plateau(mu, &s));
+}
+)C"},
+};
+
+bool IsIdentifierChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; }
+
+// Whether text names the identifier (not merely a longer identifier that begins or ends with it).
+bool Mentions(std::string_view text, std::string_view identifier) {
+    for (std::size_t at = text.find(identifier); at != std::string_view::npos; at = text.find(identifier, at + 1)) {
+        const std::size_t end = at + identifier.size();
+        if ((at == 0 || !IsIdentifierChar(text[at - 1])) && (end == text.size() || !IsIdentifierChar(text[end])))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string_view CRuntimeSource::Prelude() { return kPrelude; }
 
 std::string_view CRuntimeSource::Text() { return kText; }
+
+std::string CRuntimeSource::HelpersOf(std::string_view code) {
+    constexpr std::size_t count = std::size(kHelpers);
+    std::array<bool, count> needed{};
+    for (std::size_t i = count; i-- > 0;) {
+        needed[i] = Mentions(code, kHelpers[i].name);
+        for (std::size_t later = i + 1; later < count && !needed[i]; ++later)
+            needed[i] = needed[later] && Mentions(kHelpers[later].text, kHelpers[i].name);
+    }
+    std::string text;
+    for (std::size_t i = 0; i < count; ++i)
+        if (needed[i]) text += kHelpers[i].text;
+    return text;
+}
 
 }  // namespace zorv

@@ -73,8 +73,6 @@ std::vector<CompiledUnitView::UserTerm> CompiledUnitView::userTerms(int signedIn
     return out;
 }
 
-std::string CompiledUnitView::inferenceKey() const { return std::string(unit_.InferenceMethod().fileKey); }
-std::string CompiledUnitView::defuzzificationKey() const { return std::string(unit_.DefuzzificationMethod().fileKey); }
 double CompiledUnitView::perceptionUpper() const { return unit_.PerceptionUpper(); }
 double CompiledUnitView::perceptionLower() const { return unit_.PerceptionLower(); }
 int CompiledUnitView::steps() const { return unit_.Steps(); }

@@ -65,9 +65,6 @@ public:
     };
     std::vector<UserTerm> userTerms(int signedIndex) const;
 
-    // File keys of the methods.
-    std::string inferenceKey() const;
-    std::string defuzzificationKey() const;
     double perceptionUpper() const;
     double perceptionLower() const;
     int steps() const;

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <map>
 
+#include "inference/DefuzzificationMethodTable.h"
+#include "inference/InferenceMethodTable.h"
 #include "interchange/CompiledUnitView.h"
 #include "interchange/EInterchange.h"
 #include "interchange/ForeignNames.h"
@@ -150,8 +152,6 @@ private:
     bool sugeno() const { return view_.type() != DescriptionType::linguistic; }
 
     void chooseMethods() {
-        const std::string inference = view_.inferenceKey();
-        const std::string defuzz = view_.defuzzificationKey();
         system_.conjunction = {"Minimum", 0, {}};
         system_.disjunction = {"Maximum", 0, {}};
         if (sugeno()) {
@@ -159,16 +159,14 @@ private:
             defuzzifier_ = {"WeightedAverage", 0, "TakagiSugeno"};
             return;
         }
-        static const std::map<std::string, std::string> kImplications{
-            {"Fuzzy_Approximation-functional", "Minimum"},
-            {"Fuzzy_Approximation-func_prod", "AlgebraicProduct"},
-            {"Fuzzy_Approximation-func_luk", "BoundedDifference"}};
-        const auto it = kImplications.find(inference);
-        if (it == kImplications.end())
+        // Exported only where the file's operators compute exactly what the methods do.
+        const ForeignCounterpart implication = view_.unit().InferenceMethod().foreign;
+        const ForeignCounterpart defuzzifier = view_.unit().DefuzzificationMethod().foreign;
+        if (!implication.exact)
             throw EInterchange(Refusal(std::string(view_.unit().InferenceMethod().displayName), format_));
-        if (defuzz != "SimpleCenterOfGravity")
+        if (!defuzzifier.exact || defuzzifier.name != "Centroid")
             throw EInterchange(Refusal(std::string(view_.unit().DefuzzificationMethod().displayName), format_));
-        system_.implication = {it->second, 0, {}};
+        system_.implication = {std::string(implication.name), 0, {}};
         aggregation_ = {"Maximum", 0, {}};
         defuzzifier_ = {"Centroid", 0, std::to_string(std::max(view_.outputGrid().points - 1, 1))};
     }

@@ -1,5 +1,8 @@
 #include "interchange/MethodImport.h"
 
+#include <span>
+#include <string_view>
+
 #include "interchange/AntecedentForms.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
@@ -27,22 +30,31 @@ void RequireNorm(const ForeignOperator& op, const std::string& what, const std::
                    wanted == "Minimum" ? "the minimum" : "the maximum");
 }
 
-const InferenceMethodEntry* Dnf(std::string_view key) { return FindInferenceMethod(key); }
+// The row whose foreign counterpart other tools call name; null when none has it.
+template <class Entry>
+const Entry* WithCounterpart(std::span<const Entry> rows, std::string_view name) {
+    for (const Entry& row : rows)
+        if (!name.empty() && row.foreign.name == name) return &row;
+    return nullptr;
+}
+
+const InferenceMethodEntry* Implication(std::string_view name) {
+    return WithCounterpart(InferenceMethodTable(), name);
+}
+
+const DefuzzificationMethodEntry* Defuzzifier(std::string_view name) {
+    return WithCounterpart(DefuzzificationMethodTable(), name);
+}
 
 MethodImport::Methods Mamdani(const ForeignSystem& system, ImportIssues& issues) {
     MethodImport::Methods m;
     const ForeignOperator& implication = system.implication;
-    if (implication.name == "Minimum") {
-        m.inference = Dnf("Fuzzy_Approximation-functional");
-    } else if (implication.name == "AlgebraicProduct") {
-        m.inference = Dnf("Fuzzy_Approximation-func_prod");
-    } else if (implication.name == "BoundedDifference") {
-        m.inference = Dnf("Fuzzy_Approximation-func_luk");
-    } else {
+    m.inference = Implication(implication.name);
+    if (m.inference == nullptr) {
         issues.Replace(implication.line, Label("implication", implication) +
                                              " has no counterpart (minimum, product and bounded difference have)",
                        "the minimum");
-        m.inference = Dnf("Fuzzy_Approximation-functional");
+        m.inference = Implication("Minimum");
     }
     const ForeignVariable& output = system.outputs.front();
     if (output.aggregation.name != "Maximum") {
@@ -51,15 +63,18 @@ MethodImport::Methods Mamdani(const ForeignSystem& system, ImportIssues& issues)
                        "the maximum");
     }
     const std::string& defuzzifier = output.defuzzifier.name;
-    m.defuzzification = FindDefuzzificationMethod("SimpleCenterOfGravity");
+    m.defuzzification = Defuzzifier("Centroid");
     if (defuzzifier == "Centroid") return m;
+    // The smallest and largest of the maxima are as near to the mean of maxima here as the mean is.
     const bool maxima = defuzzifier == "MeanOfMaximum" || defuzzifier == "SmallestOfMaximum" ||
                         defuzzifier == "LargestOfMaximum";
+    const DefuzzificationMethodEntry* near = maxima ? Defuzzifier("MeanOfMaximum") : nullptr;
     if (issues.Replace(output.defuzzifier.empty() ? output.line : output.defuzzifier.line,
                        Label("defuzzifier", output.defuzzifier) + " has no counterpart (the centroid has)",
-                       maxima ? "Mean Of Maxima (the upper middle of the maxima)" : "the centroid") &&
-        maxima)
-        m.defuzzification = FindDefuzzificationMethod("MeanOfMaxima");
+                       near != nullptr ? std::string(near->displayName) + ", " + std::string(near->help)
+                                       : std::string("the centroid")) &&
+        near != nullptr)
+        m.defuzzification = near;
     return m;
 }
 

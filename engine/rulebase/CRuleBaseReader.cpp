@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <span>
 #include <unordered_map>
 
 #include "fuzzy/expression/ESyntax.h"
@@ -19,6 +20,24 @@
 namespace zorv {
 
 namespace {
+
+// The row whose file key or short name begins value: a stored line may carry more after the name. When
+// several do, the longest such key or name wins (the first row among equally long ones). Null when none does.
+template <class Entry>
+const Entry* MethodBeginning(std::span<const Entry> rows, std::string_view value) {
+    const Entry* found = nullptr;
+    std::size_t foundLength = 0;
+    const auto consider = [&](const Entry& row, std::string_view key) {
+        if (key.empty() || !value.starts_with(key) || key.size() <= foundLength) return;
+        found = &row;
+        foundLength = key.size();
+    };
+    for (const Entry& row : rows) {
+        consider(row, row.fileKey);
+        consider(row, row.shortName);
+    }
+    return found;
+}
 
 // Alias targets by name as the unit's FindVariable sees them among the variables read so far: the latest
 // succedent of that name, else the first antecedent.
@@ -159,11 +178,11 @@ void CRuleBaseReader::ReadVariables(CRuleBase& unit) const {
 
 void CRuleBaseReader::ReadMethods(CRuleBase& unit) const {
     const std::size_t inference = Require("InfMethod=");
-    const InferenceMethodEntry* method = FindInferenceMethod(LineValue(inference));
+    const InferenceMethodEntry* method = MethodBeginning(InferenceMethodTable(), LineValue(inference));
     if (method == nullptr) CTextScan::Fail(text_, inference, "unknown type of inference method ");
     unit.SetInferenceMethod(*method);
     const std::size_t defuzzification = Require("DefuzzMethod=");
-    const DefuzzificationMethodEntry* defuzzifier = FindDefuzzificationMethod(LineValue(defuzzification));
+    const DefuzzificationMethodEntry* defuzzifier = MethodBeginning(DefuzzificationMethodTable(), LineValue(defuzzification));
     if (defuzzifier == nullptr) CTextScan::Fail(text_, defuzzification, "unknown type of defuzzification method ");
     unit.SetDefuzzificationMethod(*defuzzifier);
 }

@@ -79,7 +79,7 @@ TEST(EvalCommand, ConclusionListsTheOutputSetOverTheOutputContext) {
     EXPECT_NE(singleton.err.find("no output set"), std::string::npos);
 }
 
-TEST(EvalCommand, MethodOptionsOverrideTheFileByKeyOrShortName) {
+TEST(EvalCommand, MethodOptionsOverrideTheFileByKeyShortOrDisplayName) {
     const std::string heater = example("heater.rb");
     auto unit = CRuleBase::Load(heater);
     const double inputs[] = {18, 0};
@@ -87,6 +87,8 @@ TEST(EvalCommand, MethodOptionsOverrideTheFileByKeyOrShortName) {
                                     "Fuzzy_Approximation-functional"}).out;
     const std::string byShortName = eval({heater, "--infer", "LZadInfCrispMin", "--defuzz", "MOM", "18", "0"}).out;
     EXPECT_EQ(byKey, byShortName);
+    EXPECT_EQ(byKey, eval({heater, "18", "0", "--defuzz", "Mean Of Maxima (MOM)", "--infer",
+                           "Fuzzy Approximation (DNF) with Minimum"}).out);
     EXPECT_NE(byKey, eval({heater, "18", "0"}).out);
     EXPECT_EQ(byKey, NumberText::shortest([&] {
                   unit->SetInferenceMethod(*FindInferenceMethod("Fuzzy_Approximation-functional"));
@@ -100,7 +102,7 @@ TEST(EvalCommand, MethodOptionsOverrideTheFileByKeyOrShortName) {
     EXPECT_EQ(eval({example("fan.rb"), "1", "1", "--infer", "Logical_Deduction"}).status, kBadInput);
     const CommandResult unknown = eval({heater, "18", "0", "--defuzz", "mom"});
     EXPECT_EQ(unknown.status, kUsage);
-    EXPECT_NE(unknown.err.find("MeanOfMaxima (MOM)"), std::string::npos);
+    EXPECT_NE(unknown.err.find("MeanOfMaxima, MOM, \"Mean Of Maxima (MOM)\""), std::string::npos);
     const CommandResult noEffect = eval({example("fan.rb"), "60", "50", "--defuzz", "MOM"});
     EXPECT_EQ(noEffect.status, kSuccess);
     EXPECT_NE(noEffect.err.find("no effect"), std::string::npos);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace zorv::test {
 
@@ -23,12 +24,14 @@ inline void writeFile(const std::filesystem::path& path, const std::string& text
     std::ofstream(path, std::ios::binary) << text;
 }
 
-// A fresh folder for the files of one test, named after it and removed afterwards.
+// A fresh folder for the files of one test, named after it and the process (so that runs of the same test
+// from several build folders at once do not remove one another's files) and removed afterwards.
 class ScratchFolder {
 public:
     ScratchFolder() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("zorv-") + info->test_suite_name() + "-" + info->name();
+        std::string name = std::string("zorv-") + info->test_suite_name() + "-" + info->name() + "-" +
+                           std::to_string(::getpid());
         std::replace(name.begin(), name.end(), '/', '_');
         path_ = std::filesystem::temp_directory_path() / name;
         std::filesystem::remove_all(path_);

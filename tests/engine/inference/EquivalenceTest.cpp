@@ -118,7 +118,27 @@ std::vector<double> Values(const CFuzzyDiscreteSet& set) { return {set.values().
 
 constexpr int kUnits = 300;
 constexpr int kInputsPerUnit = 8;
-const int kCrispRows[] = {0, 1, 3, 4, 5};
+
+// The methods that infer from crisp inputs.
+std::vector<const InferenceMethodEntry*> CrispMethods() {
+    std::vector<const InferenceMethodEntry*> methods;
+    for (const InferenceMethodEntry& method : InferenceMethodTable())
+        if (method.kind == InferenceKind::Crisp) methods.push_back(&method);
+    return methods;
+}
+
+// The transcribed defuzzifications with the methods they transcribe, and whether the method sums centroids
+// in another order (equal to the last bits only).
+struct LiteralDefuzzifier {
+    std::string_view key;
+    double (*literal)(const literal::Conclusion&);
+    bool summed;
+};
+const LiteralDefuzzifier kLiteralDefuzzifiers[] = {
+    {"SimpleCenterOfGravity", literal::Cog, true},   {"ModifiedCenterOfGravity", literal::ModifiedCog, false},
+    {"SimpDefuzzLingExpression", literal::SimpleDee, false}, {"SimpDefuzzLingExpression_COG", literal::SimpleDeeCog, true},
+    {"DefuzzLingExpression", literal::Dee, true},    {"MeanOfMaxima", literal::Mom, false},
+};
 
 }  // namespace
 
@@ -128,12 +148,11 @@ TEST(Equivalence, CrispMethodsMatchTheLiteralAlgorithms) {
         auto unit = random.Make(3, 41);
         for (int i = 0; i < kInputsPerUnit; ++i) {
             const std::vector<double> x = random.Inputs(*unit);
-            for (const int row : kCrispRows) {
-                SCOPED_TRACE("unit " + std::to_string(u) + ", input " + std::to_string(i) + ", row " + std::to_string(row));
-                const auto& method = InferenceMethodTable()[static_cast<std::size_t>(row)];
+            for (const InferenceMethodEntry* method : CrispMethods()) {
+                SCOPED_TRACE("unit " + std::to_string(u) + ", input " + std::to_string(i) + ", " + std::string(method->fileKey));
                 CFuzzyDiscreteSet conclusion;
-                method.crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
-                const literal::Outcome expected = literal::Infer(*unit, row, x.data());
+                method->crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
+                const literal::Outcome expected = literal::Infer(*unit, method->fileKey, x.data());
                 ASSERT_EQ(Values(conclusion), expected.conclusion);
                 ASSERT_EQ(unit->Fired(), expected.fired);
                 ASSERT_EQ(unit->FiredCount(), expected.firedCount);
@@ -157,8 +176,8 @@ TEST(Equivalence, FuzzyInputMethodsMatchTheLiteralAlgorithms) {
         unit->SetFiredCount(-7);
         CFuzzyDiscreteSet logical;
         CFuzzyDiscreteSet functional;
-        InferenceMethodTable()[2].fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), logical);
-        InferenceMethodTable()[6].fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), functional);
+        FindInferenceMethod("LLogInfFuz")->fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), logical);
+        FindInferenceMethod("LZadInfFuz")->fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), functional);
         SCOPED_TRACE("unit " + std::to_string(u));
         EXPECT_EQ(Values(logical), literal::LogicalFuzzyInput(*unit, X));
         EXPECT_EQ(Values(functional), literal::FunctionalFuzzyInput(*unit, X));
@@ -168,25 +187,21 @@ TEST(Equivalence, FuzzyInputMethodsMatchTheLiteralAlgorithms) {
 
 TEST(Equivalence, DefuzzifiersMatchTheLiteralAlgorithms) {
     RandomUnits random(4242);
-    using Literal = double (*)(const literal::Conclusion&);
-    const Literal kLiteral[] = {literal::Cog, literal::ModifiedCog, literal::SimpleDee, literal::SimpleDeeCog,
-                                literal::Dee, literal::Mom};
-    const bool kSummed[] = {true, false, false, true, true, false};  // centroid sums in another order
     for (int u = 0; u < kUnits; ++u) {
         auto unit = random.Make(3, 41);
         for (int i = 0; i < kInputsPerUnit; ++i) {
             const std::vector<double> x = random.Inputs(*unit);
-            for (const int row : kCrispRows) {
+            for (const InferenceMethodEntry* inference : CrispMethods()) {
                 CFuzzyDiscreteSet conclusion;
-                const ConclusionRange range = InferenceMethodTable()[static_cast<std::size_t>(row)].crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
+                const ConclusionRange range = inference->crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
                 const literal::Conclusion c = literal::ConclusionOf(*unit, Values(conclusion));
-                for (int d = 0; d < 6; ++d) {
-                    SCOPED_TRACE("unit " + std::to_string(u) + ", row " + std::to_string(row) + ", method " + std::to_string(d));
-                    const auto& method = DefuzzificationMethodTable()[static_cast<std::size_t>(d)];
-                    const double expected = kLiteral[d](c);
+                for (const LiteralDefuzzifier& d : kLiteralDefuzzifiers) {
+                    SCOPED_TRACE("unit " + std::to_string(u) + ", " + std::string(inference->fileKey) + ", " + std::string(d.key));
+                    const DefuzzificationMethodEntry& method = *FindDefuzzificationMethod(d.key);
+                    const double expected = d.literal(c);
                     const double whole = method.method(*unit->Compiled(), unit->OwnWorkspace(), conclusion);
                     const double ranged = method.ranged(*unit->Compiled(), unit->OwnWorkspace(), conclusion, range);
-                    if (kSummed[d]) {
+                    if (d.summed) {
                         ASSERT_NEAR(whole, expected, 1e-12 * (1 + std::abs(expected)));
                     } else {
                         ASSERT_EQ(whole, expected);
@@ -203,15 +218,16 @@ TEST(Equivalence, SmoothDefuzzificationMatchesTheLiteralNeighbourhood) {
     for (int u = 0; u < 25; ++u) {
         auto unit = random.Make(2, 21);
         unit->SetSteps(random.Uniform(2, 30));
-        unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
-        const int row = kCrispRows[random.Uniform(0, 4)];
-        unit->SetInferenceMethod(InferenceMethodTable()[static_cast<std::size_t>(row)]);
+        unit->SetDefuzzificationMethod(*FindDefuzzificationMethod("Smooth Deffuz Ling Expr"));
+        const std::vector<const InferenceMethodEntry*> methods = CrispMethods();
+        const InferenceMethodEntry& method = *methods[static_cast<std::size_t>(random.Uniform(0, static_cast<int>(methods.size()) - 1))];
+        unit->SetInferenceMethod(method);
         const std::vector<double> x = random.Inputs(*unit);
-        const double expected = literal::Smooth(*unit, row, x.data());
+        const double expected = literal::Smooth(*unit, method.fileKey, x.data());
         if (expected == 0.0) continue;  // every weight 0: the unit answers differently (see SmoothTest)
         SCOPED_TRACE("unit " + std::to_string(u));
         EXPECT_EQ(unit->Evaluate(x.data()), expected);
-        const literal::Outcome atInputs = literal::Infer(*unit, row, x.data());
+        const literal::Outcome atInputs = literal::Infer(*unit, method.fileKey, x.data());
         EXPECT_EQ(unit->Fired(), atInputs.fired);
         EXPECT_EQ(unit->InputBuffer(), x);
     }

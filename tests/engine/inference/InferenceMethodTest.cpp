@@ -15,10 +15,11 @@ namespace zorv::test {
 
 namespace {
 
-const InferenceMethodEntry& Row(int i) { return InferenceMethodTable()[static_cast<std::size_t>(i)]; }
-const InferenceMethodEntry& Cnf() { return Row(0); }
-const InferenceMethodEntry& Deduction() { return Row(1); }
-const InferenceMethodEntry& DnfMin() { return Row(3); }
+const InferenceMethodEntry& Method(std::string_view key) { return *FindInferenceMethod(key); }
+const InferenceMethodEntry& Cnf() { return Method("Fuzzy_Approximation-logical"); }
+const InferenceMethodEntry& Deduction() { return Method("Logical_Deduction"); }
+const InferenceMethodEntry& DnfMin() { return Method("Fuzzy_Approximation-functional"); }
+const DefuzzificationMethodEntry& Smooth() { return *FindDefuzzificationMethod("Smooth Deffuz Ling Expr"); }
 
 std::vector<double> Values(const CFuzzyDiscreteSet& set) { return {set.values().begin(), set.values().end()}; }
 
@@ -90,18 +91,15 @@ TEST(InferenceMethods, NoEnabledRule) {
     auto unit = TriangUnit({Rule({"sm", "bi"}, false), Rule({"me", "sm"}, false)});
     CFuzzyDiscreteSet conclusion;
     const double x = 0.1;
-    struct Expectation {
-        int row;
-        double everywhere;
-    };
-    for (const Expectation e : {Expectation{0, 1.0}, Expectation{1, 0.0}, Expectation{3, 0.0}, Expectation{4, 0.0},
-                                Expectation{5, 0.0}}) {
-        SCOPED_TRACE(e.row);
+    for (const InferenceMethodEntry& method : InferenceMethodTable()) {
+        if (method.kind != InferenceKind::Crisp) continue;
+        SCOPED_TRACE(method.fileKey);
+        const double everywhere = &method == &Cnf() ? 1.0 : 0.0;  // CNF: what no rule forbids
         unit->SetFiredCount(-1);
-        const ConclusionRange range = Row(e.row).crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
-        EXPECT_EQ(Values(conclusion), std::vector<double>(101, e.everywhere));
+        const ConclusionRange range = method.crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
+        EXPECT_EQ(Values(conclusion), std::vector<double>(101, everywhere));
         EXPECT_EQ(unit->FiredCount(), 0);
-        EXPECT_TRUE(e.everywhere == 1.0 || range.empty());
+        EXPECT_TRUE(everywhere == 1.0 || range.empty());
     }
 }
 
@@ -220,15 +218,16 @@ TEST(Evaluate, TypeAndMethodThatDoNotGoTogetherAreRefused) {
 
 TEST(Evaluate, LinguisticUnitsInferThenDefuzzify) {
     auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"me", "me"}), Rule({"bi", "sm"})});
-    for (std::size_t d = 0; d < 6; ++d) {
-        const auto& defuzzifier = DefuzzificationMethodTable()[d];
+    for (const DefuzzificationMethodEntry& defuzzifier : DefuzzificationMethodTable()) {
+        if (defuzzifier.smooth) continue;  // it infers around the inputs (see SmoothDefuzzification)
         unit->SetDefuzzificationMethod(defuzzifier);
-        for (const int row : {0, 1, 3, 4, 5}) {
-            unit->SetInferenceMethod(Row(row));
+        for (const InferenceMethodEntry& method : InferenceMethodTable()) {
+            if (method.kind != InferenceKind::Crisp) continue;
+            unit->SetInferenceMethod(method);
             for (const double x : {0.0, 0.1, 0.33, 0.5, 0.77, 1.0}) {
-                SCOPED_TRACE(std::to_string(d) + "/" + std::to_string(row) + "/" + std::to_string(x));
+                SCOPED_TRACE(std::string(defuzzifier.fileKey) + "/" + std::string(method.fileKey) + "/" + std::to_string(x));
                 CFuzzyDiscreteSet conclusion;
-                Row(row).crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
+                method.crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
                 EXPECT_EQ(unit->Evaluate(&x), defuzzifier.method(*unit->Compiled(), unit->OwnWorkspace(), conclusion));
             }
         }
@@ -241,14 +240,14 @@ TEST(Evaluate, FuzzyInputRowsTakeCrispInputsAsSingletons) {
     for (const double x : {0.0, 0.13, 0.3, 0.62, 1.0}) {
         CFuzzyDiscreteSet viaSingleton;
         CFuzzyDiscreteSet direct;
-        InferConclusion(Row(6), *unit->Compiled(), unit->OwnWorkspace(), &x, viaSingleton);
+        InferConclusion(Method("LZadInfFuz"), *unit->Compiled(), unit->OwnWorkspace(), &x, viaSingleton);
         DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, direct);
         EXPECT_EQ(Values(viaSingleton), Values(direct));
         EXPECT_EQ(unit->InputBuffer(), std::vector<double>{x});
     }
-    unit->SetInferenceMethod(Row(2));
+    unit->SetInferenceMethod(Method("LLogInfFuz"));
     const double x = 0.3;
-    EXPECT_EQ(unit->Evaluate(&x), literal::SimpleDee(literal::ConclusionOf(*unit, literal::Infer(*unit, 2, &x).conclusion)));
+    EXPECT_EQ(unit->Evaluate(&x), literal::SimpleDee(literal::ConclusionOf(*unit, literal::Infer(*unit, "LLogInfFuz", &x).conclusion)));
     EXPECT_THROW(InferConclusion(TakagiSugenoMethod(), *unit->Compiled(), unit->OwnWorkspace(), &x, unit->OwnWorkspace().conclusion), ERefused);
 }
 
@@ -265,7 +264,7 @@ TEST(SmoothDefuzzification, RefusesANeighbourhoodOfTooManyInferences) {
     std::vector<VariableLayout> inputs(5, VariableLayout{0.0, 1.0, 11, Vocabulary::Triang});
     auto unit = MakeUnit(DescriptionType::linguistic, inputs, {0.0, 1.0, 11, Vocabulary::Triang},
                          {Rule({"sm", "sm", "sm", "sm", "sm", "bi"})});
-    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    unit->SetDefuzzificationMethod(Smooth());
     const double x[] = {0.5, 0.5, 0.5, 0.5, 0.5};  // 81^5 inferences at 100 steps
     EXPECT_THROW(unit->Evaluate(x), ERefused);
     unit->SetSteps(25);  // 21^5 = 4,084,101 inferences: allowed, but not run here
@@ -275,7 +274,7 @@ TEST(SmoothDefuzzification, RefusesANeighbourhoodOfTooManyInferences) {
 
 TEST(SmoothDefuzzification, KeepsTheStateOfTheInferenceAtTheInputs) {
     auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"me", "me"}), Rule({"bi", "sm"})});
-    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    unit->SetDefuzzificationMethod(Smooth());
     unit->SetInferenceMethod(DnfMin());
     const double x = 0.05;  // only "small" fires here; the neighbourhood reaches 0.15
     unit->Evaluate(&x);
@@ -287,7 +286,7 @@ TEST(SmoothDefuzzification, KeepsTheStateOfTheInferenceAtTheInputs) {
 TEST(SmoothDefuzzification, WithoutWeightTheValueAtTheInputsIsReturned) {
     // One step: R = 0, so each axis holds only its first point, a foot of the weight window (weight 0).
     auto unit = TriangUnit({Rule({"sm", "bi"}), Rule({"bi", "sm"})});
-    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    unit->SetDefuzzificationMethod(Smooth());
     unit->SetInferenceMethod(DnfMin());
     unit->SetSteps(1);
     const double x = 0.3;
@@ -295,16 +294,16 @@ TEST(SmoothDefuzzification, WithoutWeightTheValueAtTheInputsIsReturned) {
     DnfMin().crisp(*unit->Compiled(), unit->OwnWorkspace(), &x, conclusion);
     const double simple = SimpleDeeMethod().method(*unit->Compiled(), unit->OwnWorkspace(), conclusion);
     EXPECT_EQ(unit->Evaluate(&x), simple);
-    EXPECT_EQ(literal::Smooth(*unit, 3, &x), 0.0);  // the unmended average would answer 0
+    EXPECT_EQ(literal::Smooth(*unit, DnfMin().fileKey, &x), 0.0);  // the unmended average would answer 0
 }
 
 TEST(SmoothDefuzzification, AveragesSimpleDeeAroundTheInputs) {
     auto unit = TriangUnit({Rule({"sm", "sm"}), Rule({"me", "me"}), Rule({"bi", "bi"})});
-    unit->SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    unit->SetDefuzzificationMethod(Smooth());
     unit->SetInferenceMethod(DnfMin());
     unit->SetSteps(25);
     const double x = 0.5;
-    EXPECT_EQ(unit->Evaluate(&x), literal::Smooth(*unit, 3, &x));
+    EXPECT_EQ(unit->Evaluate(&x), literal::Smooth(*unit, DnfMin().fileKey, &x));
     EXPECT_NEAR(unit->Evaluate(&x), 0.5, 0.05);
 }
 

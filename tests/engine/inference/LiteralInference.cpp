@@ -299,21 +299,12 @@ double TakagiSugeno(const CRuleBase& u, const double* x, std::vector<std::uint8_
     return (u.ContextLow(-1) + u.ContextHigh(-1)) * 0.5;
 }
 
-Outcome Infer(const CRuleBase& u, int row, const double* x) {
-    switch (row) {
-        case 0:
-            return Cnf(u, x);
-        case 1:
-            return LogicalDeduction(u, x);
-        case 3:
-            return Dnf(u, x, TNorm::Minimum);
-        case 4:
-            return Dnf(u, x, TNorm::Product);
-        case 5:
-            return Dnf(u, x, TNorm::Lukasiewicz);
-        default:
-            break;
-    }
+Outcome Infer(const CRuleBase& u, std::string_view key, const double* x) {
+    if (key == "Fuzzy_Approximation-logical") return Cnf(u, x);
+    if (key == "Logical_Deduction") return LogicalDeduction(u, x);
+    if (key == "Fuzzy_Approximation-functional") return Dnf(u, x, TNorm::Minimum);
+    if (key == "Fuzzy_Approximation-func_prod") return Dnf(u, x, TNorm::Product);
+    if (key == "Fuzzy_Approximation-func_luk") return Dnf(u, x, TNorm::Lukasiewicz);
     std::vector<std::vector<double>> X;
     for (int k = 0; k < u.AntecedentCount(); ++k) {
         const int n = u.Discretization(k);
@@ -325,7 +316,7 @@ Outcome Infer(const CRuleBase& u, int row, const double* x) {
         X.push_back(s);
     }
     Outcome o;
-    o.conclusion = row == 2 ? LogicalFuzzyInput(u, X) : FunctionalFuzzyInput(u, X);
+    o.conclusion = key == "LLogInfFuz" ? LogicalFuzzyInput(u, X) : FunctionalFuzzyInput(u, X);
     return o;
 }
 
@@ -551,7 +542,7 @@ Conclusion ConclusionOf(const CRuleBase& u, std::vector<double> mu) {
     return {std::move(mu), u.ContextLow(-1), u.ContextHigh(-1), u.Settings(-1).symmetric()};
 }
 
-double Smooth(const CRuleBase& u, int row, const double* x) {
+double Smooth(const CRuleBase& u, std::string_view key, const double* x) {
     const int n = u.AntecedentCount();
     const int R = u.Steps() * 8 / 10;
     std::vector<double> from(static_cast<std::size_t>(n)), to(static_cast<std::size_t>(n)),
@@ -571,7 +562,7 @@ double Smooth(const CRuleBase& u, int row, const double* x) {
     double W = 0.0;
     double S = 0.0;
     for (;;) {
-        const double v = SimpleDee(ConclusionOf(u, Infer(u, row, p.data()).conclusion));
+        const double v = SimpleDee(ConclusionOf(u, Infer(u, key, p.data()).conclusion));
         double omega = 1.0;
         for (int k = 0; k < n; ++k) omega *= w[static_cast<std::size_t>(k)].mu(p[static_cast<std::size_t>(k)]);
         W += omega;

@@ -4,6 +4,7 @@
 // rule, written independently of the engine's fast methods so that the two can be compared.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "rulebase/CRuleBase.h"
@@ -26,8 +27,9 @@ std::vector<double> LogicalFuzzyInput(const CRuleBase& unit, const std::vector<s
 std::vector<double> FunctionalFuzzyInput(const CRuleBase& unit, const std::vector<std::vector<double>>& inputs);
 double TakagiSugeno(const CRuleBase& unit, const double* x, std::vector<std::uint8_t>* fired = nullptr);
 
-// The conclusion of the row (by file key) on crisp inputs (fuzzy-input rows: singletons at the nearest point).
-Outcome Infer(const CRuleBase& unit, int tableRow, const double* x);
+// The conclusion of the method with that file key on crisp inputs (the fuzzy-input methods: singletons at the
+// nearest point).
+Outcome Infer(const CRuleBase& unit, std::string_view key, const double* x);
 
 // Defuzzification of mu over <lo, hi>.
 struct Conclusion {
@@ -42,8 +44,8 @@ double Mom(const Conclusion& c);
 double SimpleDee(const Conclusion& c);
 double SimpleDeeCog(const Conclusion& c);
 double Dee(const Conclusion& c);
-// The neighbourhood average around x with the unit's inference row.
-double Smooth(const CRuleBase& unit, int tableRow, const double* x);
+// The neighbourhood average around x with the inference method of that file key.
+double Smooth(const CRuleBase& unit, std::string_view key, const double* x);
 
 Conclusion ConclusionOf(const CRuleBase& unit, std::vector<double> mu);
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
 #include <string_view>
 
 #include "inference/DefuzzificationMethodTable.h"
@@ -7,73 +9,57 @@
 
 namespace zorv {
 
-struct Row {
-    std::string_view fileKey;
-    std::string_view shortName;
-    std::string_view displayName;
-};
+namespace {
 
-TEST(MethodTables, InferenceRowsInFileOrder) {
-    const Row rows[] = {
-        {"Fuzzy_Approximation-logical", "LLogInfCrisp", "Fuzzy Approximation (CNF)"},
-        {"Logical_Deduction", "LLogInfPreCrisp", "Perception-based Logical Deduction"},
-        {"LLogInfFuz", "LLogInfFuz", "LLogInfFuz"},
-        {"Fuzzy_Approximation-functional", "LZadInfCrispMin", "Fuzzy Approximation (DNF) with Minimum"},
-        {"Fuzzy_Approximation-func_prod", "LZadInfCrispProd", "Fuzzy Approximation (DNF) with Product"},
-        {"Fuzzy_Approximation-func_luk", "LZadInfCrispLuk", "Fuzzy Approximation (DNF) with Lukasiewicz"},
-        {"LZadInfFuz", "LZadInfFuz", "LZadInfFuz"},
-        {"Takagi-Sugeno Inference", "LLinCInfCrisp", "Takagi-Sugeno Inference"},
-    };
-    const auto table = InferenceMethodTable();
-    ASSERT_EQ(table.size(), std::size(rows));
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(table[i].fileKey, rows[i].fileKey);
-        EXPECT_EQ(table[i].shortName, rows[i].shortName);
-        EXPECT_EQ(table[i].displayName, rows[i].displayName);
-        const bool fuzzy = i == 2 || i == 6;
-        const bool number = i == 7;
-        EXPECT_EQ(table[i].kind, fuzzy    ? InferenceKind::FuzzyInput
-                                 : number ? InferenceKind::TakagiSugeno
-                                          : InferenceKind::Crisp);
-        EXPECT_EQ(table[i].crisp != nullptr, !fuzzy && !number);
-        EXPECT_EQ(table[i].fuzzy != nullptr, fuzzy);
-        EXPECT_EQ(table[i].takagiSugeno != nullptr, number);
+// Every row's names: present, on one line, and naming no other row, so that any of them finds the row.
+template <class Entry>
+void ExpectDistinctNames(std::span<const Entry> rows) {
+    std::set<std::string_view> taken;
+    for (const Entry& row : rows) {
+        SCOPED_TRACE(row.fileKey);
+        std::set<std::string_view> own{row.fileKey, row.shortName, row.displayName};
+        for (const std::string_view name : own) {
+            EXPECT_FALSE(name.empty());
+            EXPECT_TRUE(taken.insert(name).second) << name << " names two rows";
+        }
+        EXPECT_FALSE(row.help.empty());
+        EXPECT_EQ(row.help.find('\n'), std::string_view::npos);
+        EXPECT_LE(row.help.size(), 94u) << "with the indent of zorv eval --help, a line of 100 columns";
     }
 }
 
-TEST(MethodTables, DefuzzificationRowsInListOrder) {
-    const Row rows[] = {
-        {"SimpleCenterOfGravity", "SimpleCOG", "Simple Center Of Gravity (COG)"},
-        {"ModifiedCenterOfGravity", "ModCOG", "Modified Center Of Gravity"},
-        {"SimpDefuzzLingExpression", "SimpDefuzzLingExpression", "Simple Defuzzification of Linguistic Expressions (DEE)"},
-        {"SimpDefuzzLingExpression_COG", "SimpDefuzzLingExpression_COG", "Simple DEE using COG"},
-        {"DefuzzLingExpression", "DefuzZorv", "Defuzzification of Linguistic Expressions"},
-        {"MeanOfMaxima", "MOM", "Mean Of Maxima (MOM)"},
-        {"Smooth Deffuz Ling Expr", "SmoothDeffuzLingExpr", "Smooth Deffuzification of Linguistic Expressions"},
-    };
-    const auto table = DefuzzificationMethodTable();
-    ASSERT_EQ(table.size(), std::size(rows));
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(table[i].fileKey, rows[i].fileKey);
-        EXPECT_EQ(table[i].shortName, rows[i].shortName);
-        EXPECT_EQ(table[i].displayName, rows[i].displayName);
-        EXPECT_NE(table[i].method, nullptr);
-        EXPECT_NE(table[i].ranged, nullptr);
-        EXPECT_EQ(table[i].smooth, i == 6);
+}  // namespace
+
+TEST(MethodTables, RowsHaveDistinctNamesAndOneKernelEach) {
+    ExpectDistinctNames(InferenceMethodTable());
+    ExpectDistinctNames(DefuzzificationMethodTable());
+    for (const InferenceMethodEntry& row : InferenceMethodTable()) {
+        SCOPED_TRACE(row.fileKey);
+        EXPECT_EQ(row.crisp != nullptr, row.kind == InferenceKind::Crisp);
+        EXPECT_EQ(row.fuzzy != nullptr, row.kind == InferenceKind::FuzzyInput);
+        EXPECT_EQ(row.takagiSugeno != nullptr, row.kind == InferenceKind::TakagiSugeno);
+        EXPECT_NE(row.cMethod, 0) << "every method has a C form";
     }
+    int smooth = 0;
+    for (const DefuzzificationMethodEntry& row : DefuzzificationMethodTable()) {
+        SCOPED_TRACE(row.fileKey);
+        EXPECT_NE(row.method, nullptr);
+        EXPECT_NE(row.ranged, nullptr);
+        EXPECT_NE(row.c.find(row.smooth ? "static int zv_smooth(" : "static double zv_defuzz("), std::string_view::npos);
+        smooth += row.smooth ? 1 : 0;
+    }
+    EXPECT_EQ(smooth, 1);
 }
 
 TEST(MethodTables, ChoicesOfferedPerUnitType) {
     const auto choices = InferenceMethodChoices();
-    const std::string_view expected[] = {"Logical_Deduction", "Fuzzy_Approximation-logical",
-                                         "Fuzzy_Approximation-functional", "Fuzzy_Approximation-func_prod",
-                                         "Fuzzy_Approximation-func_luk", "Takagi-Sugeno Inference"};
-    ASSERT_EQ(choices.size(), std::size(expected));
-    for (std::size_t i = 0; i < choices.size(); ++i) EXPECT_EQ(choices[i]->fileKey, expected[i]);
-    EXPECT_EQ(InferenceMethodChoicesFor(0).size(), 5u);
-    EXPECT_EQ(InferenceMethodChoicesFor(0).front(), choices[0]);
+    ASSERT_FALSE(choices.empty());
+    EXPECT_EQ(choices.front(), &LogicalDeductionMethod());
+    EXPECT_EQ(choices.back(), &TakagiSugenoMethod());
+    for (const InferenceMethodEntry* row : choices) EXPECT_NE(row->kind, InferenceKind::FuzzyInput) << row->fileKey;
+    EXPECT_EQ(InferenceMethodChoicesFor(0).size(), choices.size() - 1);
+    for (const InferenceMethodEntry* row : InferenceMethodChoicesFor(0))
+        EXPECT_TRUE(row->appliesTo(DescriptionType::linguistic)) << row->fileKey;
     ASSERT_EQ(InferenceMethodChoicesFor(2).size(), 1u);
     EXPECT_EQ(InferenceMethodChoicesFor(2).front(), &TakagiSugenoMethod());
     EXPECT_TRUE(InferenceMethodChoicesFor(1).empty());
@@ -81,53 +67,24 @@ TEST(MethodTables, ChoicesOfferedPerUnitType) {
     EXPECT_EQ(SimpleDeeMethod().fileKey, "SimpDefuzzLingExpression");
 }
 
-struct LookupCase {
-    std::string_view value;
-    int row;  // -1: none
-};
-
-TEST(MethodTables, LookupByKeyOrShortNameBeginningTheValue) {
-    const LookupCase inference[] = {
-        {"Logical_Deduction", 1},
-        {"LLogInfPreCrisp", 1},
-        {"Fuzzy_Approximation-functional", 3},
-        {"Fuzzy_Approximation-func_prod", 4},
-        {"Fuzzy_Approximation-func_luk", 5},
-        {"Fuzzy_Approximation-logical", 0},
-        {"LLogInfFuz", 2},
-        {"LZadInfFuz", 6},
-        {"Takagi-Sugeno Inference", 7},
-        {"LLinCInfCrisp", 7},
-        {"Logical_Deduction   trailing words", 1},
-        {"Logical", -1},
-        {"", -1},
-        {"logical_deduction", -1},
+// Any of a row's names finds it, exactly as written; a prefix, another case or a blank more finds nothing.
+TEST(MethodTables, LookupByAnyNameExactlyAsWritten) {
+    const auto check = [](auto rows, auto find) {
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.fileKey);
+            for (const std::string_view name : {row.fileKey, row.shortName, row.displayName}) {
+                EXPECT_EQ(find(name), &row);
+                EXPECT_EQ(find(std::string(name) + " "), nullptr);
+                EXPECT_EQ(find(name.substr(0, name.size() - 1)), nullptr);
+            }
+            std::string lower(row.fileKey);
+            for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            EXPECT_EQ(find(lower), nullptr);
+        }
+        EXPECT_EQ(find(""), nullptr);
     };
-    for (const LookupCase& c : inference) {
-        SCOPED_TRACE(c.value);
-        const InferenceMethodEntry* found = FindInferenceMethod(c.value);
-        EXPECT_EQ(found, c.row < 0 ? nullptr : &InferenceMethodTable()[static_cast<std::size_t>(c.row)]);
-    }
-    const LookupCase defuzzification[] = {
-        {"SimpDefuzzLingExpression", 2},
-        {"SimpDefuzzLingExpression_COG", 3},  // the longer key wins over its prefix
-        {"SimpleCOG", 0},
-        {"SimpleCenterOfGravity", 0},
-        {"ModCOG", 1},
-        {"MOM", 5},
-        {"MeanOfMaxima", 5},
-        {"DefuzZorv", 4},
-        {"DefuzzLingExpression", 4},
-        {"Smooth Deffuz Ling Expr", 6},
-        {"SmoothDeffuzLingExpr", 6},
-        {"MO", -1},
-        {"COG", -1},
-    };
-    for (const LookupCase& c : defuzzification) {
-        SCOPED_TRACE(c.value);
-        const DefuzzificationMethodEntry* found = FindDefuzzificationMethod(c.value);
-        EXPECT_EQ(found, c.row < 0 ? nullptr : &DefuzzificationMethodTable()[static_cast<std::size_t>(c.row)]);
-    }
+    check(InferenceMethodTable(), [](std::string_view name) { return FindInferenceMethod(name); });
+    check(DefuzzificationMethodTable(), [](std::string_view name) { return FindDefuzzificationMethod(name); });
 }
 
 }  // namespace zorv

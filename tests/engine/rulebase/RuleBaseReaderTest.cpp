@@ -105,20 +105,25 @@ TEST(Reader, SkipsCommentLinesAndReadsDisabledRules) {
     EXPECT_EQ(unit->AntecedentText(0, 1), "low");
 }
 
-TEST(Reader, ChoosesMethodsByFileKeyOrShortNameLongestFirst) {
-    const std::vector<std::pair<std::string, std::string>> defuzzifiers = {
-        {"SimpDefuzzLingExpression_COG", "SimpDefuzzLingExpression_COG"},
-        {"SimpDefuzzLingExpression", "SimpDefuzzLingExpression"},
-        {"SimpleCOG", "SimpleCenterOfGravity"},
-        {"ModCOG", "ModifiedCenterOfGravity"},
-        {"MOM", "MeanOfMaxima"},
-    };
-    for (const auto& [value, key] : defuzzifiers) {
-        const auto unit = LoadText(Replace(kBaseFile, "=SimpDefuzzLingExpression", "= " + value));
-        EXPECT_EQ(unit->DefuzzificationMethod().fileKey, key) << value;
+// A stored method line may carry more after the name: the row whose key or short name begins it, the
+// longest one winning ("SimpDefuzzLingExpression_COG" over "SimpDefuzzLingExpression"). Display names
+// and bare prefixes are no stored names.
+TEST(Reader, ChoosesMethodsByTheLongestKeyOrShortNameBeginningTheLine) {
+    for (const DefuzzificationMethodEntry& row : DefuzzificationMethodTable()) {
+        for (const std::string_view name : {row.fileKey, row.shortName}) {
+            const auto unit = LoadText(Replace(kBaseFile, "=SimpDefuzzLingExpression", "= " + std::string(name) + " x"));
+            EXPECT_EQ(&unit->DefuzzificationMethod(), &row) << name;
+        }
     }
-    const auto unit = LoadText(Replace(kBaseFile, "=Logical_Deduction", "=LZadInfCrispMin"));
-    EXPECT_EQ(unit->InferenceMethod().fileKey, "Fuzzy_Approximation-functional");
+    for (const InferenceMethodEntry& row : InferenceMethodTable()) {
+        for (const std::string_view name : {row.fileKey, row.shortName}) {
+            const auto unit = LoadText(Replace(kBaseFile, "=Logical_Deduction", "=" + std::string(name) + "  trailing"));
+            EXPECT_EQ(&unit->InferenceMethod(), &row) << name;
+        }
+    }
+    for (const std::string_view value : {"=Logical", "=logical_deduction", "=Perception-based Logical Deduction"})
+        EXPECT_THROW(LoadText(Replace(kBaseFile, "=Logical_Deduction", std::string(value))), ESyntax) << value;
+    EXPECT_THROW(LoadText(Replace(kBaseFile, "=SimpDefuzzLingExpression", "=COG")), ESyntax);
 }
 
 TEST(Reader, ReadsTheFilterFlagAndTheDescription) {
