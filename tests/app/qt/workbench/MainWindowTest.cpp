@@ -243,7 +243,8 @@ private Q_SLOTS:
         std::ofstream(path.toStdString()) << "TypeOfDescription=linguistic\nRULES\n";
         QVERIFY(!window->openPath(path));
         QCOMPARE(prompter().shown.size(), std::size_t{1});
-        QCOMPARE(prompter().shown[0], (PromptMessage{"bad file type", "Syntax error", PromptIcon::none}));
+        QCOMPARE(prompter().shown[0],
+                 (PromptMessage{path.toStdString() + ": bad file type", "Syntax error", PromptIcon::none}));
         QVERIFY(window->editors().isEmpty());
         QVERIFY(window->mdiArea()->subWindowList().isEmpty());
         // The path still enters the recent files.
