@@ -10,12 +10,11 @@
 #include <QTest>
 #include <QThreadPool>
 
-#include "tests/app/qt/WorkbenchTestServices.h"
+#include "tests/app/qt/WorkbenchTestWindow.h"
 #include "app/core/evaluation/BatchRunner.h"
 #include "app/core/evaluation/EvaluatorSources.h"
 #include "app/core/testwindow/FiredRulesText.h"
 #include "app/core/testwindow/ProjectionCurve.h"
-#include "app/qt/workbench/ApplicationSetup.h"
 #include "app/qt/evaluation/BackgroundEvaluation.h"
 #include "app/qt/testwindow/BackgroundFilterBuild.h"
 #include "app/qt/testwindow/BackgroundTestEvaluation.h"
@@ -27,23 +26,20 @@
 #include "app/qt/testwindow/FuzzySetOutputBox.h"
 #include "app/qt/testwindow/FuzzySetOutputPanel.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
-#include "app/qt/workbench/MainWindow.h"
 #include "app/qt/testwindow/PanelFields.h"
 #include "app/qt/testwindow/ProjectionPlot.h"
 #include "app/qt/surface/SurfaceWindow.h"
 #include "app/qt/testwindow/TestWindow.h"
+#include "inference/compiled/Workspace.h"
 #include "tests/support/RuleBaseTextBuilder.h"
 #include "text/NumberText.h"
 
 namespace zorv {
 
-class TestWindowTest : public QObject {
+class TestWindowTest : public test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TestWorkbench> bench;
-    std::unique_ptr<MainWindow> window;
-    QString startDirectory;
 
     // Opens a copy of the example and its test window.
     TestWindow* test(const char* example, InferenceUnitEditor** editor = nullptr) {
@@ -71,24 +67,6 @@ private:
     static void press(QWidget* widget, QPoint at) { QTest::mousePress(widget, Qt::LeftButton, {}, at); }
 
 private Q_SLOTS:
-    void initTestCase() { ApplicationSetup::apply(); }
-
-    void init() {
-        bench = std::make_unique<test::TestWorkbench>();
-        // The window must leave the directory it runs in alone.
-        startDirectory = QDir::currentPath();
-        QDir::setCurrent(bench->dir.path());
-        window = std::make_unique<MainWindow>(bench->services());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void cleanup() {
-        window.reset();
-        QDir::setCurrent(startDirectory);
-        bench.reset();
-    }
-
     void opensFromTestAndLocksTheEditorUntilClosed() {
         InferenceUnitEditor* editor = nullptr;
         TestWindow* test = this->test("heater.rb", &editor);
@@ -158,9 +136,11 @@ private Q_SLOTS:
         FuzzySetInputPanel* indoor = test->inputPanel(0);  // <10, 30>
         PanelFields* output = test->outputPanel()->fields();
         const auto shows = [&](std::vector<double> inputs) {
-            const double value = unit.Evaluate(inputs.data());
+            Workspace ws;
+            const double value = unit.Evaluate(inputs, ws);
+            const std::string fired = FiredRulesText::Of(unit, ws.Fired(), ws.FiredCount());
             return output->value()->text() == QString::fromStdString(NumberText::twoDecimals(value)) &&
-                   test->firedRules()->toPlainText() == QString::fromStdString(FiredRulesText::Of(unit));
+                   test->firedRules()->toPlainText() == QString::fromStdString(fired);
         };
         QVERIFY(shows({20, -5}));
 
