@@ -109,13 +109,13 @@ TEST(Reader, SkipsCommentLinesAndReadsDisabledRules) {
 TEST(Reader, ChoosesMethodsByTheLongestKeyOrShortNameBeginningTheLine) {
     for (const DefuzzificationMethodEntry& row : DefuzzificationMethodTable()) {
         for (const std::string_view name : {row.fileKey, row.shortName}) {
-            const auto unit = LoadText(Replace(kBaseFile, "=SimpDefuzzLingExpression", "= " + std::string(name) + " x"));
+            const auto unit = LoadText(Replace(kBaseFile, "=SimpDefuzzLingExpression", std::string("= ").append(name) + " x"));
             EXPECT_EQ(&unit->DefuzzificationMethod(), &row) << name;
         }
     }
     for (const InferenceMethodEntry& row : InferenceMethodTable()) {
         for (const std::string_view name : {row.fileKey, row.shortName}) {
-            const auto unit = LoadText(Replace(kBaseFile, "=Logical_Deduction", "=" + std::string(name) + "  trailing"));
+            const auto unit = LoadText(Replace(kBaseFile, "=Logical_Deduction", std::string("=").append(name) + "  trailing"));
             EXPECT_EQ(&unit->InferenceMethod(), &row) << name;
         }
     }
