@@ -13,7 +13,8 @@ class ErrorMeasure {
 public:
     enum class Kind { rmse, mae, max };
 
-    explicit ErrorMeasure(Kind kind = Kind::rmse) : kind_(kind) {}
+    ErrorMeasure() = default;
+    explicit ErrorMeasure(Kind kind) : kind_(kind) {}
 
     Kind kind() const { return kind_; }
     // "rmse", "mae" or "max".
@@ -24,7 +25,7 @@ public:
     double Of(std::span<const double> differences) const;
 
 private:
-    Kind kind_;
+    Kind kind_ = Kind::rmse;
 };
 
 }  // namespace zorv

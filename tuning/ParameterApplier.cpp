@@ -8,6 +8,7 @@
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
+#include "tuning/LingParamCheck.h"
 
 namespace zorv {
 
@@ -25,11 +26,6 @@ bool ValidShape(std::string_view type, std::span<const double> p, double low, do
     const auto points = gaussian ? p.subspan(1, 2) : p;
     if (gaussian && !(p[0] > 0.0 && p[3] > 0.0)) return false;
     return Ascending(points) && points.front() >= low && points.back() <= high;
-}
-
-bool ShapesAscending(const CLinguisticSettings& settings) {
-    const auto& table = settings.shapeTable();
-    return std::all_of(table.begin(), table.end(), [](const auto& row) { return Ascending(row); });
 }
 
 }  // namespace
@@ -117,8 +113,9 @@ std::string ParameterApplier::SetLingParams(CRuleBase& unit, const Group& group,
         const TuningParameter& p = space_.Parameters()[static_cast<std::size_t>(i)];
         if (p.kind == Kind::lingParam) params[static_cast<std::size_t>(p.position)] = values[static_cast<std::size_t>(i)];
     }
-    if (!settings->setLingParams(params)) return "the lingparams are not strictly ascending within [0, 1]";
-    if (!ShapesAscending(*settings)) return "the lingparams fold the shape of a word over";
+    if (!CLinguisticSettings::acceptsLingParams(params)) return "the lingparams are not strictly ascending within [0, 1]";
+    if (!LingParamCheck::Valid(params)) return "the lingparams fold the shape of a word over or out of [0, 1]";
+    settings->setLingParams(params);
     return {};
 }
 

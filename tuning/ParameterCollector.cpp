@@ -7,6 +7,8 @@
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CRuleBase.h"
+#include "tuning/LingParamCheck.h"
+#include "tuning/RuleNumbers.h"
 
 namespace zorv {
 
@@ -77,12 +79,17 @@ void ParameterCollector::AddContext(int variable, std::vector<TuningParameter>& 
     const double low = settings.low();
     const double high = settings.high();
     const double reach = share_ * (high - low);
+    const auto numbers = RuleNumbers::Range(unit_, variable);
     if (settings.symmetric()) {
-        out.push_back(Make(Kind::symmetricBound, variable, name + ".high", high, high - reach, high + reach));
+        const double inside = numbers ? std::max(-numbers->first, numbers->second) : 0.0;
+        out.push_back(Make(Kind::symmetricBound, variable, name + ".high", high, std::max(high - reach, inside),
+                           high + reach));
         return;
     }
-    TuningParameter lower = Make(Kind::contextLow, variable, name + ".low", low, low - reach, low + reach);
-    TuningParameter upper = Make(Kind::contextHigh, variable, name + ".high", high, high - reach, high + reach);
+    TuningParameter lower = Make(Kind::contextLow, variable, name + ".low", low, low - reach,
+                                 numbers ? std::min(low + reach, numbers->first) : low + reach);
+    TuningParameter upper = Make(Kind::contextHigh, variable, name + ".high", high,
+                                 numbers ? std::max(high - reach, numbers->second) : high - reach, high + reach);
     if (settings.typeName() == "triang") {
         const double margin = 1e-9 * (high - low);
         KeepSign(low, margin, lower);
@@ -104,6 +111,7 @@ void ParameterCollector::AddLingParams(int variable, std::vector<TuningParameter
         TuningParameter param = Make(Kind::lingParam, variable, prefix + std::to_string(i + 1), p[at],
                                      p[at] - share_ * (p[at] - before), p[at] + share_ * (after - p[at]));
         param.position = i;
+        if (LingParamCheck::Valid(p)) LingParamCheck::Narrow(p, i, param.lower, param.upper);
         out.push_back(std::move(param));
     }
 }

@@ -16,10 +16,11 @@ class CRuleBase;
 // that holds it), inputs first, with default bounds that keep every candidate a valid rule base:
 // - a context bound moves within share x the context's width; a symmetric context <-h, h> stays symmetric
 //   (one parameter, h); a bound of a "triang" vocabulary keeps its sign, since its standard words depend on it;
-//   linear vocabularies have nothing to move;
+//   a context keeps the numbers its rules write (RuleNumbers); linear vocabularies have nothing to move;
 // - a lingparam or a parameter of a user term's shape moves at most share x the distance to its neighbour on
 //   either side (the context bounds beyond the first and the last; 0 and 1 for lingparams), so that the order
-//   the shapes need is kept for any share below 1/2; a gaussian width within share x itself.
+//   the shapes need is kept for any share below 1/2; a gaussian width within share x itself; a lingparam's
+//   interval is narrowed further to where the words keep their shapes (LingParamCheck), the others as they are.
 // Variables named in `fixed` keep their vocabulary, and so do their aliases.
 class ParameterCollector {
 public:
