@@ -72,6 +72,7 @@ TEST(VocabularyApi, RefusesWhatItsKindCannotDo) {
     EXPECT_EQ(triangles.expression("medium").samples(5), (std::vector<double>{0, 0, 1, 0, 0}));
     EXPECT_THROW(triangles.perceive(3.0), zorv::Error);
     EXPECT_THROW(Vocabulary::linguistic(1.0, 1.0), zorv::Error);
+    EXPECT_THROW(Vocabulary::linguistic(-1e308, 1e308), zorv::Error);  // finite bounds, infinite width
     EXPECT_THROW(Vocabulary::linguistic(0.0, 1.0).perceive(NAN), zorv::Error);
 
     const auto singleton = zorv::RuleBase::create(zorv::RuleBaseKind::takagiSugeno);
