@@ -5,6 +5,7 @@
 
 #include "fuzzy/expression/ESyntax.h"
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
+#include "fuzzy/vocabulary/ContextBounds.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
@@ -133,9 +134,7 @@ std::string ParameterApplier::SetContext(CRuleBase& unit, const Group& group, st
         moved = moved || p.kind == Kind::contextLow || p.kind == Kind::contextHigh || p.kind == Kind::symmetricBound;
     }
     if (!moved) return {};
-    if (!(std::isfinite(low) && std::isfinite(high) && low < high && std::isfinite(high - low))) {
-        return "the context " + NumberText::interval(low, high) + " is no interval";
-    }
+    if (const auto problem = ContextBounds::Problem(low, high)) return *problem + " " + NumberText::interval(low, high);
     settings.setContext(low, high);
     return {};
 }

@@ -148,7 +148,7 @@ TEST(ParameterApplier, RefusesValuesThatMakeNoValidRuleBase) {
         EXPECT_FALSE(applied.unit);
         return applied.problem;
     };
-    EXPECT_EQ(problem({{"temp.low", 100}}), "temp: the context <100, 100> is no interval");
+    EXPECT_EQ(problem({{"temp.low", 100}}), "temp: the low bound of the context must be below the high bound <100, 100>");
     EXPECT_EQ(problem({{"gap.lingparam2", 0.5}}), "gap: the lingparams are not strictly ascending within [0, 1]");
     EXPECT_EQ(problem({{"gap.lingparam3", 0.38}}), "gap: the lingparams fold the shape of a word over or out of [0, 1]");
     EXPECT_EQ(problem({{"temp.warm.2", 56}}), "temp: the parameters of warm are out of order or out of the context");
