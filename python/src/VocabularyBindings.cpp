@@ -57,7 +57,10 @@ void bindVocabulary(py::module_& m) {
         .def("expression", &Vocabulary::expression, py::arg("text"))
         .def("perceive", &Vocabulary::perceive, py::arg("value"), py::arg("mode") = HedgeMode::all,
              "The expression that best describes a value, abbreviated ('ve sm').")
-        .def("apply_word", &Vocabulary::applyWord, py::arg("expression"), py::arg("word"))
+        .def("apply_word", &Vocabulary::applyWord, py::arg("expression"), py::arg("word"),
+             "The expression edited with one word: a term word replaces its term ('ve sm' with 'big' gives "
+             "'ve bi'), a hedge word its hedge. A term word replaces a compound or 'about' expression whole; a "
+             "hedge word leaves it unchanged.")
         .def(
             "compare_expressions",
             [](const Vocabulary& v, std::string_view a, std::string_view b) {

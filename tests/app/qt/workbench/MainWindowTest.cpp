@@ -8,15 +8,14 @@
 #include <QPlainTextEdit>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
 
 #include "tests/app/qt/WorkbenchTestWindow.h"
-#include "app/qt/workbench/ApplicationSetup.h"
 #include "app/qt/editor/EditorGeneralTab.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
-#include "app/qt/workbench/MainWindow.h"
 #include "app/qt/rules/WordToolBar.h"
 #include "rulebase/CRuleBaseWriter.h"
 
@@ -42,29 +41,10 @@ QStringList menuCaptions(const QMenu& menu) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public test::MainWindowFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<test::TestWorkbench> bench;
-    std::unique_ptr<MainWindow> window;
-
-    test::RecordingPrompter& prompter() { return bench->prompter; }
-
 private Q_SLOTS:
-    void initTestCase() { ApplicationSetup::apply(); }
-
-    void init() {
-        bench = std::make_unique<test::TestWorkbench>();
-        window = test::shownMainWindow(*bench);
-        QVERIFY(window);
-    }
-
-    void cleanup() {
-        window.reset();
-        bench.reset();
-    }
-
     void captionsMenusAndShortcuts() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Zorvix"));
         const MainActions& a = window->actions();
@@ -136,6 +116,24 @@ private Q_SLOTS:
         QCOMPARE(window->wordToolBar(MainWindow::WordBar::signedBasic)->words(),
                  (QStringList{"zero", "+small", "+medium", "+big", "+zero", "-small", "-medium", "-big", "-zero"}));
         QVERIFY(window->wordToolBar(MainWindow::WordBar::user)->words().isEmpty());
+    }
+
+    void closeFollowsTheWindowsAndMenuHintsGoWithTheirMenu() {
+        QAction* close = window->actions().close;
+        QVERIFY(!close->isEnabled());
+        window->newRuleBase();
+        QVERIFY(close->isEnabled());
+        prompter().answers = {PromptAnswer::no};
+        close->trigger();
+        QTRY_VERIFY(window->mdiArea()->subWindowList().isEmpty());
+        QTRY_VERIFY(!close->isEnabled());
+
+        QMenu* file = window->menuBar()->actions().constFirst()->menu();
+        file->popup(window->mapToGlobal(QPoint(10, 10)));
+        file->setActiveAction(window->actions().open);
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Open a file"));
+        file->hide();
+        QCOMPARE(window->statusBar()->currentMessage(), QString());
     }
 
     void wordButtonsInsertTheirShortForm() {
@@ -264,7 +262,8 @@ private Q_SLOTS:
         std::ofstream(path.toStdString()) << "TypeOfDescription=linguistic\nRULES\n";
         QVERIFY(!window->openPath(path));
         QCOMPARE(prompter().shown.size(), std::size_t{1});
-        QCOMPARE(prompter().shown[0], (PromptMessage{"bad file type", "Syntax error", PromptIcon::none}));
+        QCOMPARE(prompter().shown[0],
+                 (PromptMessage{path.toStdString() + ": bad file type", "Syntax error", PromptIcon::none}));
         QVERIFY(window->editors().isEmpty());
         QVERIFY(window->mdiArea()->subWindowList().isEmpty());
         // The path still enters the recent files.
