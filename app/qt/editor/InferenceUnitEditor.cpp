@@ -67,17 +67,14 @@ void InferenceUnitEditor::buildWindow() {
     close_ = new QPushButton(tr("&Close"), this);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(tabs_, 1);
-    left->addWidget(progress_);
-    auto* right = new QVBoxLayout;
-    for (QPushButton* button : {test_, save_, saveAs_, close_}) {
-        right->addWidget(button);
-    }
-    right->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right);
+    // The buttons stand in one row with the progress display under the tabs, where a narrow window (tiled
+    // side by side) keeps them in view.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(progress_, 1);
+    for (QPushButton* button : {test_, save_, saveAs_, close_}) bottom->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(bottom);
 
     connect(test_, &QPushButton::clicked, this, &InferenceUnitEditor::startTest);
     connect(save_, &QPushButton::clicked, this, [this] { save(); });
@@ -103,6 +100,8 @@ void InferenceUnitEditor::connectTabs() {
     connect(data_, &EditorDataTab::learningStarted, this, [this] { lockForLearning(true); });
     connect(data_, &EditorDataTab::learningEnded, this, [this] { lockForLearning(false); });
     connect(data_, &EditorDataTab::rulesLearned, this, &InferenceUnitEditor::rulesLearned);
+    connect(data_, &EditorDataTab::vocabulariesTuned, this, &InferenceUnitEditor::vocabulariesTuned);
+    connect(rulesControl_, &RulesTabController::vocabulariesRestored, this, &InferenceUnitEditor::vocabulariesRestored);
 }
 
 // The Rules tab fills its grid on entering; it may be left only with every cell filled and correct, and
@@ -240,6 +239,20 @@ void InferenceUnitEditor::rulesLearned(bool userTermsReplaced) {
     markModified();
 }
 
+// A tuning changes contexts, lingparams or user terms, never a rule or a name: one step for Undo.
+void InferenceUnitEditor::vocabulariesTuned(const CRuleBase& before) {
+    rulesControl_->recordVocabularyStep(before);
+    variablesControl_->refill();
+    markModified();
+}
+
+// Undo or Redo put other vocabularies in place: the tabs that show them follow.
+void InferenceUnitEditor::vocabulariesRestored() {
+    variablesControl_->refill();
+    if (shownTab_ == data_) data_->showing();
+    markModified();
+}
+
 void InferenceUnitEditor::showTestChanges() { generalControl_->showTestChanges(); }
 
 // --- saving ----------------------------------------------------------------------------------------------
@@ -321,6 +334,7 @@ void InferenceUnitEditor::markModified() {
 
 // Rules rewritten for other variables no longer fit the earlier rule lists: the history starts again.
 void InferenceUnitEditor::variablesChanged(bool historyBroken) {
+    rulesControl_->forgetVocabularyStep();
     rules_->variablesChanged();
     if (historyBroken) rulesControl_->restartHistory();
     markModified();
