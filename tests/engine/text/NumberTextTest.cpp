@@ -79,11 +79,15 @@ TEST(DataNumbers, ShortDecimalsReadAsTheNearestDouble) {
     std::vector<std::string> texts = {"0", "-0", "-0.0", "007", "0.1", "0.3", "-2.5", "123456789012345",
                                       "0.000000000000001", "9.99999999999999", "1.00000000000005", "0.005"};
     for (int i = 0; i < 20000; ++i) {
-        std::string digits = std::to_string(rng() % 1'000'000'000'000'000ULL);
-        const std::size_t point = rng() % (digits.size() + 1);
-        if (point < digits.size()) digits.insert(point, ".");
-        if (digits.front() == '.') digits.insert(0, "0");
-        texts.push_back((rng() % 2 ? "-" : "") + digits);
+        const std::string digits = std::to_string(rng() % 1'000'000'000'000'000ULL);
+        const std::size_t point = rng() % (digits.size() + 1);  // no point when it falls at the end
+        std::string text(rng() % 2 ? "-" : "");
+        if (point == 0) text += '0';
+        for (std::size_t j = 0; j < digits.size(); ++j) {
+            if (j == point) text += '.';
+            text += digits[j];
+        }
+        texts.push_back(text);
     }
     for (const std::string& text : texts) {
         double expected = 0.0;
