@@ -27,11 +27,11 @@ constexpr int kNameAttempts = 64;
 // As the system's own limit on the links one path may pass through.
 constexpr int kMaxLinksFollowed = 40;
 
-[[noreturn]] void Fail(const fs::path& path, const std::string& reason) {
-    throw EWrite("cannot write " + path.string() + ": " + reason);
+[[noreturn]] void Fail(const fs::path& path, const std::string& reason, int code = 0) {
+    throw EWrite("cannot write " + path.string() + ": " + reason, code);
 }
 
-[[noreturn]] void FailErrno(const fs::path& path, int error) { Fail(path, std::strerror(error)); }
+[[noreturn]] void FailErrno(const fs::path& path, int error) { Fail(path, std::strerror(error), error); }
 
 // A descriptor closed when it goes out of scope.
 class Descriptor {
@@ -147,14 +147,14 @@ Destination Examine(const fs::path& path) {
         if (errno != ENOENT) FailErrno(path, errno);
         return destination;
     }
-    if (S_ISDIR(status.st_mode)) Fail(path, "it is a directory");
+    if (S_ISDIR(status.st_mode)) Fail(path, "it is a directory", EISDIR);
     if (!S_ISREG(status.st_mode)) {
         destination.special = true;
         return destination;
     }
     // Replacing a file takes only a writable directory; a file its owner made read-only is kept (also for
     // the superuser, whom access() would let through).
-    if ((status.st_mode & 0222) == 0) Fail(path, "the file is read-only");
+    if ((status.st_mode & 0222) == 0) Fail(path, "the file is read-only", EACCES);
     if (::access(destination.target.c_str(), W_OK) != 0) FailErrno(path, errno);
     destination.previous = status;
     return destination;
