@@ -1,8 +1,5 @@
 #include "app/qt/editor/InferenceUnitEditor.h"
 
-#include <algorithm>
-#include <stdexcept>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,28 +13,22 @@
 
 #include "app/core/files/EditorCloseGuard.h"
 #include "app/core/files/PathNames.h"
-#include "app/core/workbench/Prompter.h"
 #include "app/core/files/RuleBaseSaver.h"
-#include "app/core/testwindow/UnitMethodChoices.h"
-#include "app/core/variables/UnitVariableRows.h"
-#include "app/core/variables/VariableChecker.h"
+#include "app/core/workbench/Prompter.h"
 #include "app/core/workbench/WorkbenchMessages.h"
 #include "app/qt/data/EditorDataTab.h"
 #include "app/qt/editor/EditorGeneralTab.h"
 #include "app/qt/editor/EditorProgress.h"
-#include "app/qt/rules/EditorRulesTab.h"
-#include "app/qt/variables/EditorVariablesTab.h"
-#include "app/qt/rules/RulesInfoMenu.h"
-#include "rulebase/CRuleBase.h"
-#include "rulebase/analysis/DeleteDuplicit.h"
-#include "rulebase/analysis/DeleteRedundant.h"
-#include "rulebase/analysis/MergeInconsistent.h"
-#include "rulebase/analysis/RuleAnalysis.h"
+#include "app/qt/editor/GeneralTabController.h"
 #include "app/qt/files/FileNameProvider.h"
-#include "app/qt/workbench/TextClipboard.h"
-#include "app/qt/variables/VariableEditing.h"
+#include "app/qt/rules/EditorRulesTab.h"
+#include "app/qt/rules/RulesInfoMenu.h"
+#include "app/qt/rules/RulesTabController.h"
+#include "app/qt/variables/EditorVariablesTab.h"
+#include "app/qt/variables/VariablesTabController.h"
 #include "app/qt/workbench/WindowPlacement.h"
 #include "fuzzy/expression/ESyntax.h"
+#include "rulebase/CRuleBase.h"
 
 namespace zorv {
 
@@ -47,8 +38,8 @@ InferenceUnitEditor::InferenceUnitEditor(std::unique_ptr<CRuleBase> unit, Workbe
     setAttribute(Qt::WA_DeleteOnClose);
     setCaption(QString::fromLatin1(kFormCaption));
     buildWindow();
+    buildControllers();
     connectTabs();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
 }
 
 // The tabs work on the rule base by reference, and a rules cell being edited is handed over when its field
@@ -94,17 +85,19 @@ void InferenceUnitEditor::buildWindow() {
     connect(close_, &QPushButton::clicked, this, [this] { frame().close(); });
 }
 
+void InferenceUnitEditor::buildControllers() {
+    rulesControl_ = new RulesTabController(*unit_, {*rules_, *tabs_, *progress_, *this}, services_.prompter, this);
+    variablesControl_ =
+        new VariablesTabController(*unit_, {*inputs_, *outputs_, *this}, services_.variables, services_.prompter, this);
+    generalControl_ = new GeneralTabController(*unit_, *general_, services_.prompter, this);
+}
+
 void InferenceUnitEditor::connectTabs() {
-    connect(general_, &EditorGeneralTab::inferenceChosen, this, &InferenceUnitEditor::chooseInference);
-    connect(general_, &EditorGeneralTab::defuzzificationChosen, this, &InferenceUnitEditor::chooseDefuzzification);
-    connect(general_, &EditorGeneralTab::filterToggled, this, &InferenceUnitEditor::toggleFilter);
-    connect(general_, &EditorGeneralTab::descriptionEdited, this, &InferenceUnitEditor::markModified);
-    connect(inputs_, &EditorVariablesTab::addRequested, this, &InferenceUnitEditor::addVariable);
-    connect(inputs_, &EditorVariablesTab::deleteRequested, this, &InferenceUnitEditor::deleteVariable);
-    connect(inputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(true, row); });
-    connect(outputs_, &EditorVariablesTab::editRequested, this, [this](int row) { editVariable(false, row); });
+    connect(generalControl_, &GeneralTabController::changed, this, &InferenceUnitEditor::markModified);
+    connect(variablesControl_, &VariablesTabController::changed, this, &InferenceUnitEditor::variablesChanged);
+    connect(rulesControl_, &RulesTabController::changed, this, &InferenceUnitEditor::markModified);
+    connect(rulesControl_, &RulesTabController::commandStateChanged, this, &InferenceUnitEditor::commandStateChanged);
     connect(rules_, &EditorRulesTab::changed, this, &InferenceUnitEditor::markModified);
-    connect(rules_, &EditorRulesTab::editEnded, this, &InferenceUnitEditor::ruleEditEnded);
     connect(rules_, &EditorRulesTab::userTermsChanged, this, &InferenceUnitEditor::userTermsChanged);
     connect(tabs_, &QTabWidget::currentChanged, this, &InferenceUnitEditor::tabChanged);
     connect(data_, &EditorDataTab::learningStarted, this, [this] { lockForLearning(true); });
@@ -135,16 +128,7 @@ void InferenceUnitEditor::tabChanged(int index) {
     emit commandStateChanged();
 }
 
-bool InferenceUnitEditor::rulesShown() const { return tabs_->currentWidget() == rules_; }
-
-// Focus that leaves this window (for the menu bar, another window) leaves the grid's state as it was.
-void InferenceUnitEditor::focusMoved(QWidget* now) {
-    if (now == nullptr || !isAncestorOf(now)) return;
-    const bool inGrid = rules_->holds(now);
-    if (inGrid == gridFocused_) return;
-    gridFocused_ = inGrid;
-    emit commandStateChanged();
-}
+bool InferenceUnitEditor::busy() const { return rulesControl_->busy(); }
 
 QWidget& InferenceUnitEditor::frame() {
     if (auto* window = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -178,13 +162,13 @@ void InferenceUnitEditor::setModified(bool modified) {
 // A variable corrected on the way in changed the rule base: it is modified, so that the correction is saved.
 void InferenceUnitEditor::startEditing() {
     general_->fill(*unit_);
-    refillVariables();
+    variablesControl_->refill();
     if (unit_->descriptionType() == DescriptionType::singleton) rulesMenu_->withoutRedundancy();
     rules_->fill();
     tabs_->setCurrentWidget(general_);
     shownTab_ = general_;
-    const bool corrected = checkVariables();
-    restartHistory();
+    const bool corrected = variablesControl_->checkAll();
+    rulesControl_->restartHistory();
     setModified(!named_ || corrected);
     updateTestButton();
 }
@@ -202,12 +186,16 @@ void InferenceUnitEditor::updateTestButton() {
 
 // The test window evaluates the rules as the Rules tab shows them.
 void InferenceUnitEditor::startTest() {
-    if (busy_ || testing()) return;
-    if (rulesShown()) {
+    if (busy() || testing()) return;
+    if (rulesControl_->shown()) {
         if (!rules_->mayLeave()) return;
         rules_->commit();
     }
-    compile();
+    try {
+        unit_->Compile();
+    } catch (const ESyntax& error) {
+        services_.prompter.show(WorkbenchMessages::syntaxError(error.message()));
+    }
     emit testRequested();
 }
 
@@ -221,17 +209,16 @@ void InferenceUnitEditor::setTestWindow(QWidget* window) {
 }
 
 void InferenceUnitEditor::lockForTest(bool locked) {
-    const QList<QWidget*> controls{inputs_->addButton(), inputs_->deleteButton(), inputs_->editButton(),
-                                   outputs_->editButton(),  rules_->addButton(),   rules_->deleteButton(),
-                                   general_->inference(),   general_->defuzzification()};
-    for (QWidget* control : controls) control->setEnabled(!locked);
-    general_->filter()->setEnabled(!locked && UnitMethodChoices::filterAvailable(*unit_));
+    variablesControl_->lockForTest(locked);
+    generalControl_->lockForTest(locked);
+    rules_->addButton()->setEnabled(!locked);
+    rules_->deleteButton()->setEnabled(!locked);
     data_->setLearningAllowed(!locked);
     updateTestButton();
 }
 
 void InferenceUnitEditor::lockForLearning(bool locked) {
-    busy_ = locked;
+    rulesControl_->setBusy(locked);
     for (QWidget* page : std::initializer_list<QWidget*>{general_, inputs_, outputs_, rules_}) page->setEnabled(!locked);
     if (locked) {
         test_->setEnabled(false);
@@ -246,18 +233,14 @@ void InferenceUnitEditor::lockForLearning(bool locked) {
 void InferenceUnitEditor::rulesLearned(bool userTermsReplaced) {
     if (userTermsReplaced) {
         rules_->variablesChanged();
-        restartHistory();
-    } else if (rulesShown()) {
+        rulesControl_->restartHistory();
+    } else if (rulesControl_->shown()) {
         rules_->fill();
     }
     markModified();
 }
 
-void InferenceUnitEditor::showTestChanges() {
-    general_->showMethods(*unit_);
-    general_->filter()->setEnabled(false);
-    markModified();
-}
+void InferenceUnitEditor::showTestChanges() { generalControl_->showTestChanges(); }
 
 // --- saving ----------------------------------------------------------------------------------------------
 
@@ -283,8 +266,8 @@ SaveOutcome InferenceUnitEditor::saveAs() {
 }
 
 const CRuleBase* InferenceUnitEditor::shownUnit() {
-    if (busy_) return nullptr;
-    if (rulesShown()) {
+    if (busy()) return nullptr;
+    if (rulesControl_->shown()) {
         if (!rules_->mayLeave()) return nullptr;
         rules_->commit();
     }
@@ -299,7 +282,7 @@ const CRuleBase* InferenceUnitEditor::shownUnit() {
 
 // A failed write changes nothing: the editor keeps its file name and stays modified.
 SaveOutcome InferenceUnitEditor::writeTo(const QString& path) {
-    if (rulesShown()) rules_->commit();
+    if (rulesControl_->shown()) rules_->commit();
     unit_->SetDescription(general_->description().toStdString());
     if (const auto failure = RuleBaseSaver::write(*unit_, path.toStdString())) {
         services_.prompter.show(*failure);
@@ -312,7 +295,7 @@ SaveOutcome InferenceUnitEditor::writeTo(const QString& path) {
 
 // Work of the data table in progress stops when the window closes; another long command keeps it open.
 void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
-    if ((busy_ && !data_->running()) || (rulesShown() && !rules_->mayLeave())) {
+    if ((busy() && !data_->running()) || (rulesControl_->shown() && !rules_->mayLeave())) {
         event->ignore();
         return;
     }
@@ -328,294 +311,20 @@ void InferenceUnitEditor::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// --- changes and undo ------------------------------------------------------------------------------------
+// --- changes --------------------------------------------------------------------------------------------
 
 void InferenceUnitEditor::markModified() {
-    if (!rulesShown() || (!rules_->editing() && rules_->currentCellFilled())) history_.snapshot(currentRules());
+    rulesControl_->remember();
     setModified(true);
     emit commandStateChanged();
 }
 
-void InferenceUnitEditor::ruleEditEnded(bool filled) {
-    if (filled) history_.snapshot(currentRules());
-    emit commandStateChanged();
-}
-
-// The rules as the Rules tab shows them, else as the rule base holds them.
-RuleList InferenceUnitEditor::currentRules() const {
-    return rulesShown() ? rules_->rules() : unit_->Rules();
-}
-
-void InferenceUnitEditor::restartHistory() {
-    history_.clear();
-    history_.snapshot(currentRules());
-}
-
-bool InferenceUnitEditor::canUndo() const {
-    return history_.undoDepth() > 1 || history_.canUndoFrom(currentRules());
-}
-
-bool InferenceUnitEditor::canRedo() const {
-    return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
-}
-
-// A cell being edited is taken as it stands: its edit is what Undo takes back first.
-void InferenceUnitEditor::undo() {
-    if (busy_) return;
-    if (rulesShown()) rules_->finishEditing();
-    if (const auto previous = history_.undo(currentRules())) {
-        applyRules(*previous);
-    }
-    emit commandStateChanged();
-}
-
-void InferenceUnitEditor::redo() {
-    if (busy_) return;
-    if (rulesShown()) rules_->finishEditing();
-    if (const auto next = history_.redo(currentRules())) {
-        applyRules(*next);
-    }
-    emit commandStateChanged();
-}
-
-void InferenceUnitEditor::applyRules(const RuleList& rules) {
-    try {
-        unit_->SetRules(rules);
-    } catch (const ESyntax& error) {
-        // The rules are in place; a cell that no longer compiles is reported.
-        services_.prompter.show(WorkbenchMessages::syntaxError(error.message()));
-    } catch (const std::invalid_argument&) {
-        // A list taken for other variables; the rule base keeps its rules.
-        return;
-    }
-    if (rulesShown()) rules_->fill();
-    markModified();
-}
-
-// --- clipboard, rule commands, words ---------------------------------------------------------------------
-
-bool InferenceUnitEditor::canUseClipboard() const {
-    return !busy_ && (gridFocused() || TextClipboard::handles(focusWidget()));
-}
-
-void InferenceUnitEditor::cut() {
-    if (busy_) return;
-    if (gridFocused()) {
-        rules_->cut();
-        rules_->takeFocus();
-    } else {
-        TextClipboard::cut(focusWidget());
-    }
-}
-
-void InferenceUnitEditor::copy() {
-    if (busy_) return;
-    if (gridFocused()) {
-        rules_->copy();
-        rules_->takeFocus();
-    } else {
-        TextClipboard::copy(focusWidget());
-    }
-}
-
-void InferenceUnitEditor::paste() {
-    if (busy_) return;
-    if (gridFocused()) {
-        rules_->paste();
-        rules_->takeFocus();
-    } else {
-        TextClipboard::paste(focusWidget());
-    }
-}
-
-bool InferenceUnitEditor::canRun(RuleCommand command) const {
-    if (busy_ || !rulesShown()) return false;
-    switch (command) {
-        case RuleCommand::deleteEmpty:
-        case RuleCommand::duplicate:
-        case RuleCommand::invertSign: return gridFocused();
-        case RuleCommand::deleteDuplicit:
-        case RuleCommand::deleteRedundant:
-        case RuleCommand::mergeInconsistent: return true;
-    }
-    return false;
-}
-
-void InferenceUnitEditor::runRuleCommand(RuleCommand command) {
-    if (!canRun(command)) return;
-    switch (command) {
-        case RuleCommand::deleteEmpty: rules_->deleteEmpty(); rules_->takeFocus(); break;
-        case RuleCommand::duplicate: rules_->duplicate(); rules_->takeFocus(); break;
-        case RuleCommand::invertSign: rules_->invertSign(); rules_->takeFocus(); break;
-        case RuleCommand::deleteDuplicit:
-        case RuleCommand::deleteRedundant:
-        case RuleCommand::mergeInconsistent: runAnalysisCommand(command); break;
-    }
-}
-
-// The commands built on the rule analysis replace the rules of the rule base, which the grid then shows.
-void InferenceUnitEditor::runAnalysisCommand(RuleCommand command) {
-    if (!rules_->checkCurrent()) return;
-    rules_->commit();
-    try {
-        if (command == RuleCommand::deleteDuplicit) {
-            unit_->SetRules(deleteDuplicit(rules_->rules()));
-        } else if (command == RuleCommand::deleteRedundant) {
-            unit_->SetRules(withoutRedundant());
-        } else {
-            mergeInconsistent(*unit_);
-        }
-    } catch (const ESyntax&) {
-        // The rules are in place; a cell that does not compile is refused when the rule base is saved.
-    }
-    rules_->fill();
-    markModified();
-}
-
-// Judging every rule against all others takes a while on large rule bases: the progress bar counts the
-// rules, and the window takes no other command until the judgement is done.
-std::vector<RuleRow> InferenceUnitEditor::withoutRedundant() {
-    const RuleAnalysis analysis = RuleAnalysis::of(*unit_);
-    const std::vector<RuleRow> rows = unit_->Rules();
-    std::vector<RuleRow> kept;
-    busy_ = true;
-    tabs_->setEnabled(false);
-    emit commandStateChanged();
-    progress_->run(static_cast<int>(rows.size()), [&](const EditorProgress::StepReport& report) {
-        kept = deleteRedundant(analysis, rows, report);
-    });
-    tabs_->setEnabled(true);
-    busy_ = false;
-    return kept;
-}
-
-bool InferenceUnitEditor::insertWord(const QString& word, bool moveToNext) {
-    if (busy_ || !rulesShown()) return false;
-    rules_->insertWord(word, moveToNext);
-    return true;
-}
-
-QStringList InferenceUnitEditor::currentUserTerms() const {
-    return rulesShown() ? rules_->currentUserTerms() : QStringList();
-}
-
-// --- General tab -----------------------------------------------------------------------------------------
-
-void InferenceUnitEditor::chooseInference(int index) {
-    UnitMethodChoices(unit_->descriptionType()).chooseInference(*unit_, index);
-    markModified();
-}
-
-void InferenceUnitEditor::chooseDefuzzification(int index) {
-    UnitMethodChoices(unit_->descriptionType()).chooseDefuzzification(*unit_, index);
-    general_->setFilterAvailable(UnitMethodChoices::filterAvailable(*unit_));
-    markModified();
-}
-
-void InferenceUnitEditor::toggleFilter(bool on) {
-    // The switch is stored even when the filter cannot be built now (too many inputs); say why.
-    if (const auto refusal = unit_->SetUseFuzzyFilter(on)) {
-        services_.prompter.show({*refusal, "Warning", PromptIcon::warning});
-    }
-    markModified();
-}
-
-// --- variables -------------------------------------------------------------------------------------------
-
-void InferenceUnitEditor::refillVariables() {
-    inputs_->fill(UnitVariableRows::rows(*unit_, true));
-    outputs_->fill(UnitVariableRows::rows(*unit_, false));
-}
-
-void InferenceUnitEditor::addVariable() {
-    if (testing()) return;
-    if (!services_.variables.addVariable(this, *unit_, true, std::max(inputs_->selectedRow(), 0))) {
-        return;
-    }
-    refillVariables();
+// Rules rewritten for other variables no longer fit the earlier rule lists: the history starts again.
+void InferenceUnitEditor::variablesChanged(bool historyBroken) {
     rules_->variablesChanged();
-    // Rule lists taken before hold one text fewer per rule; they no longer fit the rule base.
-    restartHistory();
-    markModified();
-}
-
-void InferenceUnitEditor::deleteVariable(int row) {
-    if (testing()) return;
-    if (unit_->AntecedentCount() <= 1) {
-        services_.prompter.show(WorkbenchMessages::variableRequired());
-        return;
-    }
-    if (row < 0 || row >= unit_->AntecedentCount()) {
-        return;
-    }
-    const auto question = WorkbenchMessages::confirmDeleteVariable(unit_->VariableName(row));
-    if (services_.prompter.ask(question, PromptButtons::yesNo) != PromptAnswer::yes) {
-        return;
-    }
-    try {
-        unit_->DeleteVariable(row);
-    } catch (const ESyntax& error) {
-        services_.prompter.show(WorkbenchMessages::syntaxError(error.message()));
-    }
-    refillVariables();
-    rules_->variablesChanged();
-    restartHistory();
-    markModified();
-}
-
-// The test window shows the variables as they were when it opened: they stay as they are while it lives.
-void InferenceUnitEditor::editVariable(bool input, int row) {
-    if (testing()) return;
-    const int count = input ? unit_->AntecedentCount() : unit_->SuccedentCount();
-    if (row < 0 || row >= count) {
-        return;
-    }
-    const RuleList before = unit_->Rules();
-    if (services_.variables.editVariable(this, *unit_, UnitVariableRows::signedIndex(input, row))) {
-        variableEdited(unit_->Rules() != before);
-    }
-}
-
-// Rules rewritten for a new context or renamed terms belong to that variable: undoing them alone would
-// give rules that no longer fit it, so the history starts again, as after adding or deleting a variable.
-void InferenceUnitEditor::variableEdited(bool rulesRewritten) {
-    refillVariables();
-    rules_->variablesChanged();
-    compile();
-    if (rulesRewritten) restartHistory();
+    if (historyBroken) rulesControl_->restartHistory();
     markModified();
     updateTestButton();
-}
-
-void InferenceUnitEditor::compile() {
-    try {
-        unit_->Compile();
-    } catch (const ESyntax& error) {
-        services_.prompter.show(WorkbenchMessages::syntaxError(error.message()));
-    }
-}
-
-bool InferenceUnitEditor::checkVariables() {
-    bool corrected = false;
-    const VariableChecker checker;
-    std::vector<int> indexes;
-    for (int k = 0; k < unit_->AntecedentCount(); ++k) {
-        indexes.push_back(k);
-    }
-    for (int k = 0; k < unit_->SuccedentCount(); ++k) {
-        indexes.push_back(~k);
-    }
-    for (const int index : indexes) {
-        if (const auto problem = checker.check(*unit_, index)) {
-            services_.prompter.show({*problem, {}, PromptIcon::none});
-            const RuleList before = unit_->Rules();
-            if (services_.variables.editVariable(this, *unit_, index)) {
-                variableEdited(unit_->Rules() != before);
-                corrected = true;
-            }
-        }
-    }
-    return corrected;
 }
 
 }  // namespace zorv

@@ -7,8 +7,6 @@
 #include <functional>
 #include <memory>
 
-#include "app/core/rules/RuleCommand.h"
-#include "app/core/rules/RuleUndoHistory.h"
 #include "app/core/files/SaveOutcome.h"
 #include "app/qt/workbench/WorkbenchServices.h"
 
@@ -23,11 +21,15 @@ class EditorGeneralTab;
 class EditorProgress;
 class EditorRulesTab;
 class EditorVariablesTab;
+class GeneralTabController;
 class RulesInfoMenu;
+class RulesTabController;
+class VariablesTabController;
 
-// The window of one rule base ("Inference unit"), which owns it: its General, variables and Rules tabs, the
-// side buttons, saving, the save question on closing, the undo history of its rules, the rule commands of
-// the Edit menu and the progress display. Lives in a child window of the main window; its caption is the
+// The window of one rule base ("Inference unit"), which owns it: its tabs, each run by a controller of its
+// own (General, variables, Rules; the data tab runs itself), the buttons, saving, the save question on
+// closing and the progress display. It keeps the tabs in step: leaving the Rules tab, locking the controls
+// while a test window or learning works on the rule base. Lives in a child window of the main window; its caption is the
 // rule base's file path.
 class InferenceUnitEditor final : public QWidget {
     Q_OBJECT
@@ -68,38 +70,10 @@ public:
     // Null when a cell is empty or does not compile (the cell or the message has been shown).
     const CRuleBase* shownUnit();
 
-    // Every change goes through here: marks the editor modified and remembers the rules for undo (unless
-    // the current rule cell is empty or wrong). While a rule cell is edited, the rules are remembered once
-    // its editing ends, so that one Undo takes back the whole edit of a cell.
+    // Every change goes through here: marks the editor modified and remembers the rules for undo.
     void markModified();
-    void undo();
-    void redo();
-    const RuleUndoHistory& undoHistory() const { return history_; }
-    bool canUndo() const;
-    bool canRedo() const;
-
-    // The Edit menu's clipboard commands: the rules grid's when it has the focus, else the focused text
-    // control's own.
-    void cut();
-    void copy();
-    void paste();
-    // The rule commands of the Edit menu: Delete Empty, Duplicate and Invert sign work on the focused rules
-    // grid; Delete Duplicit, Delete Redundant and Merge Inconsistent on the rules while the Rules tab shows.
-    void runRuleCommand(RuleCommand command);
-    // Whether a command can act now (the menu disables the others).
-    bool canRun(RuleCommand command) const;
-    bool canUseClipboard() const;
-    // A word from a word toolbar for the current rule cell; false when no rule cell takes it (the rules
-    // grid is not shown).
-    bool insertWord(const QString& word, bool moveToNext);
-    // The user terms of the current rule cell's variable (none unless the Rules tab shows).
-    QStringList currentUserTerms() const;
-    bool rulesShown() const;
-    // Whether the rules grid is shown and had the focus last among this window's controls: the menu bar
-    // takes the keyboard while its menus are worked by keys (Alt+E), and gives it back when they close.
-    bool gridFocused() const { return rulesShown() && gridFocused_; }
-    // A long rule command is running; the window takes no other command meanwhile.
-    bool busy() const { return busy_; }
+    // A long command is running; the window takes no other command meanwhile.
+    bool busy() const;
 
     // The test window opened on the rule base (its frame). While it lives, "&Test", the variable buttons,
     // "Add rule", "Delete rule", the method lists and the filter box are disabled; closing the editor
@@ -108,6 +82,12 @@ public:
     bool testing() const { return !testWindow_.isNull(); }
     // The test window changed a method or the filter switch of the rule base.
     void showTestChanges();
+
+    // What each tab's controller does: the rules' undo history, clipboard, commands and words; the
+    // variables; the General tab's choices.
+    RulesTabController& rules() const { return *rulesControl_; }
+    VariablesTabController& variables() const { return *variablesControl_; }
+    GeneralTabController& general() const { return *generalControl_; }
 
     QTabWidget* tabs() const { return tabs_; }
     EditorGeneralTab* generalTab() const { return general_; }
@@ -136,19 +116,14 @@ protected:
 
 private:
     void buildWindow();
+    void buildControllers();
     void connectTabs();
     QWidget& frame();
     void setCaption(const QString& caption);
     void setModified(bool modified);
     SaveOutcome writeTo(const QString& path);
-    RuleList currentRules() const;
-    void applyRules(const RuleList& rules);
-    void restartHistory();
-    void focusMoved(QWidget* now);
-    void ruleEditEnded(bool filled);
     void tabChanged(int index);
-    void runAnalysisCommand(RuleCommand command);
-    std::vector<RuleRow> withoutRedundant();
+    void variablesChanged(bool historyBroken);
     void updateTestButton();
     void startTest();
     void lockForTest(bool locked);
@@ -156,28 +131,13 @@ private:
     void lockForLearning(bool locked);
     void rulesLearned(bool userTermsReplaced);
 
-    void chooseInference(int index);
-    void chooseDefuzzification(int index);
-    void toggleFilter(bool on);
-    void refillVariables();
-    void addVariable();
-    void deleteVariable(int row);
-    void editVariable(bool input, int row);
-    void variableEdited(bool rulesRewritten);
-    // True when a variable was corrected.
-    bool checkVariables();
-    void compile();
-
     std::unique_ptr<CRuleBase> unit_;
     WorkbenchServices services_;
     QString fileName_;
     QString caption_;
     bool named_ = false;
     bool modified_ = false;
-    bool busy_ = false;
     bool returningToRules_ = false;
-    bool gridFocused_ = false;
-    RuleUndoHistory history_;
 
     QTabWidget* tabs_ = nullptr;
     EditorGeneralTab* general_ = nullptr;
@@ -192,6 +152,9 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* saveAs_ = nullptr;
     QPushButton* close_ = nullptr;
+    RulesTabController* rulesControl_ = nullptr;
+    VariablesTabController* variablesControl_ = nullptr;
+    GeneralTabController* generalControl_ = nullptr;
     QPointer<QWidget> testWindow_;
     std::function<bool(const QString&)> shownElsewhere_;
 };

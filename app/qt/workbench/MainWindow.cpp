@@ -21,6 +21,7 @@
 #include "rulebase/CRuleBase.h"
 #include "app/qt/files/FileNameProvider.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
+#include "app/qt/rules/RulesTabController.h"
 #include "app/qt/files/NewRuleBaseChooser.h"
 #include "app/qt/rules/RulesInfoMenu.h"
 #include "app/qt/workbench/SettingsStore.h"
@@ -159,18 +160,18 @@ void MainWindow::connectActions() {
     connect(a.exportFile, &QAction::triggered, this, &MainWindow::exportFile);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
 
-    connect(a.undo, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.undo(); }); });
-    connect(a.redo, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.redo(); }); });
-    connect(a.cut, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.cut(); }); });
-    connect(a.copy, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.copy(); }); });
-    connect(a.paste, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.paste(); }); });
+    connect(a.undo, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.rules().undo(); }); });
+    connect(a.redo, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.rules().redo(); }); });
+    connect(a.cut, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.rules().cut(); }); });
+    connect(a.copy, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.rules().copy(); }); });
+    connect(a.paste, &QAction::triggered, this, [this] { withEditor([](InferenceUnitEditor& e) { e.rules().paste(); }); });
     const std::pair<QAction*, RuleCommand> ruleCommands[] = {
         {a.deleteEmpty, RuleCommand::deleteEmpty},         {a.duplicate, RuleCommand::duplicate},
         {a.invertSign, RuleCommand::invertSign},           {a.deleteDuplicit, RuleCommand::deleteDuplicit},
         {a.deleteRedundant, RuleCommand::deleteRedundant}, {a.mergeInconsistent, RuleCommand::mergeInconsistent}};
     for (const auto& [action, command] : ruleCommands) {
         connect(action, &QAction::triggered, this,
-                [this, command] { withEditor([command](InferenceUnitEditor& e) { e.runRuleCommand(command); }); });
+                [this, command] { withEditor([command](InferenceUnitEditor& e) { e.rules().run(command); }); });
     }
 
     connect(a.cascade, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
@@ -419,15 +420,15 @@ void MainWindow::updateActions() {
     a.save->setEnabled(editor && editor->isModified());
     a.saveAs->setEnabled(editor != nullptr);
     a.exportFile->setEnabled(editor != nullptr);
-    a.undo->setEnabled(editor && !editor->busy() && editor->canUndo());
-    a.redo->setEnabled(editor && !editor->busy() && editor->canRedo());
-    const bool clipboard = editor && editor->canUseClipboard();
+    a.undo->setEnabled(editor && !editor->busy() && editor->rules().canUndo());
+    a.redo->setEnabled(editor && !editor->busy() && editor->rules().canRedo());
+    const bool clipboard = editor && editor->rules().canUseClipboard();
     for (QAction* action : {a.cut, a.copy, a.paste}) action->setEnabled(clipboard);
     const std::pair<QAction*, RuleCommand> ruleCommands[] = {
         {a.deleteEmpty, RuleCommand::deleteEmpty},         {a.duplicate, RuleCommand::duplicate},
         {a.invertSign, RuleCommand::invertSign},           {a.deleteDuplicit, RuleCommand::deleteDuplicit},
         {a.deleteRedundant, RuleCommand::deleteRedundant}, {a.mergeInconsistent, RuleCommand::mergeInconsistent}};
-    for (const auto& [action, command] : ruleCommands) action->setEnabled(editor && editor->canRun(command));
+    for (const auto& [action, command] : ruleCommands) action->setEnabled(editor && editor->rules().canRun(command));
 }
 
 // The active editor brings its "Rules info" menu and the user terms of its current rule cell; an activated
@@ -436,7 +437,7 @@ void MainWindow::editorActivated() {
     if (TestWindow* test = activeTestWindow()) test->activated();
     InferenceUnitEditor* editor = activeEditor();
     showRulesInfoMenu(editor ? editor->rulesInfoMenu() : nullptr);
-    wordToolBar(WordBar::user)->setWords(editor ? editor->currentUserTerms() : QStringList());
+    wordToolBar(WordBar::user)->setWords(editor ? editor->rules().currentUserTerms() : QStringList());
     updateActions();
 }
 
@@ -455,7 +456,7 @@ void MainWindow::childClosed() {
 
 void MainWindow::insertWord(const QString& word, bool moveToNext) {
     if (InferenceUnitEditor* editor = activeEditor()) {
-        editor->insertWord(word, moveToNext);
+        editor->rules().insertWord(word, moveToNext);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QApplication>
+#include <QDir>
 #include <QTest>
 #include <memory>
 
@@ -18,7 +20,8 @@ inline std::unique_ptr<MainWindow> shownMainWindow(TestWorkbench& bench) {
 }
 
 // A test class whose every test function starts with a fresh bench of fakes and a main window over it,
-// shown; both go when the function ends.
+// shown and active, in the bench's folder (the test window writes its scratch file in the current one);
+// all goes when the function ends.
 class MainWindowFixture : public QObject {
     Q_OBJECT
 
@@ -26,17 +29,26 @@ protected:
     std::unique_ptr<TestWorkbench> bench;
     std::unique_ptr<MainWindow> window;
 
+    RecordingPrompter& prompter() { return bench->prompter; }
+
+private:
+    QString startDirectory_;
+
 private Q_SLOTS:
     void initTestCase() { ApplicationSetup::apply(); }
 
     void init() {
         bench = std::make_unique<TestWorkbench>();
+        startDirectory_ = QDir::currentPath();
+        QDir::setCurrent(bench->dir.path());
         window = shownMainWindow(*bench);
         QVERIFY(window);
+        QApplication::setActiveWindow(window.get());
     }
 
     void cleanup() {
         window.reset();
+        QDir::setCurrent(startDirectory_);
         bench.reset();
     }
 };

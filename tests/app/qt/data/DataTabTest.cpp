@@ -20,6 +20,7 @@
 #include "app/qt/files/FileDialogNames.h"
 #include "app/qt/data/FTransformSettingsDialog.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
+#include "app/qt/rules/RulesTabController.h"
 #include "app/qt/testwindow/TestWindow.h"
 
 namespace zorv {

@@ -15,12 +15,11 @@
 #include <fstream>
 
 #include "tests/app/qt/WorkbenchTestWindow.h"
-#include "app/qt/workbench/ApplicationSetup.h"
 #include "app/qt/editor/EditorGeneralTab.h"
 #include "app/qt/editor/EditorProgress.h"
 #include "app/qt/variables/EditorVariablesTab.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
-#include "app/qt/workbench/MainWindow.h"
+#include "app/qt/rules/RulesTabController.h"
 #include "app/qt/rules/WordToolBar.h"
 
 namespace zorv {
@@ -38,14 +37,10 @@ RuleList oneRule(const std::string& x, const std::string& y) {
 
 }  // namespace
 
-class EditorTest : public QObject {
+class EditorTest : public test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TestWorkbench> bench;
-    std::unique_ptr<MainWindow> window;
-
-    test::RecordingPrompter& prompter() { return bench->prompter; }
 
     InferenceUnitEditor* newEditor(DescriptionType type = DescriptionType::linguistic) {
         bench->newRuleBase.type = type;
@@ -65,19 +60,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { ApplicationSetup::apply(); }
-
-    void init() {
-        bench = std::make_unique<test::TestWorkbench>();
-        window = test::shownMainWindow(*bench);
-        QVERIFY(window);
-    }
-
-    void cleanup() {
-        window.reset();
-        bench.reset();
-    }
-
     // --- closing ---------------------------------------------------------------------------------------
 
     void closeAnsweredYesWithAFailingSaveKeepsTheEditorAndItsChanges() {
@@ -412,7 +394,7 @@ private Q_SLOTS:
         editor->inputTab()->addButton()->click();
         const RuleList widened = editor->unit().Rules();
         QCOMPARE(widened[0].texts.size(), std::size_t{3});
-        editor->undo();
+        editor->rules().undo();
         QCOMPARE(editor->unit().Rules(), widened);
         QVERIFY(prompter().shown.empty());
     }

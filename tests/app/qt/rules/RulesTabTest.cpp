@@ -15,12 +15,11 @@
 #include <fstream>
 
 #include "tests/app/qt/WorkbenchTestWindow.h"
-#include "app/qt/workbench/ApplicationSetup.h"
 #include "app/qt/editor/EditorGeneralTab.h"
 #include "app/qt/rules/EditorRulesTab.h"
 #include "app/qt/variables/EditorVariablesTab.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
-#include "app/qt/workbench/MainWindow.h"
+#include "app/qt/rules/RulesTabController.h"
 #include "app/qt/rules/RulesInfoMenu.h"
 #include "app/qt/rules/RulesTableModel.h"
 #include "app/qt/rules/WordToolBar.h"
@@ -40,12 +39,10 @@ Texts ruleTexts(const CRuleBase& unit) {
 
 }  // namespace
 
-class RulesTabTest : public QObject {
+class RulesTabTest : public test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TestWorkbench> bench;
-    std::unique_ptr<MainWindow> window;
     InferenceUnitEditor* editor = nullptr;
     EditorRulesTab* rules = nullptr;
     RulesTableView* view = nullptr;
@@ -77,20 +74,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { ApplicationSetup::apply(); }
-
-    void init() {
-        bench = std::make_unique<test::TestWorkbench>();
-        window = test::shownMainWindow(*bench);
-        QVERIFY(window);
-        QApplication::setActiveWindow(window.get());
-    }
-
-    void cleanup() {
-        window.reset();
-        bench.reset();
-    }
-
     void gridShowsTheRulesTheFormAndTheAnalysis() {
         openRules({{"sm", "ze", "bi"}, {"me", "-sm", "sm"}, {"sm", "ze", "bi"}});
         QCOMPARE(rules->ruleFormLabel()->text(), QStringLiteral("speed & load --> power"));
@@ -318,11 +301,11 @@ private Q_SLOTS:
         editor->tabs()->setCurrentWidget(editor->inputTab());
         bench->variables.newName = "velocity";
         editor->inputTab()->editButton()->click();  // renames only: the rules stay
-        QVERIFY(editor->canUndo());
+        QVERIFY(editor->rules().canUndo());
 
         bench->variables.alsoRewrite = RuleList{RuleRow{true, {"about 3", "ze", "bi"}}};
         editor->inputTab()->editButton()->click();
-        QVERIFY(!editor->canUndo());
+        QVERIFY(!editor->rules().canUndo());
         QVERIFY(!window->actions().undo->isEnabled());
     }
 

@@ -10,12 +10,11 @@
 #include <QTest>
 #include <QThreadPool>
 
-#include "tests/app/qt/WorkbenchTestServices.h"
+#include "tests/app/qt/WorkbenchTestWindow.h"
 #include "app/core/evaluation/BatchRunner.h"
 #include "app/core/evaluation/EvaluatorSources.h"
 #include "app/core/testwindow/FiredRulesText.h"
 #include "app/core/testwindow/ProjectionCurve.h"
-#include "app/qt/workbench/ApplicationSetup.h"
 #include "app/qt/evaluation/BackgroundEvaluation.h"
 #include "app/qt/testwindow/BackgroundFilterBuild.h"
 #include "app/qt/testwindow/BackgroundTestEvaluation.h"
@@ -27,7 +26,6 @@
 #include "app/qt/testwindow/FuzzySetOutputBox.h"
 #include "app/qt/testwindow/FuzzySetOutputPanel.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
-#include "app/qt/workbench/MainWindow.h"
 #include "app/qt/testwindow/PanelFields.h"
 #include "app/qt/testwindow/ProjectionPlot.h"
 #include "app/qt/surface/SurfaceWindow.h"
@@ -37,13 +35,10 @@
 
 namespace zorv {
 
-class TestWindowTest : public QObject {
+class TestWindowTest : public test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TestWorkbench> bench;
-    std::unique_ptr<MainWindow> window;
-    QString startDirectory;
 
     // Opens a copy of the example and its test window.
     TestWindow* test(const char* example, InferenceUnitEditor** editor = nullptr) {
@@ -71,24 +66,6 @@ private:
     static void press(QWidget* widget, QPoint at) { QTest::mousePress(widget, Qt::LeftButton, {}, at); }
 
 private Q_SLOTS:
-    void initTestCase() { ApplicationSetup::apply(); }
-
-    void init() {
-        bench = std::make_unique<test::TestWorkbench>();
-        // The window must leave the directory it runs in alone.
-        startDirectory = QDir::currentPath();
-        QDir::setCurrent(bench->dir.path());
-        window = std::make_unique<MainWindow>(bench->services());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    void cleanup() {
-        window.reset();
-        QDir::setCurrent(startDirectory);
-        bench.reset();
-    }
-
     void opensFromTestAndLocksTheEditorUntilClosed() {
         InferenceUnitEditor* editor = nullptr;
         TestWindow* test = this->test("heater.rb", &editor);

@@ -13,10 +13,8 @@
 #include <fstream>
 
 #include "tests/app/qt/WorkbenchTestWindow.h"
-#include "app/qt/workbench/ApplicationSetup.h"
 #include "app/qt/editor/EditorGeneralTab.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
-#include "app/qt/workbench/MainWindow.h"
 #include "app/qt/rules/WordToolBar.h"
 #include "rulebase/CRuleBaseWriter.h"
 
@@ -42,29 +40,10 @@ QStringList menuCaptions(const QMenu& menu) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public test::MainWindowFixture {
     Q_OBJECT
 
-private:
-    std::unique_ptr<test::TestWorkbench> bench;
-    std::unique_ptr<MainWindow> window;
-
-    test::RecordingPrompter& prompter() { return bench->prompter; }
-
 private Q_SLOTS:
-    void initTestCase() { ApplicationSetup::apply(); }
-
-    void init() {
-        bench = std::make_unique<test::TestWorkbench>();
-        window = test::shownMainWindow(*bench);
-        QVERIFY(window);
-    }
-
-    void cleanup() {
-        window.reset();
-        bench.reset();
-    }
-
     void captionsMenusAndShortcuts() {
         QCOMPARE(window->windowTitle(), QStringLiteral("Zorvix"));
         const MainActions& a = window->actions();

@@ -1,0 +1,204 @@
+#include "app/qt/rules/RulesTabController.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <stdexcept>
+
+#include "app/core/workbench/Prompter.h"
+#include "app/core/workbench/WorkbenchMessages.h"
+#include "app/qt/editor/EditorProgress.h"
+#include "app/qt/rules/EditorRulesTab.h"
+#include "app/qt/workbench/TextClipboard.h"
+#include "fuzzy/expression/ESyntax.h"
+#include "rulebase/CRuleBase.h"
+#include "rulebase/analysis/DeleteDuplicit.h"
+#include "rulebase/analysis/DeleteRedundant.h"
+#include "rulebase/analysis/MergeInconsistent.h"
+#include "rulebase/analysis/RuleAnalysis.h"
+
+namespace zorv {
+
+RulesTabController::RulesTabController(CRuleBase& unit, Parts parts, Prompter& prompter, QObject* parent)
+    : QObject(parent), unit_(unit), parts_(parts), prompter_(prompter) {
+    connect(&parts_.tab, &EditorRulesTab::editEnded, this, &RulesTabController::editEnded);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusMoved(now); });
+}
+
+bool RulesTabController::shown() const { return parts_.tabs.currentWidget() == &parts_.tab; }
+
+// Focus that leaves the window (for the menu bar, another window) leaves the grid's state as it was.
+void RulesTabController::focusMoved(QWidget* now) {
+    if (now == nullptr || !parts_.window.isAncestorOf(now)) return;
+    const bool inGrid = parts_.tab.holds(now);
+    if (inGrid == gridFocused_) return;
+    gridFocused_ = inGrid;
+    emit commandStateChanged();
+}
+
+// --- undo ------------------------------------------------------------------------------------------------
+
+void RulesTabController::remember() {
+    if (!shown() || (!parts_.tab.editing() && parts_.tab.currentCellFilled())) history_.snapshot(currentRules());
+}
+
+void RulesTabController::editEnded(bool filled) {
+    if (filled) history_.snapshot(currentRules());
+    emit commandStateChanged();
+}
+
+// The rules as the Rules tab shows them, else as the rule base holds them.
+RuleList RulesTabController::currentRules() const {
+    return shown() ? parts_.tab.rules() : unit_.Rules();
+}
+
+void RulesTabController::restartHistory() {
+    history_.clear();
+    history_.snapshot(currentRules());
+}
+
+bool RulesTabController::canUndo() const {
+    return history_.undoDepth() > 1 || history_.canUndoFrom(currentRules());
+}
+
+bool RulesTabController::canRedo() const {
+    return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
+}
+
+// A cell being edited is taken as it stands: its edit is what Undo takes back first.
+void RulesTabController::undo() {
+    if (busy_) return;
+    if (shown()) parts_.tab.finishEditing();
+    if (const auto previous = history_.undo(currentRules())) applyRules(*previous);
+    emit commandStateChanged();
+}
+
+void RulesTabController::redo() {
+    if (busy_) return;
+    if (shown()) parts_.tab.finishEditing();
+    if (const auto next = history_.redo(currentRules())) applyRules(*next);
+    emit commandStateChanged();
+}
+
+void RulesTabController::applyRules(const RuleList& rules) {
+    try {
+        unit_.SetRules(rules);
+    } catch (const ESyntax& error) {
+        // The rules are in place; a cell that no longer compiles is reported.
+        prompter_.show(WorkbenchMessages::syntaxError(error.message()));
+    } catch (const std::invalid_argument&) {
+        // A list taken for other variables; the rule base keeps its rules.
+        return;
+    }
+    if (shown()) parts_.tab.fill();
+    emit changed();
+}
+
+// --- clipboard, rule commands, words ---------------------------------------------------------------------
+
+bool RulesTabController::canUseClipboard() const {
+    return !busy_ && (gridFocused() || TextClipboard::handles(parts_.window.focusWidget()));
+}
+
+void RulesTabController::cut() {
+    if (busy_) return;
+    if (!gridFocused()) {
+        TextClipboard::cut(parts_.window.focusWidget());
+        return;
+    }
+    parts_.tab.cut();
+    parts_.tab.takeFocus();
+}
+
+void RulesTabController::copy() {
+    if (busy_) return;
+    if (!gridFocused()) {
+        TextClipboard::copy(parts_.window.focusWidget());
+        return;
+    }
+    parts_.tab.copy();
+    parts_.tab.takeFocus();
+}
+
+void RulesTabController::paste() {
+    if (busy_) return;
+    if (!gridFocused()) {
+        TextClipboard::paste(parts_.window.focusWidget());
+        return;
+    }
+    parts_.tab.paste();
+    parts_.tab.takeFocus();
+}
+
+bool RulesTabController::canRun(RuleCommand command) const {
+    if (busy_ || !shown()) return false;
+    switch (command) {
+        case RuleCommand::deleteEmpty:
+        case RuleCommand::duplicate:
+        case RuleCommand::invertSign: return gridFocused();
+        case RuleCommand::deleteDuplicit:
+        case RuleCommand::deleteRedundant:
+        case RuleCommand::mergeInconsistent: return true;
+    }
+    return false;
+}
+
+void RulesTabController::run(RuleCommand command) {
+    if (!canRun(command)) return;
+    EditorRulesTab& tab = parts_.tab;
+    switch (command) {
+        case RuleCommand::deleteEmpty: tab.deleteEmpty(); tab.takeFocus(); break;
+        case RuleCommand::duplicate: tab.duplicate(); tab.takeFocus(); break;
+        case RuleCommand::invertSign: tab.invertSign(); tab.takeFocus(); break;
+        case RuleCommand::deleteDuplicit:
+        case RuleCommand::deleteRedundant:
+        case RuleCommand::mergeInconsistent: runAnalysisCommand(command); break;
+    }
+}
+
+// The commands built on the rule analysis replace the rules of the rule base, which the grid then shows.
+void RulesTabController::runAnalysisCommand(RuleCommand command) {
+    if (!parts_.tab.checkCurrent()) return;
+    parts_.tab.commit();
+    try {
+        if (command == RuleCommand::deleteDuplicit) {
+            unit_.SetRules(deleteDuplicit(parts_.tab.rules()));
+        } else if (command == RuleCommand::deleteRedundant) {
+            unit_.SetRules(withoutRedundant());
+        } else {
+            mergeInconsistent(unit_);
+        }
+    } catch (const ESyntax&) {
+        // The rules are in place; a cell that does not compile is refused when the rule base is saved.
+    }
+    parts_.tab.fill();
+    emit changed();
+}
+
+// Judging every rule against all others takes a while on large rule bases: the progress bar counts the
+// rules, and the window takes no other command until the judgement is done.
+std::vector<RuleRow> RulesTabController::withoutRedundant() {
+    const RuleAnalysis analysis = RuleAnalysis::of(unit_);
+    const std::vector<RuleRow> rows = unit_.Rules();
+    std::vector<RuleRow> kept;
+    busy_ = true;
+    parts_.tabs.setEnabled(false);
+    emit commandStateChanged();
+    parts_.progress.run(static_cast<int>(rows.size()), [&](const EditorProgress::StepReport& report) {
+        kept = deleteRedundant(analysis, rows, report);
+    });
+    parts_.tabs.setEnabled(true);
+    busy_ = false;
+    return kept;
+}
+
+bool RulesTabController::insertWord(const QString& word, bool moveToNext) {
+    if (busy_ || !shown()) return false;
+    parts_.tab.insertWord(word, moveToNext);
+    return true;
+}
+
+QStringList RulesTabController::currentUserTerms() const {
+    return shown() ? parts_.tab.currentUserTerms() : QStringList();
+}
+
+}  // namespace zorv

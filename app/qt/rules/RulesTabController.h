@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <vector>
+
+#include "app/core/rules/RuleCommand.h"
+#include "app/core/rules/RuleUndoHistory.h"
+
+class QTabWidget;
+class QWidget;
+
+namespace zorv {
+
+class CRuleBase;
+class EditorProgress;
+class EditorRulesTab;
+class Prompter;
+
+// Runs an editor's rules: the undo history of its rule lists, the Edit menu's clipboard and rule commands
+// on the Rules tab, and the words of the word toolbars. A command that changes the rules announces it with
+// changed(); the editor marks itself modified, which remembers the rules for undo (remember()).
+class RulesTabController final : public QObject {
+    Q_OBJECT
+
+public:
+    // The Rules tab, the editor's tabs, its progress display and the editor window itself.
+    struct Parts {
+        EditorRulesTab& tab;
+        QTabWidget& tabs;
+        EditorProgress& progress;
+        QWidget& window;
+    };
+
+    RulesTabController(CRuleBase& unit, Parts parts, Prompter& prompter, QObject* parent = nullptr);
+
+    bool shown() const;
+    // Whether the rules grid is shown and had the focus last among the window's controls: the menu bar
+    // takes the keyboard while its menus are worked by keys (Alt+E), and gives it back when they close.
+    bool gridFocused() const { return shown() && gridFocused_; }
+    // A long command runs (Delete Redundant here, learning in the data tab); no other command is taken.
+    bool busy() const { return busy_; }
+    void setBusy(bool busy) { busy_ = busy; }
+
+    // Remembers the rules for undo, unless the current rule cell is empty or wrong. While a rule cell is
+    // edited, the rules are remembered once its editing ends, so that one Undo takes back the whole edit.
+    void remember();
+    // Starts the history again from the rules as they are (the variables changed under them).
+    void restartHistory();
+    void undo();
+    void redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    const RuleUndoHistory& history() const { return history_; }
+
+    // The clipboard commands: the rules grid's when it has the focus, else the focused text control's own.
+    bool canUseClipboard() const;
+    void cut();
+    void copy();
+    void paste();
+    // Delete Empty, Duplicate and Invert sign work on the focused rules grid; Delete Duplicit, Delete
+    // Redundant and Merge Inconsistent on the rules while the Rules tab shows.
+    bool canRun(RuleCommand command) const;
+    void run(RuleCommand command);
+    // A word from a word toolbar for the current rule cell; false when no rule cell takes it.
+    bool insertWord(const QString& word, bool moveToNext);
+    // The user terms of the current rule cell's variable (none unless the Rules tab shows).
+    QStringList currentUserTerms() const;
+
+signals:
+    void changed();
+    // Which commands can act may have changed.
+    void commandStateChanged();
+
+private:
+    void focusMoved(QWidget* now);
+    void editEnded(bool filled);
+    RuleList currentRules() const;
+    void applyRules(const RuleList& rules);
+    void runAnalysisCommand(RuleCommand command);
+    std::vector<RuleRow> withoutRedundant();
+
+    CRuleBase& unit_;
+    Parts parts_;
+    Prompter& prompter_;
+    RuleUndoHistory history_;
+    bool busy_ = false;
+    bool gridFocused_ = false;
+};
+
+}  // namespace zorv
