@@ -19,7 +19,9 @@ constexpr std::size_t kBlockBytes = std::size_t{1} << 20;
 // Below this many lines per thread another thread does not pay for itself.
 constexpr std::size_t kMinLinesPerJob = 2048;
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+bool isLineBreak(char c) { return c == '\n' || c == '\r'; }
 
 // A number filling [begin, end).
 bool readNumber(const char* begin, const char* end, double& value) {
@@ -73,14 +75,8 @@ BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out)
             std::memmove(buffer.data(), buffer.data() + TextInput::kByteOrderMark.size(), have);
         }
         first = false;
-        // The block ends after its last line break; at the end of the input, with the last line.
-        std::size_t usable = have;
-        if (!atEnd) {
-            const auto last = std::find(std::make_reverse_iterator(buffer.begin() + static_cast<std::ptrdiff_t>(have)),
-                                        buffer.rend(), '\n');
-            usable = static_cast<std::size_t>(buffer.rend() - last);
-        }
-        if (usable > 0) {
+        const std::size_t usable = splitLines(std::string_view(buffer.data(), have), atEnd);
+        if (lineStarts_.size() > 1) {
             evaluateBlock(std::string_view(buffer.data(), usable));
             if (!writeBlock(out, outcome)) return outcome;
         }
@@ -99,17 +95,40 @@ BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out)
     return outcome;
 }
 
-void BatchEvaluator::evaluateBlock(std::string_view text) {
+// A line break is a line feed, a carriage return or a pair of the two in either order; a break at the very
+// end of the text read so far may be the first half of a pair, so its line waits for more input.
+std::size_t BatchEvaluator::splitLines(std::string_view text, bool atEnd) {
     lineStarts_.clear();
+    std::size_t start = 0;
     for (std::size_t at = 0; at < text.size();) {
-        lineStarts_.push_back(at);
-        const void* found = std::memchr(text.data() + at, '\n', text.size() - at);
-        at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) + 1 : text.size();
+        const char c = text[at];
+        if (!isLineBreak(c)) {
+            ++at;
+            continue;
+        }
+        if (at + 1 == text.size() && !atEnd) break;
+        const bool pair = at + 1 < text.size() && isLineBreak(text[at + 1]) && text[at + 1] != c;
+        lineStarts_.push_back(start);
+        at += pair ? 2 : 1;
+        start = at;
     }
-    lineStarts_.push_back(text.size());
+    if (atEnd && start < text.size()) {
+        lineStarts_.push_back(start);
+        start = text.size();
+    }
+    lineStarts_.push_back(start);
+    return start;
+}
+
+void BatchEvaluator::evaluateBlock(std::string_view text) {
     const std::size_t lines = lineStarts_.size() - 1;
     pieces_.resize(static_cast<std::size_t>(runner_.jobs()));
-    for (Piece& piece : pieces_) piece = Piece{std::move(piece.output), 0, 0, false, {}};
+    // Every piece starts empty: a block too short for every thread leaves some pieces out of the run, and
+    // they must not write the outputs of an earlier block again.
+    for (Piece& piece : pieces_) {
+        piece.output.clear();
+        piece = Piece{std::move(piece.output), 0, 0, false, {}};
+    }
     runner_.run(
         lines,
         [&](const ChunkRunner::Piece& range, Workspace& ws) {
@@ -126,7 +145,7 @@ void BatchEvaluator::evaluatePiece(std::string_view text, const ChunkRunner::Pie
     const CompiledRuleBase& compiled = runner_.compiled();
     for (std::size_t i = range.begin; i < range.end; ++i) {
         std::string_view line = text.substr(lineStarts_[i], lineStarts_[i + 1] - lineStarts_[i]);
-        if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+        while (!line.empty() && isLineBreak(line.back())) line.remove_suffix(1);
         if (line.size() > kMaxLineBytes) {
             piece.failed = true;
             piece.error = tooLong();

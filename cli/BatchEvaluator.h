@@ -19,8 +19,9 @@ namespace zorv::cli {
 
 // Evaluates a rule base on every line of an input stream and writes one output per line.
 //
-// A line holds one value per input variable, separated by blanks or tabs (a carriage return counts
-// as a blank), with "." or "," as the decimal mark. Values outside a context are clamped to it.
+// A line holds one value per input variable, separated by blanks or tabs, with "." or "," as the decimal
+// mark; it ends with a line feed, a carriage return, or a pair of the two in either order, as in every text
+// file the program reads. Values outside a context are clamped to it.
 // Numbers are read by NumberText::parseDecimal and written in the shortest form that reads back to the
 // same double. A byte-order mark before the first line is skipped. The first bad line (wrong count, not a
 // number, too long) stops the run; the outputs of the lines before it are written. A failing output
@@ -50,7 +51,10 @@ public:
 private:
     struct Piece;
 
-    // Evaluates the complete lines of text (each ending in '\n' or at the end of text).
+    // Finds the complete lines at the start of text (the last one may end with the text when it is the end
+    // of the input) into lineStarts_, and returns the length they take, line breaks included.
+    std::size_t splitLines(std::string_view text, bool atEnd);
+    // Evaluates the lines splitLines found in text.
     void evaluateBlock(std::string_view text);
     void evaluatePiece(std::string_view text, const ChunkRunner::Piece& range, Workspace& ws, Piece& piece) const;
     bool parseLine(std::string_view line, std::vector<double>& inputs, Piece& piece) const;

@@ -9,6 +9,7 @@
 #include "fuzzy/expression/ESyntax.h"
 #include "interchange/EInterchange.h"
 #include "io/EWrite.h"
+#include "io/EWriteRefused.h"
 
 namespace zorv::cli {
 
@@ -35,6 +36,8 @@ int Command::run(const std::vector<std::string>& args, std::ostream& out, std::o
             // Every problem of an import or export on a line of its own.
             for (const std::string& message : refused.messages()) err << "error: " << message << '\n';
             status = kBadInput;
+        } catch (const EWriteRefused& error) {
+            status = report(err, kBadInput, error.what(), false);  // the content, not the output, is at fault
         } catch (const EWrite& error) {
             status = report(err, kUsage, error.what(), false);
         } catch (const std::exception& error) {

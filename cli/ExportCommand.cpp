@@ -35,7 +35,10 @@ sampled sets and
 which gives what "zorv eval" gives for every inference and defuzzification method: inputs
 outside their contexts are clamped, 0 is returned on success, 1 for an input that is not a
 finite number, 2 where the evaluation is refused (the smooth defuzzification over too many
-points). Link with -lm.
+points). Link with -lm. NAME.c includes NAME.h, so NAME may not hold a double quote, a
+backslash, an apostrophe, "??" or a control character. The header defines
+NAME_EXPORT_ID, a number derived from the content of both files, which NAME.c checks: a source
+and a header of different exports do not compile together.
 
 Options:
   --to FORMAT        fll, fis, fcl or c (default: from the extension of OUT)
@@ -99,6 +102,9 @@ int ExportCommand::execute(const std::vector<std::string>& args, std::ostream& o
         const std::string header = ForeignExport::HeaderPath(path);
         if (std::filesystem::path(header) == std::filesystem::path(path)) {
             throw CliError::usage("-o " + path + " would be its own header; name the C source NAME.c");
+        }
+        if (const auto problem = ForeignExport::HeaderNameProblem(path)) {
+            throw CliError::usage("-o: the C source could not include its header by that name: " + *problem);
         }
         arguments.output.refuse(header, {arguments.input});
     }

@@ -9,6 +9,7 @@
 #include "cli/CliError.h"
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
+#include "fuzzy/vocabulary/ContextBounds.h"
 #include "text/NumberText.h"
 
 namespace zorv::cli {
@@ -181,11 +182,10 @@ void ExprOptionsParser::checkApplicable(const ExprOptions& options) const {
 }
 
 void ExprOptionsParser::checkValues(const ExprOptions& options) const {
-    if (!(options.low < options.high)) {
-        throw CliError::badValue("--context: LOW must be less than HIGH");
-    }
-    if (!std::isfinite(options.high - options.low)) {
-        throw CliError::badValue("--context: the context is too wide");
+    switch (ContextBounds::Check(options.low, options.high)) {
+        case ContextBounds::Fault::none: break;
+        case ContextBounds::Fault::tooWide: throw CliError::badValue("--context: the context is too wide");
+        default: throw CliError::badValue("--context: LOW must be less than HIGH");
     }
     if (options.lingParams) {
         checkLingParams(*options.lingParams);

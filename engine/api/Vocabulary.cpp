@@ -7,6 +7,7 @@
 #include "fuzzy/expression/ExpressionText.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "fuzzy/vocabulary/CTriangSettings.h"
+#include "fuzzy/vocabulary/ContextBounds.h"
 #include "rulebase/CRuleBaseWriter.h"
 #include "rulebase/CVariableBlockReader.h"
 #include "rulebase/RuleSignMirror.h"
@@ -22,9 +23,7 @@ namespace {
 constexpr int kMaxDiscretization = 1'000'000;
 
 void checkContext(double low, double high, int discretization) {
-    if (!std::isfinite(low) || !std::isfinite(high) || !(low < high)) {
-        throw Error("the context must be two finite numbers, low below high");
-    }
+    if (const auto problem = ContextBounds::Problem(low, high)) throw Error(*problem);
     if (discretization < 1 || discretization > kMaxDiscretization) {
         throw Error("the discretization must lie between 1 and " + std::to_string(kMaxDiscretization));
     }

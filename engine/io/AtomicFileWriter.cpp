@@ -1,11 +1,13 @@
 #include "io/AtomicFileWriter.h"
 
 #include <algorithm>
+#include <memory>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -13,7 +15,9 @@
 #include <unistd.h>
 
 #include "io/EWrite.h"
+#include "io/FileDescriptor.h"
 #include "io/FileDescriptorBuffer.h"
+#include "io/ProtectedPath.h"
 
 namespace zorv {
 
@@ -24,66 +28,12 @@ namespace {
 // Keeps temporary names within the usual 255-byte limit of a file name.
 constexpr std::size_t kMaxNameStem = 200;
 constexpr int kNameAttempts = 64;
-// As the system's own limit on the links one path may pass through.
-constexpr int kMaxLinksFollowed = 40;
 
 [[noreturn]] void Fail(const fs::path& path, const std::string& reason, int code = 0) {
     throw EWrite("cannot write " + path.string() + ": " + reason, code);
 }
 
 [[noreturn]] void FailErrno(const fs::path& path, int error) { Fail(path, std::strerror(error), error); }
-
-// A descriptor closed when it goes out of scope.
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    // Closes now; the errno of a failed close, else 0.
-    int close() {
-        const int result = ::close(fd_);
-        fd_ = -1;
-        return result == 0 ? 0 : errno;
-    }
-
-private:
-    int fd_;
-};
-
-fs::path DirectoryOf(const fs::path& path) { return path.has_parent_path() ? path.parent_path() : fs::path("."); }
-
-// A link that another user put in a shared directory (sticky and writable by all, as /tmp) would let that
-// user choose the file to be replaced. The system's own rule for opening a path refuses such a link unless
-// it belongs to the directory's owner or to the one who follows it; the links this writer follows itself
-// keep that rule.
-void RefuseForeignLink(const fs::path& path, const fs::path& link, const struct stat& status) {
-    struct stat directory {};
-    if (::stat(DirectoryOf(link).c_str(), &directory) == 0 && (directory.st_mode & S_ISVTX) != 0 &&
-        (directory.st_mode & S_IWOTH) != 0 && status.st_uid != ::geteuid() && status.st_uid != directory.st_uid) {
-        Fail(path, "it is a link that another user made in a shared folder");
-    }
-}
-
-// The file a path stands for: the end of its chain of symbolic links (which stay as they are), also when
-// that file does not exist yet.
-fs::path Resolved(const fs::path& path) {
-    fs::path current = path;
-    for (int hop = 0; hop < kMaxLinksFollowed; ++hop) {
-        struct stat status {};
-        if (::lstat(current.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return current;
-        RefuseForeignLink(path, current, status);
-        std::error_code error;
-        const fs::path next = fs::read_symlink(current, error);
-        if (error) FailErrno(path, error.value());
-        current = next.is_absolute() ? next : DirectoryOf(current) / next;
-    }
-    FailErrno(path, ELOOP);
-}
 
 // Runs body on a stream over fd; the errno of a failed write, else 0.
 int WriteThrough(int fd, const std::function<void(std::ostream&)>& body) {
@@ -95,59 +45,28 @@ int WriteThrough(int fd, const std::function<void(std::ostream&)>& body) {
     return out ? 0 : EIO;
 }
 
-// A device or a FIFO: written in place, the only way to write one.
-void WriteSpecial(const fs::path& path, const fs::path& target, const std::function<void(std::ostream&)>& body) {
-    Descriptor fd(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
-    if (fd.get() < 0) FailErrno(path, errno);
-    if (const int error = WriteThrough(fd.get(), body)) FailErrno(path, error);
-    if (const int error = fd.close()) FailErrno(path, error);
-}
-
-// Creates a new file beside target, exclusively and without following a link planted under its name. The
-// mode 0666 is narrowed by the umask, as for any new file.
-int CreateTemporary(const fs::path& target, fs::path& temporary) {
-    const fs::path directory = DirectoryOf(target);
-    std::string stem(1, '.');
-    stem.append(target.filename().string().substr(0, kMaxNameStem)).push_back('.');
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        std::string name = stem;
-        for (int i = 0; i < 8; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
-        temporary = directory / name;
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-void SyncDirectory(const fs::path& target) {
-    const fs::path directory = DirectoryOf(target);
-    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;  // the file is in place; a directory that cannot be synced is no reason to fail
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// What a path leads to: the file to replace and its status (none when it does not exist yet), or a device
-// or FIFO to write in place. Directories and read-only files are refused.
+// What a path leads to: the directory and name of the file to replace and its status (none when it does not
+// exist yet), or a device or FIFO to write in place. Directories and read-only files are refused.
 struct Destination {
-    fs::path target;
+    ProtectedPath::Place place;
     std::optional<struct stat> previous;
     bool special = false;
+
+    int directory() const { return place.directory.get(); }
+    const char* name() const { return place.name.c_str(); }
 };
 
 Destination Examine(const fs::path& path) {
     if (path.empty()) throw EWrite("cannot write '': the file name is empty");
     if (!path.has_filename()) Fail(path, "no file name");
-    Destination destination{Resolved(path), std::nullopt, false};
+    Destination destination{ProtectedPath::Resolve(path), std::nullopt, false};
     struct stat status {};
-    if (::stat(destination.target.c_str(), &status) != 0) {
+    if (::fstatat(destination.directory(), destination.name(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT) FailErrno(path, errno);
         return destination;
     }
     if (S_ISDIR(status.st_mode)) Fail(path, "it is a directory", EISDIR);
+    if (S_ISLNK(status.st_mode)) FailErrno(path, ELOOP);  // made since the path was resolved
     if (!S_ISREG(status.st_mode)) {
         destination.special = true;
         return destination;
@@ -155,52 +74,181 @@ Destination Examine(const fs::path& path) {
     // Replacing a file takes only a writable directory; a file its owner made read-only is kept (also for
     // the superuser, whom access() would let through).
     if ((status.st_mode & 0222) == 0) Fail(path, "the file is read-only", EACCES);
-    if (::access(destination.target.c_str(), W_OK) != 0) FailErrno(path, errno);
+    if (::faccessat(destination.directory(), destination.name(), W_OK, 0) != 0) FailErrno(path, errno);
     destination.previous = status;
     return destination;
 }
 
-// The temporary file beside the destination, written whole and synced, not yet in place; removed on failure.
-fs::path Stage(const fs::path& path, const Destination& destination, const std::function<void(std::ostream&)>& body) {
-    fs::path temporary;
-    Descriptor fd(CreateTemporary(destination.target, temporary));
-    if (fd.get() < 0) FailErrno(path, errno);
-    int error = 0;
-    try {
-        if (const auto& previous = destination.previous) {
-            // Owner first: changing it may clear the set-id bits that the mode then restores.
-            if (::fchown(fd.get(), previous->st_uid, previous->st_gid) != 0) {
-                (void)::fchown(fd.get(), static_cast<uid_t>(-1), previous->st_gid);
-            }
-            (void)::fchmod(fd.get(), previous->st_mode & 07777);
-        }
-        error = WriteThrough(fd.get(), body);
-        if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
-        if (const int closed = fd.close(); error == 0) error = closed;
-    } catch (...) {
-        fd.close();
-        ::unlink(temporary.c_str());
-        throw;
-    }
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        FailErrno(path, error);
-    }
-    return temporary;
+// A device or a FIFO: written in place, the only way to write one.
+void WriteSpecial(const fs::path& path, const Destination& destination,
+                  const std::function<void(std::ostream&)>& body) {
+    FileDescriptor fd(
+        ::openat(destination.directory(), destination.name(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_CLOEXEC));
+    if (!fd.valid()) FailErrno(path, errno);
+    if (const int error = WriteThrough(fd.get(), body)) FailErrno(path, error);
+    if (const int error = fd.close()) FailErrno(path, error);
 }
 
-// Puts a staged temporary file in place of the destination; the temporary is gone on failure.
-void Commit(const fs::path& path, const fs::path& temporary, const Destination& destination) {
-    if (::rename(temporary.c_str(), destination.target.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temporary.c_str());
-        FailErrno(path, error);
+// The name of a hidden file beside the target: ".NAME.XXXXXXXX".
+class TemporaryNames {
+public:
+    explicit TemporaryNames(const std::string& target) : stem_(1, '.'), random_(std::random_device{}()) {
+        stem_.append(target, 0, kMaxNameStem).push_back('.');
     }
-    SyncDirectory(destination.target);
-}
+
+    std::string next() {
+        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+        std::string name = stem_;
+        for (int i = 0; i < 8; ++i) name += kLetters[random_() % (sizeof kLetters - 1)];
+        return name;
+    }
+
+private:
+    std::string stem_;
+    std::mt19937_64 random_;
+};
+
+// The new content on its way to the target. Where the file system allows, the file has no name until it is
+// complete (O_TMPFILE), so that a process killed while writing leaves nothing behind; elsewhere it is a
+// hidden file with a unique name beside the target, created exclusively, which a failure removes.
+class StagedFile {
+public:
+    StagedFile(const fs::path& path, const Destination& destination) : path_(path), destination_(destination) {
+        if (::access("/proc/self/fd", X_OK) == 0) {
+            fd_ = FileDescriptor(::openat(destination.directory(), ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
+        }
+        if (!fd_.valid()) createNamed();
+    }
+    ~StagedFile() { discard(); }
+    StagedFile(const StagedFile&) = delete;
+    StagedFile& operator=(const StagedFile&) = delete;
+
+    // Writes the content with the previous file's owner and mode, and syncs it.
+    void write(const std::function<void(std::ostream&)>& body) {
+        if (const auto& previous = destination_.previous) {
+            // Owner first: changing it may clear the set-id bits that the mode then restores.
+            if (::fchown(fd_.get(), previous->st_uid, previous->st_gid) != 0) {
+                (void)::fchown(fd_.get(), static_cast<uid_t>(-1), previous->st_gid);
+            }
+            (void)::fchmod(fd_.get(), previous->st_mode & 07777);
+        }
+        int error = WriteThrough(fd_.get(), body);
+        if (error == 0 && ::fsync(fd_.get()) != 0) error = errno;
+        if (error != 0) FailErrno(path_, error);
+    }
+
+    // Puts the file in place of the target and syncs the directory.
+    void commit() {
+        if (name_.empty()) {
+            // A new target gets the file's name directly; an existing one is replaced by renaming over it.
+            if (!destination_.previous && link(destination_.place.name) == 0) {
+                fd_.close();
+                syncDirectory();
+                return;
+            }
+            nameUnnamed();
+        }
+        if (::renameat(destination_.directory(), name_.c_str(), destination_.directory(), destination_.name()) != 0) {
+            FailErrno(path_, errno);
+        }
+        name_.clear();
+        fd_.close();
+        syncDirectory();
+    }
+
+private:
+    void createNamed() {
+        TemporaryNames names(destination_.place.name);
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            name_ = names.next();
+            fd_ = FileDescriptor(::openat(destination_.directory(), name_.c_str(),
+                                          O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+            if (fd_.valid()) return;
+            if (errno != EEXIST) break;
+        }
+        const int error = errno;
+        name_.clear();
+        FailErrno(path_, error);
+    }
+
+    // Gives the unnamed file a name; the errno of a failure, else 0.
+    int link(const std::string& name) const {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_.get());
+        if (::linkat(AT_FDCWD, self.c_str(), destination_.directory(), name.c_str(), AT_SYMLINK_FOLLOW) == 0) return 0;
+        return errno;
+    }
+
+    // A unique name for the complete unnamed file, or, where it cannot be linked, a named copy of it.
+    void nameUnnamed() {
+        TemporaryNames names(destination_.place.name);
+        for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+            const std::string name = names.next();
+            const int error = link(name);
+            if (error == 0) {
+                name_ = name;
+                return;
+            }
+            if (error != EEXIST) break;
+        }
+        copyToNamed();
+    }
+
+    void copyToNamed() {
+        FileDescriptor unnamed = std::move(fd_);
+        createNamed();
+        if (const auto& previous = destination_.previous) {
+            (void)::fchown(fd_.get(), previous->st_uid, previous->st_gid);
+            (void)::fchmod(fd_.get(), previous->st_mode & 07777);
+        }
+        std::vector<char> block(1 << 16);
+        for (off_t at = 0;;) {
+            const ssize_t got = ::pread(unnamed.get(), block.data(), block.size(), at);
+            if (got < 0) FailErrno(path_, errno);
+            if (got == 0) break;
+            for (ssize_t done = 0; done < got;) {
+                const ssize_t put = ::write(fd_.get(), block.data() + done, static_cast<std::size_t>(got - done));
+                if (put < 0) FailErrno(path_, errno);
+                done += put;
+            }
+            at += got;
+        }
+        if (::fsync(fd_.get()) != 0) FailErrno(path_, errno);
+    }
+
+    void syncDirectory() const {
+        FileDescriptor directory(::openat(destination_.directory(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        // The file is in place; a directory that cannot be synced is no reason to fail.
+        if (directory.valid()) ::fsync(directory.get());
+    }
+
+    void discard() {
+        fd_.close();
+        if (!name_.empty()) ::unlinkat(destination_.directory(), name_.c_str(), 0);
+        name_.clear();
+    }
+
+    const fs::path& path_;
+    const Destination& destination_;
+    FileDescriptor fd_;
+    std::string name_;  // empty while the file has no name
+};
 
 std::function<void(std::ostream&)> Content(std::string_view content) {
     return [content](std::ostream& out) { out.write(content.data(), static_cast<std::streamsize>(content.size())); };
+}
+
+// Where a destination's file lives, to tell two paths to the same file apart.
+struct Identity {
+    dev_t device = 0;
+    ino_t directory = 0;
+    std::string name;
+    bool operator==(const Identity&) const = default;
+};
+
+Identity IdentityOf(const fs::path& path, const Destination& destination) {
+    struct stat directory {};
+    if (::fstat(destination.directory(), &directory) != 0) FailErrno(path, errno);
+    return {directory.st_dev, directory.st_ino, destination.place.name};
 }
 
 }  // namespace
@@ -208,35 +256,33 @@ std::function<void(std::ostream&)> Content(std::string_view content) {
 void AtomicFileWriter::write(const fs::path& path, const std::function<void(std::ostream&)>& body) {
     const Destination destination = Examine(path);
     if (destination.special) {
-        WriteSpecial(path, destination.target, body);
+        WriteSpecial(path, destination, body);
         return;
     }
-    Commit(path, Stage(path, destination, body), destination);
+    StagedFile staged(path, destination);
+    staged.write(body);
+    staged.commit();
 }
 
 void AtomicFileWriter::write(const fs::path& path, std::string_view content) { write(path, Content(content)); }
 
 void AtomicFileWriter::writeAll(std::span<const File> files) {
     std::vector<Destination> destinations;
-    std::vector<fs::path> targets;
+    std::vector<Identity> identities;
     for (const File& file : files) {
         destinations.push_back(Examine(file.path));
         if (destinations.back().special) Fail(file.path, "it is no regular file, and is written together with others");
-        std::error_code error;
-        const fs::path target = fs::weakly_canonical(destinations.back().target, error);
-        targets.push_back(error ? destinations.back().target : target);
-        if (std::count(targets.begin(), targets.end(), targets.back()) > 1) Fail(file.path, "it is written twice");
-    }
-    std::vector<fs::path> staged;
-    try {
-        for (std::size_t i = 0; i < files.size(); ++i) {
-            staged.push_back(Stage(files[i].path, destinations[i], Content(files[i].content)));
+        identities.push_back(IdentityOf(file.path, destinations.back()));
+        if (std::count(identities.begin(), identities.end(), identities.back()) > 1) {
+            Fail(file.path, "it is written twice");
         }
-    } catch (...) {
-        for (const fs::path& temporary : staged) ::unlink(temporary.c_str());
-        throw;
     }
-    for (std::size_t i = 0; i < files.size(); ++i) Commit(files[i].path, staged[i], destinations[i]);
+    std::vector<std::unique_ptr<StagedFile>> staged;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        staged.push_back(std::make_unique<StagedFile>(files[i].path, destinations[i]));
+        staged.back()->write(Content(files[i].content));
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) staged[i]->commit();
 }
 
 }  // namespace zorv

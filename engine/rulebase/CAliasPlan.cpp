@@ -1,7 +1,7 @@
 #include "rulebase/CAliasPlan.h"
 
 #include "rulebase/CRuleBase.h"
-#include "io/EWrite.h"
+#include "io/EWriteRefused.h"
 
 namespace zorv {
 
@@ -42,7 +42,7 @@ CAliasPlan::CAliasPlan(const CRuleBase& unit) : antecedentCount_(unit.Antecedent
             if (unit.Variable(found).SharedSettings().get() == settings) targets_[p] = found;
         }
         if (shared && targets_[p] == CRuleBase::kNoVariable) {
-            throw EWrite("cannot save variable \"" + unit.VariableName(order[p]) +
+            throw EWriteRefused("cannot save variable \"" + unit.VariableName(order[p]) +
                          "\": the variables whose settings it shares cannot be named unambiguously (rename the "
                          "variables of equal names)");
         }

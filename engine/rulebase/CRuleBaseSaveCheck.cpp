@@ -5,10 +5,11 @@
 
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
+#include "fuzzy/vocabulary/ContextBounds.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
 #include "rulebase/CTextScan.h"
-#include "io/EWrite.h"
+#include "io/EWriteRefused.h"
 
 namespace zorv {
 
@@ -23,11 +24,7 @@ std::string Printable(std::string_view text) {
     return shown;
 }
 
-[[noreturn]] void Refuse(const std::string& message) { throw EWrite(message); }
-
-bool Finite(double low, double high) {
-    return std::isfinite(low) && std::isfinite(high) && std::isfinite(high - low);
-}
+[[noreturn]] void Refuse(const std::string& message) { throw EWriteRefused(message); }
 
 }  // namespace
 
@@ -80,8 +77,8 @@ void CRuleBaseSaveCheck::CheckVariable(int signedIndex) const {
     if (unit_.descriptionType() == DescriptionType::linguistic ? linear : (!antecedent && !linear)) {
         Refuse("cannot save " + shown + ": its settings do not fit the unit's type of description");
     }
-    if (!Finite(settings.low(), settings.high()) || !(settings.low() < settings.high())) {
-        Refuse("cannot save " + shown + ": its context bounds are not finite and ascending");
+    if (const auto problem = ContextBounds::Problem(settings.low(), settings.high())) {
+        Refuse("cannot save " + shown + ": " + *problem);
     }
     if (variable.Discretization() > CRuleBaseLimits::kMaxDiscretization) {
         Refuse("cannot save " + shown + ": discretization exceeds " +

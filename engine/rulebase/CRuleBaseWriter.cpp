@@ -8,6 +8,7 @@
 #include "inference/InferenceMethodTable.h"
 #include "io/AtomicFileWriter.h"
 #include "io/EWrite.h"
+#include "io/EWriteRefused.h"
 #include "rulebase/CAliasPlan.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseLimits.h"
@@ -44,7 +45,9 @@ std::string CRuleBaseWriter::Text() const {
     writeKind(true);
     writeKind(false);
     WriteRules(out);
-    if (out.size() > CRuleBaseLimits::kMaxFileSize) throw EWrite("cannot save: the rule base is too large to be read again");
+    if (out.size() > CRuleBaseLimits::kMaxFileSize) {
+        throw EWriteRefused("cannot save: the rule base is too large to be read again");
+    }
     return out;
 }
 

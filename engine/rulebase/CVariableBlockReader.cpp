@@ -1,5 +1,6 @@
 #include "rulebase/CVariableBlockReader.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -7,6 +8,7 @@
 #include "fuzzy/sets/CFuzzyParamSetFactory.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
 #include "fuzzy/vocabulary/CTriangSettings.h"
+#include "fuzzy/vocabulary/ContextBounds.h"
 #include "rulebase/CRuleBaseLimits.h"
 #include "rulebase/CTextScan.h"
 #include "text/NumberText.h"
@@ -161,9 +163,7 @@ std::pair<double, double> CVariableBlockReader::ReadContext() const {
     const double low = boundAt(at, comma);
     const std::size_t close = text_.substr(0, end).find('>', comma);
     const double high = boundAt(comma + 1, close == std::string_view::npos ? end : close);
-    if (!(low < high) || !std::isfinite(low) || !std::isfinite(high) || !std::isfinite(high - low)) {
-        CTextScan::Fail(text_, at, "bad context bounds");
-    }
+    if (ContextBounds::Check(low, high) != ContextBounds::Fault::none) CTextScan::Fail(text_, at, "bad context bounds");
     return {low, high};
 }
 
@@ -268,6 +268,13 @@ void CVariableBlockReader::ReadUserTerm(const UserTermBlock& block, CBasicSettin
         from = comma + 1;
     }
     if (names.front().empty()) CTextScan::Fail(text_, namesAt, "missing: name in " + std::string(kUserTerm));
+    // The short and the long name are kept; one holding a tab or another control character could not be
+    // written back, as names are stored as plain text.
+    for (std::size_t i = 0; i < std::min<std::size_t>(names.size(), 2); ++i) {
+        if (std::any_of(names[i].begin(), names[i].end(), CTextScan::IsControl)) {
+            CTextScan::Fail(text_, namesAt, "a name in " + std::string(kUserTerm) + " holds a control character");
+        }
+    }
 
     const std::size_t typeAt = require("type=");
     const std::size_t shapeAt = CTextScan::SkipLineBlanks(text_, typeAt, block.body.end);

@@ -80,7 +80,8 @@ bool RuleSignMirror::applies(const CSettings& vocabulary) { return vocabulary.lo
 std::optional<std::string> RuleSignMirror::mirror(const CSettings& vocabulary, std::string_view text, int inputCount) {
     if (!applies(vocabulary) || text.empty()) return std::nullopt;
     std::string mirrored = vocabulary.isLinear() != 0 ? mirrorLinearForm(text) : mirrorExpression(vocabulary, text);
-    if (!RuleCellCheck::of(vocabulary, mirrored, inputCount).ok) return std::nullopt;
+    // An empty cell passes the check, but it is no expression: "-" alone stays as it is.
+    if (mirrored.empty() || !RuleCellCheck::of(vocabulary, mirrored, inputCount).ok) return std::nullopt;
     return mirrored;
 }
 

@@ -59,9 +59,10 @@ public:
     // comes back unchanged when the context does not straddle zero (low * high >= 0) or the mirrored text
     // would not read.
     std::string invertSign(std::string_view text) const;
-    // Edits an expression with one word: a term replaces its term, a hedge its hedge ("ve sm" with "big"
-    // gives "ve bi", "sm" with "roughly" gives "ro sm"). An expression that cannot take the word (a compound
-    // one, a number) comes back unchanged. Fuzzy vocabularies only.
+    // Edits an expression with one word, as the workbench's word toolbars do: a term replaces its term, a
+    // hedge its hedge ("ve sm" with "big" gives "ve bi", "sm" with "roughly" gives "ro sm"). A term word
+    // replaces any other cell whole (a compound expression, "about 3", a number all become that term); a
+    // hedge word leaves such a cell, and a user term, unchanged. Fuzzy vocabularies only.
     std::string applyWord(std::string_view expression, std::string_view word) const;
     // The sort order of two expressions: signs, then atoms, then hedges; texts that are not single
     // evaluative expressions compare as upper-cased text. Unordered when either does not read, or one of two

@@ -133,9 +133,9 @@ void bindVocabulary(py::module_& m) {
              py::arg("user_terms") = false, kPerceiveDoc)
         .def("invert_sign", &Vocabulary::invertSign, py::arg("text"), kInvertDoc)
         .def("apply_word", &Vocabulary::applyWord, py::arg("expression"), py::arg("word"),
-             "Edits an expression with one word, as the word toolbars do: a term replaces its term, a hedge its "
-             "hedge ('ve sm' with 'big' gives 've bi'); an expression that cannot take the word comes back "
-             "unchanged. Raises zorv.Error for a linear vocabulary.")
+             "The expression edited with one word: a term word replaces its term ('ve sm' with 'big' gives "
+             "'ve bi'), a hedge word its hedge. A term word replaces a compound or 'about' expression whole; a "
+             "hedge word leaves it unchanged.")
         .def(
             "compare_expressions",
             [](const Vocabulary& v, std::string_view a, std::string_view b) {

@@ -96,6 +96,8 @@ class VocabularyTest(unittest.TestCase):
         self.assertEqual((len(x), x[-1], mu[0]), (11, 10.0, 1.0))
         x, _ = zorv.Vocabulary.linguistic(0.0, 1e306).expression("sm").samples()
         self.assertTrue(np.all(np.diff(x) > 0), "points over a context near the largest doubles ascend")
+        with self.assertRaises(zorv.Error):
+            zorv.Vocabulary.linguistic(-1e308, 1e308)  # the width of the context is not finite
         self.assertEqual(words.expression("sm or me and bi").connective, zorv.Connective.AND)
         with self.assertRaises(zorv.SyntaxError) as caught:
             words.expression("ve me")

@@ -58,6 +58,8 @@ TEST(VocabularyApi, WorksOnTextsAndValues) {
     EXPECT_EQ(words.perceive(-1.0, zorv::HedgeMode::none), "-bi");
     EXPECT_EQ(words.applyWord("ve sm", "big"), "ve bi");
     EXPECT_EQ(words.applyWord("sm", "roughly"), "ro sm");
+    EXPECT_EQ(words.applyWord("sm or about 0.5", "big"), "bi");  // a term word replaces the whole cell
+    EXPECT_EQ(words.applyWord("about 0.5", "very"), "about 0.5");
     EXPECT_EQ(words.normalize("ve sm or -bi"), words.normalize("very small or -big"));
     EXPECT_THROW(words.normalize("sm big"), zorv::SyntaxError);
 
@@ -72,6 +74,7 @@ TEST(VocabularyApi, RefusesWhatItsKindCannotDo) {
     EXPECT_EQ(triangles.expression("medium").samples(5), (std::vector<double>{0, 0, 1, 0, 0}));
     EXPECT_THROW(triangles.perceive(3.0), zorv::Error);
     EXPECT_THROW(Vocabulary::linguistic(1.0, 1.0), zorv::Error);
+    EXPECT_THROW(Vocabulary::linguistic(-1e308, 1e308), zorv::Error);  // finite bounds, infinite width
     EXPECT_THROW(Vocabulary::linguistic(0.0, 1.0).perceive(NAN), zorv::Error);
 
     const auto singleton = zorv::RuleBase::create(zorv::RuleBaseKind::takagiSugeno);

@@ -181,13 +181,27 @@ TEST(EvalCommand, NegativeNumbersAreInputsNotOptions) {
 
 TEST(EvalCommand, BatchPrintsOneValuePerLineAndNothingElse) {
     const std::string heater = example("heater.rb");
-    const CommandResult o = eval({heater, "--batch", "-"}, "\xEF\xBB\xBF" "12 -20\n16,5\t-3\r\n  20   -5  \n-100 1e6");
+    // Lines end with a line feed, a carriage return, or a pair of the two in either order.
+    const CommandResult o =
+        eval({heater, "--batch", "-"}, "\xEF\xBB\xBF" "12 -20\n16,5\t-3\r\n  20   -5  \r-100 1e6\n\r12 -20\r");
     ASSERT_EQ(o.status, kSuccess) << o.err;
-    const std::string expected = eval({heater, "12", "-20"}).out + eval({heater, "16.5", "-3"}).out +
-                                 eval({heater, "20", "-5"}).out + eval({heater, "10", "15"}).out;
+    const std::string first = eval({heater, "12", "-20"}).out;
+    const std::string expected = first + eval({heater, "16.5", "-3"}).out + eval({heater, "20", "-5"}).out +
+                                 eval({heater, "10", "15"}).out + first;
     EXPECT_EQ(o.out, expected);
     EXPECT_EQ(o.err, "note: 2 input value(s) outside their context were clamped\n");
     EXPECT_EQ(eval({heater, "--batch", "-"}, "").out, "");
+
+    // A pair split between two blocks of input is one line break: the carriage return is the last byte of
+    // the first block of 1 MiB. The second block, too short to be shared among threads, prints its own
+    // values and nothing of the first.
+    std::string rows = "12  -20\r\n";
+    std::string values = first;
+    for (int i = 0; i < 131100; ++i) rows += "12 -20\r\n", values += first;
+    ASSERT_EQ(rows[(std::size_t{1} << 20) - 1], '\r');
+    const CommandResult split = eval({heater, "--batch", "-"}, rows);
+    EXPECT_EQ(split.status, kSuccess) << split.err;
+    EXPECT_TRUE(split.out == values);
 }
 
 TEST(EvalCommand, BatchStopsAtTheFirstBadLineKeepingTheValuesBefore) {

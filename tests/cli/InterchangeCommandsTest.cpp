@@ -71,6 +71,14 @@ TEST(InterchangeCommands, RefusalsAreBadInputAndTheCommandLineIsUsage) {
     EXPECT_EQ(runZorv({"import", fll}).status, 2);
     EXPECT_EQ(runZorv({"export", fll, "--to", "xml", "-o", folder.path("x")}).status, 2);
     EXPECT_EQ(runZorv({"import", folder.path("missing.fis"), "-o", folder.path("m.rb")}).status, 2);
+
+    // The C source includes its header by name, within double quotes.
+    for (const std::string name : {"x\"y.c", "new\nline.c", "back\\slash.c", "what??.c"}) {
+        const CommandResult c = runZorv({"export", example("heater.rb"), "--to", "c", "-o", folder.path(name)});
+        EXPECT_EQ(c.status, 2) << name;
+        EXPECT_NE(c.err.find("could not include its header by that name"), std::string::npos) << c.err;
+        EXPECT_FALSE(std::filesystem::exists(folder.path(name)));
+    }
 }
 
 }  // namespace

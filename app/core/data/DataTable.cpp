@@ -62,9 +62,8 @@ DataComputation DataTable::ComputeRows(DataTableEvaluator& evaluator, const JobC
 
 DataComputeResult DataTable::InstallComputation(DataComputation computation) {
     DataTableComputer::Install(grid_, layout_, computation);
-    if (computation.result.maxError) {
-        maxErrorText_ = NumberText::grouped(*computation.result.maxError);
-    }
+    // The label describes the results the table shows: a run that stopped early leaves rows without one.
+    maxErrorText_ = computation.result.maxError ? NumberText::grouped(*computation.result.maxError) : std::string();
     return std::move(computation.result);
 }
 
@@ -72,11 +71,18 @@ std::optional<std::string> DataTable::SaveOutput(const std::filesystem::path& pa
     return DataOutputWriter::WriteFile(grid_, path, control);
 }
 
+// The words of the "Ling. Approx." column described the values of the last Compute, which the
+// reconstruction replaces: they go with them.
 void DataTable::InstallReconstruction(DataColumn column, const std::string& maxErrorText) {
     grid_.ReplaceColumn(layout_.OutputColumn(0), std::move(column));
-    if (!maxErrorText.empty()) {
-        maxErrorText_ = maxErrorText;
+    if (layout_.LingApprox()) {
+        const int words = layout_.LingApproxColumn();
+        DataColumn blank;
+        blank.Resize(grid_.RowCount());
+        for (int row = 0; row < DataGrid::kHeaderRows; ++row) blank.SetText(row, grid_.Cell(row, words));
+        grid_.ReplaceColumn(words, std::move(blank));
     }
+    maxErrorText_ = maxErrorText;
 }
 
 void DataTable::AddRow() { grid_.AppendRow(); }

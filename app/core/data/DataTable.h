@@ -52,7 +52,8 @@ public:
     // without a data row, or a cancelled import leaves the table as it was.
     void InstallImport(ImportedData data);
 
-    // Computes every data row; the Max. Error text changes only when the largest error was found.
+    // Computes every data row; the Max. Error text is emptied when the largest error cannot be found (a run
+    // stopped early, a cell that is not a number).
     DataComputeResult Compute(DataTableEvaluator& evaluator, const ProgressCallback& progress = {});
     DataComputation ComputeRows(DataTableEvaluator& evaluator, const JobControl& control) const;
     DataComputeResult InstallComputation(DataComputation computation);
@@ -60,7 +61,8 @@ public:
     // Writes the output file; the error text when that fails or is cancelled.
     std::optional<std::string> SaveOutput(const std::filesystem::path& path, const JobControl& control = {}) const;
 
-    // The F-transform's reconstruction: the new first computed column and the largest error it gives.
+    // The F-transform's reconstruction: the new first computed column and the largest error it gives; the
+    // "Ling. Approx." column, which described the replaced values, is emptied.
     void InstallReconstruction(DataColumn column, const std::string& maxErrorText);
 
     // Appends a data row with every cell empty and no row label.
@@ -71,7 +73,7 @@ public:
     const std::filesystem::path& DataFileName() const { return dataFileName_; }
     // The data file's name with the extension ".out", offered when saving.
     std::filesystem::path DefaultOutputPath() const;
-    // The largest error of the last Compute that found one, as the "Max. Error:" label shows it.
+    // The largest error of the results shown, as the "Max. Error:" label shows it; empty when unknown.
     const std::string& MaxErrorText() const { return maxErrorText_; }
 
 private:

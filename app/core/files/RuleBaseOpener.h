@@ -3,12 +3,14 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/core/workbench/Prompter.h"
 
 namespace zorv {
 
 class CRuleBase;
+class ESyntax;
 
 // What opening a rule base file gave: the unit, or the box telling why there is none.
 struct OpenedRuleBase {
@@ -24,8 +26,11 @@ class RuleBaseOpener {
 public:
     static bool exists(const std::string& path);
     // A path that names nothing gives "File not found: " + path ("IO Error"); a file the reader refuses
-    // gives the reader's message ("Syntax error").
+    // gives the reader's message ("Syntax error") after the path and the line and column at fault.
     static OpenedRuleBase open(const std::string& path);
+
+private:
+    static std::string report(const std::string& path, const ESyntax& error, std::string_view text);
 };
 
 }  // namespace zorv

@@ -6,6 +6,7 @@
 #include "app/core/terms/TermStorableName.h"
 #include "app/core/variables/VariableRuleTexts.h"
 #include "app/core/workbench/WorkbenchMessages.h"
+#include "fuzzy/vocabulary/ContextBounds.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
 
@@ -78,6 +79,9 @@ std::optional<PromptMessage> VariableChecker::CheckBounds(const CRuleBase& unit,
     const auto high = NumberText::parseField(fields.high);
     if (!low || !high) return PromptMessage::warning("Something is wrong!");
     if (*high <= *low) return PromptMessage::plain("Low bound is greater or equal to high bound!");
+    if (ContextBounds::Check(*low, *high) != ContextBounds::Fault::none) {
+        return PromptMessage::plain("The context is too wide!");
+    }
     if (*low >= 0.0 && !subject.linear && NegativeExpressions(unit, subject.expressionsOf)) {
         return PromptMessage::plain("Rulebase contains negative expressions for not symetrical bounds!");
     }

@@ -267,11 +267,11 @@ void EditorDataTab::compute() {
             const DataComputeResult result = table_.InstallComputation(std::move(*computation));
             model_->refreshColumn(table_.Layout().OutputColumn(0));
             if (table_.Layout().LingApprox()) model_->refreshColumn(table_.Layout().LingApproxColumn());
-            // A row that ended the computation is named; the rows below it have no result, so the largest
-            // error cannot be taken and the label keeps its value. A cancelled run says nothing.
-            if (result.maxError) {
-                showMaxError();
-            } else if (const std::string stop = DataTableComputer::StopMessage(result); !stop.empty()) {
+            // A row that ended the computation is named; the rows below it have no result, so there is no
+            // largest error to show. A cancelled run says nothing.
+            showMaxError();
+            if (result.maxError) return;
+            if (const std::string stop = DataTableComputer::StopMessage(result); !stop.empty()) {
                 showError(stop, "Error", PromptIcon::error);
             } else if (!result.stoppedAtRow && !result.maxErrorProblem.empty()) {
                 showError(result.maxErrorProblem, "Error", PromptIcon::error);
@@ -386,6 +386,7 @@ bool EditorDataTab::refuseNothingRead(const FTransformReconstruction& reconstruc
 
 void EditorDataTab::showReconstruction() {
     model_->refreshColumn(table_.Layout().OutputColumn(0));
+    if (table_.Layout().LingApprox()) model_->refreshColumn(table_.Layout().LingApproxColumn());
     showMaxError();
 }
 

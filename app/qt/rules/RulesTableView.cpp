@@ -185,8 +185,9 @@ bool RulesTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent*
     const QString before = index.data(Qt::EditRole).toString();
     if (!QTableView::edit(index, trigger, event)) return false;
     if (!wasEditing && isEditing()) {
+        // Reopened on a refused cell, the editor still takes back to the text from before the first edit.
+        if (!reopening_ || index != edited_) textBeforeEdit_ = before;
         edited_ = index;
-        textBeforeEdit_ = before;
         if (QWidget* editor = indexWidget(index)) editor->installEventFilter(this);
     }
     return true;
@@ -209,8 +210,17 @@ void RulesTableView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex target = indexAt(event->position().toPoint());
     const bool leaving = target.isValid() && target != currentIndex();
     if (leaving && !mayLeave()) {
-        editCurrent();  // the refused cell keeps the cursor and its editor
+        // The refused cell keeps the cursor and its editor; the click's focus change may have closed it.
+        reopening_ = true;
+        editCurrent();
+        reopening_ = false;
         return;
+    }
+    // A click on one cell of a larger selection selects that cell alone, as on any other cell: a selected
+    // cell would otherwise keep the whole selection and open its editor.
+    if (target.isValid() && target.column() != 0 && event->button() == Qt::LeftButton &&
+        event->modifiers() == Qt::NoModifier && selectsSeveralCells()) {
+        clearSelection();
     }
     if (!target.isValid() || target.column() != 0 || event->button() != Qt::LeftButton) {
         QTableView::mousePressEvent(event);
@@ -243,6 +253,24 @@ void RulesTableView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QTableView::mouseReleaseEvent(event);
+}
+
+bool RulesTableView::selectsSeveralCells() const {
+    const QItemSelection selection = selectionModel()->selection();
+    return selection.size() > 1 || (selection.size() == 1 && (selection.first().width() > 1 || selection.first().height() > 1));
+}
+
+bool RulesTableView::onLastCell() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() && current.row() + 1 == model()->rowCount() && current.column() >= lastExpression_;
+}
+
+// Tab on the last rule's last cell adds a rule and stays in the grid, on the new rule's first cell: focus
+// moving on to the next control would take the keys meant for the new rule.
+bool RulesTableView::focusNextPrevChild(bool next) {
+    if (!next || !onLastCell() || isEditing()) return QTableView::focusNextPrevChild(next);
+    if (mayLeave()) emit appendRuleRequested();
+    return true;
 }
 
 void RulesTableView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {

@@ -59,9 +59,12 @@ protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool mayLeave() const { return !mayLeave_ || mayLeave_(); }
+    bool onLastCell() const;
+    bool selectsSeveralCells() const;
     bool clipboardKey(QKeyEvent* event);
     bool headerEvent(QEvent* event);
     QModelIndex tabTarget(bool forward);
@@ -71,6 +74,7 @@ private:
     int lastInput_ = 0;
     int lastExpression_ = 0;
     QString textBeforeEdit_;
+    bool reopening_ = false;   // the editor of a cell that could not be left opens again
     QPersistentModelIndex edited_;  // the cell of the open editor
     int labelDragRow_ = -1;    // the row under a drag that started on a label
     int pressedSection_ = -1;  // the header section a sorting click began on

@@ -12,6 +12,9 @@ WordToolBar::WordToolBar(const WordToolBarTable& table, QWidget* parent)
     : QToolBar(shownText(table.caption), parent) {
     setObjectName(QString::fromStdString(table.caption));
     setAllowedAreas(Qt::AllToolBarAreas);
+    // The right button belongs to the word buttons: no context menu may open on its press and take the
+    // release away from them.
+    setContextMenuPolicy(Qt::PreventContextMenu);
     addWidget(new QLabel(shownText(table.label), this));
     addSeparator();
     for (const WordButton& button : table.buttons) {
@@ -47,6 +50,7 @@ void WordToolBar::addWordButton(const QString& caption) {
     auto* button = new QToolButton(this);
     button->setText(caption);
     button->setAutoRaise(true);
+    button->setContextMenuPolicy(Qt::PreventContextMenu);
     button->setFixedWidth(button->fontMetrics().horizontalAdvance(caption) + WordTables::kButtonMargin);
     button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this, [this, caption] { choose(caption, false); });

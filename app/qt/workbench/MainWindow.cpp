@@ -106,6 +106,12 @@ void MainWindow::createMenus() {
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->menuAction()->setStatusTip(tr("Help topics"));
     help->addActions({a.helpContents, a.about});
+    for (QMenu* menu : {file, edit, view, window, help, reopen_}) clearHintOnClose(menu);
+}
+
+// The hint of the item last under the mouse would otherwise stay in the status line after its menu closed.
+void MainWindow::clearHintOnClose(QMenu* menu) {
+    connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage, Qt::UniqueConnection);
 }
 
 void MainWindow::createToolBar() {
@@ -417,6 +423,7 @@ void MainWindow::rebuildReopenMenu() {
 void MainWindow::updateActions() {
     const InferenceUnitEditor* editor = activeEditor();
     const MainActions& a = actions_;
+    a.close->setEnabled(mdi_->currentSubWindow() != nullptr);
     a.save->setEnabled(editor && editor->isModified());
     a.saveAs->setEnabled(editor != nullptr);
     a.exportFile->setEnabled(editor != nullptr);
@@ -445,7 +452,10 @@ void MainWindow::showRulesInfoMenu(QMenu* menu) {
     if (rulesInfo_ == menu) return;
     if (rulesInfo_) menuBar()->removeAction(rulesInfo_->menuAction());
     rulesInfo_ = menu;
-    if (menu) menuBar()->insertMenu(windowMenu_, menu);
+    if (menu) {
+        menuBar()->insertMenu(windowMenu_, menu);
+        clearHintOnClose(menu);
+    }
 }
 
 // A closed editor takes its user terms off the toolbar; the last one closing leaves nothing to save.

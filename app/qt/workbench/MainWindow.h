@@ -71,6 +71,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    // None: the View menu shows and hides the toolbars, and a right click on a word button is its own.
+    QMenu* createPopupMenu() override { return nullptr; }
 
 private:
     void createMenus();
@@ -86,6 +88,7 @@ private:
     void updateActions();
     void editorActivated();
     void showRulesInfoMenu(QMenu* menu);
+    void clearHintOnClose(QMenu* menu);
     InferenceUnitEditor* editorOf(const QString& path) const;
     void childClosed();
     void insertWord(const QString& word, bool moveToNext);

@@ -24,9 +24,9 @@ std::string printExpression(const CSettings& vocabulary, std::string_view text);
 
 // Edits a cell with one toolbar word: a word naming an atomic term replaces the cell's term (atom, user
 // term and sign), a word naming a hedge replaces its hedge. The result is written in abbreviated form
-// ("ve bi", "-ro sm", "+ze", a user term by its short name); a lone hedge stays a hedge ("ve"). A cell
-// whose expression cannot take the word (a compound expression, a number, "undef", "ignor") is returned
-// unchanged.
+// ("ve bi", "-ro sm", "+ze", a user term by its short name); a lone hedge stays a hedge ("ve"). A term word
+// replaces a cell without a term of its own whole (a compound expression, a number, "undef", "ignor"); a
+// hedge word returns such a cell unchanged.
 std::string applyWord(const CBasicSettings& vocabulary, std::string_view cell, std::string_view word);
 
 }  // namespace zorv

@@ -12,6 +12,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
+#include "interchange/EInterchange.h"
 #include "interchange/ForeignExport.h"
 #include "rulebase/CRuleBase.h"
 #include "tests/support/RandomRuleBases.h"
@@ -155,6 +156,26 @@ TEST_F(GeneratedC, AgreesWithTheEngineForEveryMethodAndRandomRuleBases) {
         }
     }
     EXPECT_GT(checked, 3000);
+}
+
+// Replacing one file of a pair and not the other (a process killed between the two) must not leave a source
+// and a header that compile together silently.
+TEST(CExport, ASourceDoesNotCompileWithTheHeaderOfAnotherExport) {
+    const test::ScratchFolder dir;
+    const auto example = [](const std::string& name) {
+        return CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/" + name);
+    };
+    const std::string source = (dir / "unit.c").string();
+    const std::string compile = "cc -std=c99 -fsyntax-only " + source + " > " + (dir / "cc.log").string() + " 2>&1";
+    ForeignExport::WriteC(*example("heater.rb"), source, "unit");
+    const std::string heaterHeader = test::fileText(dir / "unit.h");
+    EXPECT_EQ(std::system(compile.c_str()), 0) << test::fileText(dir / "cc.log");
+    ForeignExport::WriteC(*example("braking.rb"), source, "unit");
+    std::ofstream(dir / "unit.h") << heaterHeader;
+    EXPECT_NE(std::system(compile.c_str()), 0);
+    EXPECT_NE(test::fileText(dir / "cc.log").find("belongs to another export"), std::string::npos);
+
+    EXPECT_THROW(ForeignExport::WriteC(*example("heater.rb"), (dir / "it's.c").string(), "unit"), EInterchange);
 }
 
 }  // namespace

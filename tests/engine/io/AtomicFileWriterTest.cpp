@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -90,6 +91,35 @@ TEST(AtomicFileWriter, RefusesALinkAnotherUserMadeInASharedFolder) {
     EXPECT_EQ(fileText(victim), "through my own link");
 }
 
+// The same rule for a link that stands for a directory on the way: another user's shared/evil -> victim/
+// must not let shared/evil/data.txt replace victim/data.txt, also when the link is reached through another.
+TEST(AtomicFileWriter, RefusesAForeignLinkAsAnyDirectoryOfThePath) {
+    if (::geteuid() != 0) GTEST_SKIP() << "making a link of another user needs root";
+    ScratchFolder folder;
+    fs::create_directory(folder / "victim");
+    const fs::path victim = folder.file("victim/data.txt", "kept");
+    const fs::path shared = folder / "shared";
+    fs::create_directory(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    fs::create_directory_symlink(folder / "victim", shared / "evil");
+    ASSERT_EQ(::lchown((shared / "evil").c_str(), 65534, static_cast<gid_t>(-1)), 0);
+    fs::create_directory_symlink("shared/evil", folder / "mine");
+    for (const fs::path& path : {shared / "evil" / "data.txt", folder / "mine" / "data.txt"}) {
+        try {
+            AtomicFileWriter::write(path, "new");
+            ADD_FAILURE() << "the planted link was followed for " << path;
+        } catch (const EWrite& refused) {
+            EXPECT_EQ(refused.what(), "cannot write " + path.string() +
+                                          ": it passes through a link that another user made in a shared folder");
+        }
+    }
+    EXPECT_EQ(fileText(victim), "kept");
+
+    fs::create_directory_symlink(folder / "victim", shared / "own");
+    AtomicFileWriter::write(shared / "own" / "data.txt", "through my own link");
+    EXPECT_EQ(fileText(victim), "through my own link");
+}
+
 TEST(AtomicFileWriter, AnAbandonedWriteLeavesThePreviousFile) {
     ScratchFolder folder;
     const fs::path file = folder.file("data.txt", "previous");
@@ -137,6 +167,30 @@ TEST(AtomicFileWriter, WritesDevicesAndFifosInPlace) {
     reader.join();
     EXPECT_EQ(received, "through the pipe");
     EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+// A process killed in the middle of writing leaves the previous file and nothing else, where the file system
+// lets the new file stay unnamed until it is complete.
+TEST(AtomicFileWriter, AWriteKilledHalfwayLeavesNoTemporaryFile) {
+    ScratchFolder folder;
+    const fs::path file = folder.file("data.txt", "previous");
+    const int unnamed = ::open(folder.root().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (unnamed < 0) GTEST_SKIP() << "the file system has no unnamed files";
+    ::close(unnamed);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        AtomicFileWriter::write(file, [](std::ostream& out) {
+            out << std::string(1 << 20, 'x') << std::flush;
+            ::raise(SIGKILL);
+        });
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(fileText(file), "previous");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"data.txt"});
 }
 
 // A process killed while saving leaves the old file or the new one, each whole.

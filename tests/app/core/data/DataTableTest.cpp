@@ -156,7 +156,7 @@ TEST(DataTableTest, NonNumericInputStopsComputeSilentlyAndClearsOlderResults) {
     EXPECT_EQ(table.Grid().Cell(5, 4), "");
     EXPECT_FALSE(result.maxError);
     EXPECT_EQ(result.maxErrorProblem, "'' is not a valid floating point value");
-    EXPECT_EQ(table.MaxErrorText(), "");  // the label keeps its old value
+    EXPECT_EQ(table.MaxErrorText(), "");  // rows without a result have no error
 }
 
 // Refuses to evaluate the second row it is given.

@@ -90,6 +90,9 @@ public:
 TEST(DataTableWork, AStoppedComputeKeepsTheRowsComputedSoFar) {
     const auto unit = Heater();
     DataTable table = HeaterTable(*unit, true);
+    RuleBaseDataSource whole(*unit);
+    table.Compute(whole);
+    ASSERT_FALSE(table.MaxErrorText().empty());
     StoppingEvaluator evaluator;
     DataComputeResult result = table.InstallComputation(table.ComputeRows(evaluator, {{}, evaluator.stop.get_token()}));
     EXPECT_TRUE(result.cancelled);
@@ -98,7 +101,7 @@ TEST(DataTableWork, AStoppedComputeKeepsTheRowsComputedSoFar) {
     EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows + 2, 4), "16.000000");
     EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows + 2, 5), "medium");
     EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows + 3, 4), "");
-    EXPECT_TRUE(table.MaxErrorText().empty());
+    EXPECT_TRUE(table.MaxErrorText().empty());  // the earlier run's largest error went with its results
 
     // On the compiled rule base, a stop asked before the start keeps nothing.
     std::stop_source stopped;
@@ -167,7 +170,11 @@ TEST(DataTableWork, LearningWorksOnACopyAndWritesNothingWhenCancelled) {
 
 TEST(DataTableWork, FTransformReadsTheTableAndInstallsItsReconstruction) {
     const auto unit = Heater();
-    DataTable table = HeaterTable(*unit);
+    DataTable table = HeaterTable(*unit, true);
+    RuleBaseDataSource source(*unit);
+    table.Compute(source);
+    ASSERT_NE(table.Grid().Cell(DataGrid::kHeaderRows, 5), "");
+    const std::vector<std::string> computed = ColumnTexts(table, 4);
     std::vector<PartitionSettings> axes;
     for (int k = 0; k < 2; ++k) axes.push_back({unit->ContextLow(k), unit->ContextHigh(k), 5, BasicFunctionShape::Sinusoidal});
 
@@ -177,12 +184,14 @@ TEST(DataTableWork, FTransformReadsTheTableAndInstallsItsReconstruction) {
     const FTransformOutcome none = cancelled.Fit(axes, 0.5, {{}, stop.get_token()});
     EXPECT_EQ(none.status, FTransformStatus::Cancelled);
     cancelled.Install(table, none.reconstruction);
-    EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows, 4), "");
+    EXPECT_EQ(ColumnTexts(table, 4), computed);
 
     DataTableFTransform job(*unit, table);
     const FTransformOutcome outcome = job.Fit(axes, std::nullopt, {});
-    EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows, 4), "");
+    EXPECT_EQ(ColumnTexts(table, 4), computed);
     job.Install(table, outcome.reconstruction);
+    EXPECT_EQ(table.Grid().Cell(DataGrid::kHeaderRows, 5), "");  // the words described Compute's values
+    EXPECT_EQ(table.Grid().Cell(0, 5), "Ling. Approx.");
 
     // As the command line fits the same rows.
     std::vector<std::vector<std::string>> rows;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -32,21 +33,36 @@ TEST_F(RuleBaseFiles, MissingPathsAreNotFound) {
     }
 }
 
-TEST_F(RuleBaseFiles, BrokenFilesGiveTheReadersMessage) {
+TEST_F(RuleBaseFiles, BrokenFilesGiveTheReadersMessageWithThePlaceOfTheFault) {
     const std::pair<std::string, std::string> cases[] = {
         {"no end marker", "bad file type"},
         {"", "bad file type"},
         {"RULES\nEND_RULES\n", "missing: InfMethod"},
     };
     for (const auto& [text, message] : cases) {
-        const OpenedRuleBase opened = RuleBaseOpener::open(write("broken.rb", text));
+        const std::string path = write("broken.rb", text);
+        const OpenedRuleBase opened = RuleBaseOpener::open(path);
         EXPECT_EQ(opened.status, OpenedRuleBase::Status::broken) << text;
         EXPECT_FALSE(opened.unit);
         ASSERT_TRUE(opened.failure);
         EXPECT_EQ(opened.failure->caption, "Syntax error");
         EXPECT_EQ(opened.failure->icon, PromptIcon::none);
-        EXPECT_EQ(opened.failure->text, message);
+        EXPECT_EQ(opened.failure->text, path + ": " + message);
     }
+
+    std::ifstream example(ZORV_SOURCE_DIR "/examples/heater.rb");
+    std::string text((std::istreambuf_iterator<char>(example)), std::istreambuf_iterator<char>());
+    const std::string rule = " \"sm\" \"me\" | \"ve bi\"";
+    const std::size_t at = text.find(rule);
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, rule.size(), " \"sm\" \"me\" | \"ve bi xx\"");
+    const std::string path = write("fault.rb", text);
+    const auto line = 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n');
+    const OpenedRuleBase opened = RuleBaseOpener::open(path);
+    ASSERT_TRUE(opened.failure);
+    const std::string& box = opened.failure->text;
+    EXPECT_EQ(box.substr(0, box.find(": ")), path + ":" + std::to_string(line) + ":21") << box;  // at "xx"
+    EXPECT_TRUE(box.ends_with("\n \"sm\" \"me\" | \"ve bi xx\"")) << box;
 }
 
 TEST_F(RuleBaseFiles, ADirectoryIsRefusedAsBroken) {

@@ -138,6 +138,9 @@ TEST_F(RulesGridTest, InvertSignMirrorsEveryOperandOfSymmetricVariablesOnly) {
         EXPECT_EQ(grid.text(0, 2), after) << before;
         EXPECT_EQ(grid.text(0, 1), "sm");  // speed <0, 10> is left alone
     }
+    grid.setText(0, 2, "-");  // mirrored it would be an empty cell, which is no expression
+    grid.invertSign(0, 0);
+    EXPECT_EQ(grid.text(0, 2), "-");
     EXPECT_EQ(RuleSignMirror::mirrorLinearForm("2.5 + x1 - 0.3*x2"), "-2.5 - x1 + 0.3*x2");
     EXPECT_EQ(RuleSignMirror::mirrorLinearForm("-1e-3*x1 + x2*-2"), "1e-3*x1 - x2*-2");
 }

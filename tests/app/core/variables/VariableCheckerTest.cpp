@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{"equalBounds", kSpeed, {"speed", "3", "3", "301"}, "Low bound is greater or equal to high bound!"},
         FieldCase{"reversedBounds", kSpeed, {"speed", "10", "0", "301"},
                   "Low bound is greater or equal to high bound!"},
+        FieldCase{"widthNotFinite", kLoad, {"load", "-1e308", "1e308", "301"}, "The context is too wide!"},
         FieldCase{"negativeTermsNeedNegativeLow", kLoad, {"load", "0", "5", "301"},
                   "Rulebase contains negative expressions for not symetrical bounds!"},
         FieldCase{"negativeLowAcceptsThem", kLoad, {"load", "-1", "5", "301"}, ""},

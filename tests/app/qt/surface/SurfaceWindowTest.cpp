@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
@@ -10,6 +11,7 @@
 #include "app/core/evaluation/BatchRunner.h"
 #include "app/core/evaluation/UnitEvaluatorSource.h"
 #include "app/qt/evaluation/BackgroundEvaluation.h"
+#include "app/qt/surface/ImageFileDialog.h"
 #include "app/qt/surface/ImageFileNames.h"
 #include "app/qt/surface/SurfaceView.h"
 #include "app/qt/surface/SurfaceWindow.h"
@@ -157,6 +159,20 @@ private Q_SLOTS:
         QCOMPARE(prompter.shown[0].caption, std::string("Write Error"));
         QCOMPARE(prompter.shown[0].text, "Cannot write the image " + readOnly.toStdString() + ": the file is read-only");
         QCOMPARE(QFileInfo(readOnly).size(), 0);
+    }
+
+    // A name typed without a suffix takes the one of the image type chosen in the dialog.
+    void theChosenImageTypeGivesTheSuffix() {
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        ImageFileDialog::prepare(dialog, dir->filePath(QStringLiteral("picture")));
+        dialog.show();
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types);
+        QCOMPARE(dialog.selectedFiles().value(0), dir->filePath(QStringLiteral("picture.png")));
+        QTest::keyClick(types, Qt::Key_Down);  // "SVG image (*.svg)", as a user chooses it
+        QCOMPARE(types->currentIndex(), 1);
+        QCOMPARE(dialog.selectedFiles().value(0), dir->filePath(QStringLiteral("picture.svg")));
     }
 };
 

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QFileInfo>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <fstream>
@@ -115,6 +116,24 @@ private Q_SLOTS:
         QCOMPARE(window->wordToolBar(MainWindow::WordBar::signedBasic)->words(),
                  (QStringList{"zero", "+small", "+medium", "+big", "+zero", "-small", "-medium", "-big", "-zero"}));
         QVERIFY(window->wordToolBar(MainWindow::WordBar::user)->words().isEmpty());
+    }
+
+    void closeFollowsTheWindowsAndMenuHintsGoWithTheirMenu() {
+        QAction* close = window->actions().close;
+        QVERIFY(!close->isEnabled());
+        window->newRuleBase();
+        QVERIFY(close->isEnabled());
+        prompter().answers = {PromptAnswer::no};
+        close->trigger();
+        QTRY_VERIFY(window->mdiArea()->subWindowList().isEmpty());
+        QTRY_VERIFY(!close->isEnabled());
+
+        QMenu* file = window->menuBar()->actions().constFirst()->menu();
+        file->popup(window->mapToGlobal(QPoint(10, 10)));
+        file->setActiveAction(window->actions().open);
+        QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Open a file"));
+        file->hide();
+        QCOMPARE(window->statusBar()->currentMessage(), QString());
     }
 
     void wordButtonsInsertTheirShortForm() {
@@ -243,7 +262,8 @@ private Q_SLOTS:
         std::ofstream(path.toStdString()) << "TypeOfDescription=linguistic\nRULES\n";
         QVERIFY(!window->openPath(path));
         QCOMPARE(prompter().shown.size(), std::size_t{1});
-        QCOMPARE(prompter().shown[0], (PromptMessage{"bad file type", "Syntax error", PromptIcon::none}));
+        QCOMPARE(prompter().shown[0],
+                 (PromptMessage{path.toStdString() + ": bad file type", "Syntax error", PromptIcon::none}));
         QVERIFY(window->editors().isEmpty());
         QVERIFY(window->mdiArea()->subWindowList().isEmpty());
         // The path still enters the recent files.
