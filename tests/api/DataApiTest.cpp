@@ -69,7 +69,7 @@ TEST(DataApi, FilesFailWithTheSystemsReason) {
         zorv::RuleBase::create().save(example("no-such-folder/x.rb"));
         ADD_FAILURE();
     } catch (const zorv::FileError& e) {
-        EXPECT_EQ(e.code(), ENOENT);
+        EXPECT_EQ(e.path(), example("no-such-folder/x.rb"));
     }
 }
 
