@@ -12,6 +12,7 @@
 
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/Workspace.h"
 #include "rulebase/CRuleBase.h"
 
 namespace {
@@ -26,6 +27,7 @@ std::string BenchDir() {
 struct Workload {
     std::unique_ptr<CRuleBase> unit;
     std::vector<double> inputs;  // rows of AntecedentCount() values
+    zorv::Workspace workspace;
 };
 
 Workload Load(const std::string& name) {
@@ -54,7 +56,7 @@ void BM_Evaluate(benchmark::State& state) {
     const std::size_t rows = w.inputs.size() / n;
     std::size_t row = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(w.unit->Evaluate(&w.inputs[row * n]));
+        benchmark::DoNotOptimize(w.unit->Evaluate(&w.inputs[row * n], w.workspace));
         row = row + 1 == rows ? 0 : row + 1;
     }
     state.SetLabel(std::string(inference.shortName) + " + " + std::string(defuzzification.shortName));
@@ -75,7 +77,7 @@ void BM_Smooth(benchmark::State& state) {
     w.unit->SetDefuzzificationMethod(zorv::DefuzzificationMethodTable()[6]);
     w.unit->SetSteps(100);
     const double inputs[] = {0.43, 0.61};
-    for (auto _ : state) benchmark::DoNotOptimize(w.unit->Evaluate(inputs));
+    for (auto _ : state) benchmark::DoNotOptimize(w.unit->Evaluate(inputs, w.workspace));
     state.SetLabel(std::string(zorv::InferenceMethodTable()[static_cast<std::size_t>(state.range(0))].shortName));
 }
 BENCHMARK(BM_Smooth)->Arg(3)->Arg(1)->Unit(benchmark::kMillisecond);

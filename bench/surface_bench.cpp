@@ -13,6 +13,7 @@
 #include "app/core/surface/SurfaceGrid.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/Workspace.h"
 #include "rulebase/CRuleBase.h"
 
 namespace {
@@ -34,7 +35,8 @@ public:
     std::unique_ptr<zorv::PointEvaluator> NewEvaluator() const override {
         struct Own final : zorv::PointEvaluator {
             std::unique_ptr<CRuleBase> unit;
-            double Evaluate(std::span<const double> inputs) override { return unit->Evaluate(inputs.data()); }
+            zorv::Workspace workspace;
+            double Evaluate(std::span<const double> inputs) override { return unit->Evaluate(inputs, workspace); }
         };
         auto evaluator = std::make_unique<Own>();
         evaluator->unit = Load(inference_, defuzzification_, steps_);

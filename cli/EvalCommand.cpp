@@ -16,6 +16,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "inference/compiled/EvaluationRefusal.h"
+#include "inference/compiled/Workspace.h"
 #include "rulebase/CRuleBase.h"
 #include "text/NumberText.h"
 
@@ -148,18 +149,19 @@ int EvalCommand::runSingle(const EvalArguments& arguments, CRuleBase& unit, std:
                            std::ostream& err) const {
     const std::vector<double> inputs = readInputs(arguments, unit, err);
     std::ostringstream report;
-    const double value = arguments.filter ? unit.EvaluateFiltered(inputs.data()) : unit.Evaluate(inputs.data());
+    Workspace workspace;
+    const double value = arguments.filter ? unit.EvaluateFiltered(inputs.data()) : unit.Evaluate(inputs, workspace);
     report << NumberText::shortest(value) << '\n';
     if (arguments.filter) {
-        unit.Evaluate(inputs.data());  // the fired rules of the plain inference at the inputs
+        unit.Evaluate(inputs, workspace);  // the fired rules of the plain inference at the inputs
     }
     const bool linguistic = unit.descriptionType() == DescriptionType::linguistic;
     // The fired rules and the output set are those of the plain inference, as the test window shows
     // them (a smooth defuzzification re-runs the inference around the inputs).
-    const std::string samples = (linguistic && (arguments.fired || arguments.conclusion)) ? conclusionText(unit, inputs)
-                                                                                           : std::string();
+    const bool showsSet = linguistic && (arguments.fired || arguments.conclusion);
+    const std::string samples = showsSet ? conclusionText(unit, inputs, workspace) : std::string();
     if (arguments.fired) {
-        report << FiredRulesText::Of(unit);
+        report << FiredRulesText::Of(unit, workspace.Fired(), workspace.FiredCount());
     }
     if (arguments.conclusion && !linguistic) {
         err << "note: a " << DescriptionTypeName(unit.descriptionType())
@@ -172,11 +174,12 @@ int EvalCommand::runSingle(const EvalArguments& arguments, CRuleBase& unit, std:
     return kSuccess;
 }
 
-std::string EvalCommand::conclusionText(CRuleBase& unit, const std::vector<double>& inputs) const {
+std::string EvalCommand::conclusionText(const CRuleBase& unit, const std::vector<double>& inputs,
+                                        Workspace& workspace) const {
     const double low = unit.ContextLow(-1);
     const double high = unit.ContextHigh(-1);
     CFuzzyDiscreteSet conclusion(1, {0.0}, low, high);
-    InferConclusion(unit.InferenceMethod(), *unit.Compiled(), unit.OwnWorkspace(), inputs.data(), conclusion);
+    InferConclusion(unit.InferenceMethod(), *unit.Compiled(), workspace, inputs.data(), conclusion);
     std::ostringstream text;
     SampleTable::write(text, low, high, conclusion.values());
     return text.str();

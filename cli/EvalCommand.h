@@ -9,6 +9,7 @@
 
 namespace zorv {
 class CRuleBase;
+class Workspace;
 }
 
 namespace zorv::cli {
@@ -32,7 +33,7 @@ private:
     // a filter the file's switch built is reused when no method was changed. Throws ERefused.
     void prepareFilter(const EvalArguments& arguments, CRuleBase& unit, std::ostream& err) const;
     // Runs the inference alone and gives its output set as "y<TAB>mu" lines.
-    std::string conclusionText(CRuleBase& unit, const std::vector<double>& inputs) const;
+    std::string conclusionText(const CRuleBase& unit, const std::vector<double>& inputs, Workspace& workspace) const;
 
     std::istream& in_;
 };

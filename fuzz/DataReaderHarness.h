@@ -26,6 +26,7 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/ERefused.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/Workspace.h"
 #include "io/EWrite.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/analysis/RulesInfo.h"
@@ -139,8 +140,9 @@ END_RULES
 
     static void evaluate(CRuleBase& unit) {
         const std::vector<double> inputs = middles(unit);
+        Workspace workspace;
         try {
-            const double value = unit.Evaluate(inputs.data());
+            const double value = unit.Evaluate(inputs, workspace);
             if (unit.descriptionType() == DescriptionType::linguistic && !std::isnan(value) &&
                 (value < unit.ContextLow(-1) - 1e-9 || value > unit.ContextHigh(-1) + 1e-9) &&
                 unit.InferenceMethod().kind != InferenceKind::TakagiSugeno && !unit.DefuzzificationMethod().smooth) {
@@ -149,7 +151,7 @@ END_RULES
         } catch (const ERefused&) {
             return;
         }
-        FiredRulesText::Of(unit);
+        FiredRulesText::Of(unit, workspace.Fired(), workspace.FiredCount());
     }
 
     static void saveAndReload(const CRuleBase& unit) {

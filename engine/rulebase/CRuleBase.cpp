@@ -62,8 +62,7 @@ CRuleBase::CRuleBase(const CRuleBase& other)
       comments_(other.comments_),
       trailingComment_(other.trailingComment_),
       rules_(other.rules_),
-      compiled_(other.compiled_),
-      workspace_(other.workspace_) {
+      compiled_(other.compiled_) {
     std::unordered_map<const CSettings*, std::shared_ptr<CSettings>> copies;
     const auto copyOf = [&copies](const CFuzzyVariable& variable) {
         auto copy = std::make_unique<CFuzzyVariable>(variable);
@@ -283,7 +282,6 @@ void CRuleBase::SetRules(std::span<const RuleRow> rows) {
             for (const RuleRow& row : rows) cells.push_back(Intern(row.texts[v], index));
         }
     }
-    workspace_.fired.assign(enabled_.size(), 0);
     specificity_.assign(enabled_.size(), 0);
     Compile();
 }
@@ -317,7 +315,6 @@ void CRuleBase::ClearRules() {
     for (auto& variable : succedents_) variable->cellIndex_.clear();
     enabled_.clear();
     comments_.clear();
-    workspace_.fired.clear();
     specificity_.clear();
 }
 
@@ -341,8 +338,6 @@ void CRuleBase::AppendLoadedVariable(CFuzzyVariable variable, bool antecedent) {
 // A unit without antecedents has no rules: expressions read for its succedents alone are dropped.
 std::optional<CRuleBase::CellFailure> CRuleBase::FinishLoad() {
     if (antecedents_.empty()) ClearRules();
-    workspace_.fired.assign(enabled_.size(), 0);
-    workspace_.firedCount = -1;
     return CompileCells();
 }
 
@@ -408,7 +403,6 @@ std::optional<CRuleBase::CellFailure> CRuleBase::CompileCells() {
 
 void CRuleBase::Rechoose() {
     compiled_ = CompiledRuleBase::Of(*this, rules_);
-    workspace_.Fit(*compiled_);
 }
 
 // The sum of the ranks of the rule's linguistic antecedent expressions; 0 when one of them ranks 0.

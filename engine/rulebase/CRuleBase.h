@@ -16,7 +16,6 @@
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
 #include "inference/compiled/CompiledRuleBase.h"
-#include "inference/compiled/Workspace.h"
 #include "rulebase/CFuzzyVariable.h"
 #include "rulebase/CValue.h"
 #include "rulebase/DescriptionType.h"
@@ -26,17 +25,17 @@ namespace zorv {
 
 class CSettings;
 class FTInferenceFilter;
+class Workspace;
 
 // A rule base ("inference unit") as it is edited and stored: input (antecedent) and output (succedent)
 // variables, the rules as rows of expression cells interned in a shared pool, the chosen inference and
-// defuzzification methods. Evaluation goes through its compiled form (CompiledRuleBase, immutable, made by
-// Compile() and renewed whenever a choice changes) with a workspace the unit owns, which keeps the
-// bookkeeping of the last evaluation (inputs, fired rules). Whoever evaluates many times, or on other threads,
-// takes Compiled() and a Workspace of their own.
+// defuzzification methods. It keeps no evaluation state: evaluation goes through its compiled form
+// (CompiledRuleBase, immutable, made by Compile() and renewed whenever a choice changes) with the caller's
+// Workspace, which keeps what the evaluation leaves (inputs, fired rules, their count, the output set).
 //
 // Variables are addressed by one signed index: antecedent k is k, succedent k is -(k + 1) (~k).
 // A copy is an independent document (its own variables, vocabularies and cells) that starts with the
-// original's compiled form, filter and evaluation state.
+// original's compiled form and filter.
 class CRuleBase {
 public:
     // "None" for variable lookups: outside every signed index range.
@@ -147,20 +146,15 @@ public:
     const CValue* PoolCell(int i) const { return pool_[static_cast<std::size_t>(i)].get(); }
     const CValue& Cell(int signedIndex, int rule) const;
 
-    // --- evaluation state: the unit's own workspace -----------------------------------------------------------
-    std::vector<double>& InputBuffer() { return workspace_.inputs; }
-    const std::vector<double>& InputBuffer() const { return workspace_.inputs; }
-    std::vector<std::uint8_t>& Fired() { return workspace_.fired; }
-    const std::vector<std::uint8_t>& Fired() const { return workspace_.fired; }
-    int FiredCount() const { return workspace_.firedCount; }
-    void SetFiredCount(int count) { workspace_.firedCount = count; }
-    Workspace& OwnWorkspace() { return workspace_; }
-    const Workspace& OwnWorkspace() const { return workspace_; }
-
-    // The crisp output for one input per antecedent (in antecedent order), through the compiled form and the
-    // unit's own workspace. Throws ERefused when the compiled form refuses the evaluation.
-    double Evaluate(const double* inputs);
-    double Evaluate(std::span<const double> inputs);
+    // --- evaluation ---------------------------------------------------------------------------------------
+    // The crisp output for one input per antecedent (in antecedent order), through the current compiled form
+    // on the caller's workspace, which afterwards holds the inputs, the fired rules and the output set. Throws
+    // ERefused when the compiled form refuses the evaluation.
+    double Evaluate(std::span<const double> inputs, Workspace& workspace) const;
+    double Evaluate(const double* inputs, Workspace& workspace) const;
+    // The same on a workspace made for this one call: nothing of the evaluation is kept.
+    double Evaluate(std::span<const double> inputs) const;
+    double Evaluate(const double* inputs) const;
 
     // --- properties ---------------------------------------------------------------------------------------
     // The setters of what evaluation reads (type, methods, perception thresholds, steps, enabled flags) take
@@ -191,8 +185,7 @@ public:
     std::optional<std::string> FilterRefusal() const;
     // Fits a new filter to the current compiled form, sampling on all cores. Throws ERefused (see
     // FilterRefusal) and returns false when stop was requested before the end; in both cases the previous
-    // filter stays. After a build the unit's input buffer and fired flags are those of the last sample, as
-    // though the unit had evaluated every sample itself.
+    // filter stays.
     bool RebuildFilter(const FilterProgress& progress = {}, std::stop_token stop = {});
     // The output through the filter, for one input per antecedent. The filter is built first when the unit
     // has none made from its current compiled form (ERefused as for RebuildFilter).
@@ -267,7 +260,6 @@ private:
     std::string trailingComment_;
     std::shared_ptr<const CompiledRules> rules_;
     std::shared_ptr<const CompiledRuleBase> compiled_;
-    Workspace workspace_;
 };
 
 }  // namespace zorv

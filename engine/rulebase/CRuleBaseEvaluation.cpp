@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "inference/compiled/CompiledRuleBase.h"
+#include "inference/compiled/Workspace.h"
 #include "inference/filter/FTInferenceFilter.h"
 #include "inference/filter/FilterRebuildCheck.h"
 #include "inference/filter/FilterSampleGrid.h"
@@ -8,7 +9,7 @@
 
 namespace zorv {
 
-// The unit's evaluation face: the setters of what evaluation reads, the plain evaluation on the unit's own
+// The unit's evaluation face: the setters of what evaluation reads, the plain evaluation on a caller's
 // workspace, and the F-transform filter.
 
 void CRuleBase::SetDescriptionType(DescriptionType type) {
@@ -41,11 +42,23 @@ void CRuleBase::SetSteps(int steps) {
     Rechoose();
 }
 
-double CRuleBase::Evaluate(const double* inputs) {
-    return compiled_->evaluate(std::span(inputs, static_cast<std::size_t>(AntecedentCount())), workspace_);
+double CRuleBase::Evaluate(std::span<const double> inputs, Workspace& workspace) const {
+    return compiled_->evaluate(inputs, workspace);
 }
 
-double CRuleBase::Evaluate(std::span<const double> inputs) { return compiled_->evaluate(inputs, workspace_); }
+double CRuleBase::Evaluate(const double* inputs, Workspace& workspace) const {
+    return Evaluate(std::span(inputs, static_cast<std::size_t>(AntecedentCount())), workspace);
+}
+
+double CRuleBase::Evaluate(std::span<const double> inputs) const {
+    Workspace workspace;
+    return Evaluate(inputs, workspace);
+}
+
+double CRuleBase::Evaluate(const double* inputs) const {
+    Workspace workspace;
+    return Evaluate(inputs, workspace);
+}
 
 std::optional<std::string> CRuleBase::SetUseFuzzyFilter(bool use) {
     useFuzzyFilter_ = use;
@@ -62,11 +75,6 @@ bool CRuleBase::RebuildFilter(const FilterProgress& progress, std::stop_token st
     auto filter = FTInferenceFilter::Build(compiled_, progress, std::move(stop));
     if (filter == nullptr) return false;
     filter_ = std::move(filter);
-    // The unit shows what evaluating the last sample shows.
-    const FilterSampleGrid grid(*compiled_);
-    std::vector<double> last(static_cast<std::size_t>(grid.dimensions()));
-    for (int k = 0; k < grid.dimensions(); ++k) last[static_cast<std::size_t>(k)] = grid.coordinates(k).back();
-    Evaluate(last);
     return true;
 }
 

@@ -11,10 +11,9 @@ class CRuleBase;
 enum class UnitResponse { Plain, Filtered };
 
 // Evaluates points on the rule base document itself (CRuleBase::Evaluate or EvaluateFiltered), so only on
-// the thread that owns it and one evaluator at a time (Concurrency() is 1). An evaluator leaves the unit's
-// input buffer, fired flags and fired count as it found them, so that computing a batch does not disturb
-// what a window shows of the last evaluation. A point whose size does not match the unit's inputs (the
-// unit changed under a computation) is refused with std::invalid_argument.
+// the thread that owns it and one evaluator at a time (Concurrency() is 1), each evaluator with a workspace
+// of its own. A point whose size does not match the unit's inputs (the unit changed under a computation) is
+// refused with std::invalid_argument.
 class UnitEvaluatorSource final : public EvaluatorSource {
 public:
     explicit UnitEvaluatorSource(CRuleBase& unit, UnitResponse response = UnitResponse::Plain)

@@ -6,8 +6,6 @@
 
 namespace zorv {
 
-std::string FiredRulesText::Of(const CRuleBase& unit) { return Of(unit, unit.Fired(), unit.FiredCount()); }
-
 std::string FiredRulesText::Of(const CRuleBase& unit, std::span<const std::uint8_t> fired, int firedCount) {
     std::string text = "Number of fired rules: " + std::to_string(firedCount) + "\n";
     const int rules = std::min(unit.RuleCount(), static_cast<int>(fired.size()));

@@ -16,10 +16,8 @@ class CRuleBase;
 // output texts joined the same way. Every line ends with a line break.
 class FiredRulesText {
 public:
-    // After the rule base's own last evaluation.
-    static std::string Of(const CRuleBase& unit);
-    // For the fired flags and count of an evaluation made elsewhere; flags of rules the unit no longer has
-    // are passed over.
+    // For the fired flags and count an evaluation left (in its workspace); flags of rules the unit no longer
+    // has are passed over.
     static std::string Of(const CRuleBase& unit, std::span<const std::uint8_t> fired, int firedCount);
     static std::string RuleLine(const CRuleBase& unit, int rule);
 };

@@ -9,6 +9,7 @@
 
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/Workspace.h"
 #include "tests/support/TestUnits.h"
 
 namespace zorv::test {

@@ -12,6 +12,7 @@
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "inference/compiled/Workspace.h"
 #include "tests/support/TestUnits.h"
 
 namespace zorv::test {
@@ -123,6 +124,7 @@ const int kCrispRows[] = {0, 1, 3, 4, 5};
 }  // namespace
 
 TEST(Equivalence, CrispMethodsMatchTheLiteralAlgorithms) {
+    Workspace ws;
     RandomUnits random(20240611);
     for (int u = 0; u < kUnits; ++u) {
         auto unit = random.Make(3, 41);
@@ -132,18 +134,19 @@ TEST(Equivalence, CrispMethodsMatchTheLiteralAlgorithms) {
                 SCOPED_TRACE("unit " + std::to_string(u) + ", input " + std::to_string(i) + ", row " + std::to_string(row));
                 const auto& method = InferenceMethodTable()[static_cast<std::size_t>(row)];
                 CFuzzyDiscreteSet conclusion;
-                method.crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
+                method.crisp(*unit->Compiled(), ws, x.data(), conclusion);
                 const literal::Outcome expected = literal::Infer(*unit, row, x.data());
                 ASSERT_EQ(Values(conclusion), expected.conclusion);
-                ASSERT_EQ(unit->Fired(), expected.fired);
-                ASSERT_EQ(unit->FiredCount(), expected.firedCount);
-                ASSERT_EQ(unit->InputBuffer(), x);
+                ASSERT_EQ(ws.fired, expected.fired);
+                ASSERT_EQ(ws.firedCount, expected.firedCount);
+                ASSERT_EQ(ws.inputs, x);
             }
         }
     }
 }
 
 TEST(Equivalence, FuzzyInputMethodsMatchTheLiteralAlgorithms) {
+    Workspace ws;
     RandomUnits random(77);
     for (int u = 0; u < 120; ++u) {
         auto unit = random.Make(2, 13);
@@ -153,20 +156,22 @@ TEST(Equivalence, FuzzyInputMethodsMatchTheLiteralAlgorithms) {
             sets.emplace_back(X[static_cast<std::size_t>(k)], unit->ContextLow(k), unit->ContextHigh(k));
         std::vector<const CFuzzyDiscreteSet*> inputs;
         for (const auto& s : sets) inputs.push_back(&s);
-        unit->Fired().assign(unit->Fired().size(), 1);
-        unit->SetFiredCount(-7);
+        ws.Fit(*unit->Compiled());
+        ws.fired.assign(ws.fired.size(), 1);
+        ws.firedCount = -7;
         CFuzzyDiscreteSet logical;
         CFuzzyDiscreteSet functional;
-        InferenceMethodTable()[2].fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), logical);
-        InferenceMethodTable()[6].fuzzy(*unit->Compiled(), unit->OwnWorkspace(), inputs.data(), functional);
+        InferenceMethodTable()[2].fuzzy(*unit->Compiled(), ws, inputs.data(), logical);
+        InferenceMethodTable()[6].fuzzy(*unit->Compiled(), ws, inputs.data(), functional);
         SCOPED_TRACE("unit " + std::to_string(u));
         EXPECT_EQ(Values(logical), literal::LogicalFuzzyInput(*unit, X));
         EXPECT_EQ(Values(functional), literal::FunctionalFuzzyInput(*unit, X));
-        EXPECT_EQ(unit->FiredCount(), -7);  // fuzzy-input methods leave the fired flags alone
+        EXPECT_EQ(ws.firedCount, -7);  // fuzzy-input methods leave the fired flags alone
     }
 }
 
 TEST(Equivalence, DefuzzifiersMatchTheLiteralAlgorithms) {
+    Workspace ws;
     RandomUnits random(4242);
     using Literal = double (*)(const literal::Conclusion&);
     const Literal kLiteral[] = {literal::Cog, literal::ModifiedCog, literal::SimpleDee, literal::SimpleDeeCog,
@@ -178,14 +183,14 @@ TEST(Equivalence, DefuzzifiersMatchTheLiteralAlgorithms) {
             const std::vector<double> x = random.Inputs(*unit);
             for (const int row : kCrispRows) {
                 CFuzzyDiscreteSet conclusion;
-                const ConclusionRange range = InferenceMethodTable()[static_cast<std::size_t>(row)].crisp(*unit->Compiled(), unit->OwnWorkspace(), x.data(), conclusion);
+                const ConclusionRange range = InferenceMethodTable()[static_cast<std::size_t>(row)].crisp(*unit->Compiled(), ws, x.data(), conclusion);
                 const literal::Conclusion c = literal::ConclusionOf(*unit, Values(conclusion));
                 for (int d = 0; d < 6; ++d) {
                     SCOPED_TRACE("unit " + std::to_string(u) + ", row " + std::to_string(row) + ", method " + std::to_string(d));
                     const auto& method = DefuzzificationMethodTable()[static_cast<std::size_t>(d)];
                     const double expected = kLiteral[d](c);
-                    const double whole = method.method(*unit->Compiled(), unit->OwnWorkspace(), conclusion);
-                    const double ranged = method.ranged(*unit->Compiled(), unit->OwnWorkspace(), conclusion, range);
+                    const double whole = method.method(*unit->Compiled(), ws, conclusion);
+                    const double ranged = method.ranged(*unit->Compiled(), ws, conclusion, range);
                     if (kSummed[d]) {
                         ASSERT_NEAR(whole, expected, 1e-12 * (1 + std::abs(expected)));
                     } else {
@@ -199,6 +204,7 @@ TEST(Equivalence, DefuzzifiersMatchTheLiteralAlgorithms) {
 }
 
 TEST(Equivalence, SmoothDefuzzificationMatchesTheLiteralNeighbourhood) {
+    Workspace ws;
     RandomUnits random(99);
     for (int u = 0; u < 25; ++u) {
         auto unit = random.Make(2, 21);
@@ -210,10 +216,10 @@ TEST(Equivalence, SmoothDefuzzificationMatchesTheLiteralNeighbourhood) {
         const double expected = literal::Smooth(*unit, row, x.data());
         if (expected == 0.0) continue;  // every weight 0: the unit answers differently (see SmoothTest)
         SCOPED_TRACE("unit " + std::to_string(u));
-        EXPECT_EQ(unit->Evaluate(x.data()), expected);
+        EXPECT_EQ(unit->Evaluate(x, ws), expected);
         const literal::Outcome atInputs = literal::Infer(*unit, row, x.data());
-        EXPECT_EQ(unit->Fired(), atInputs.fired);
-        EXPECT_EQ(unit->InputBuffer(), x);
+        EXPECT_EQ(ws.fired, atInputs.fired);
+        EXPECT_EQ(ws.inputs, x);
     }
 }
 

@@ -79,8 +79,7 @@ protected:
 
     // Whether some rule fires at the inputs with a degree the peer takes for 0: it compares degrees with a
     // tolerance of 1e-6, so a rule firing below it (a Gaussian's tail) takes no part there.
-    static bool BelowPeerTolerance(CRuleBase& unit) {
-        const Workspace& s = unit.OwnWorkspace();
+    static bool BelowPeerTolerance(const Workspace& s) {
         for (const int r : s.active) {
             const double d = s.ruleDegree[static_cast<std::size_t>(r)];
             if (d > 0.0 && d < 1e-6) return true;
@@ -93,9 +92,10 @@ protected:
         EXPECT_EQ(peer.size(), rows.size());
         const double width = unit.ContextHigh(-1) - unit.ContextLow(-1);
         double worst = 0.0;
+        Workspace ws;
         for (std::size_t i = 0; i < std::min(rows.size(), peer.size()); ++i) {
-            const double ours = unit.Evaluate(rows[i].data());
-            if (std::isnan(peer[i]) || BelowPeerTolerance(unit)) continue;
+            const double ours = unit.Evaluate(rows[i].data(), ws);
+            if (std::isnan(peer[i]) || BelowPeerTolerance(ws)) continue;
             worst = std::max(worst, std::fabs(ours - peer[i]) / width);
         }
         return worst;

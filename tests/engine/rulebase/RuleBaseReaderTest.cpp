@@ -48,9 +48,7 @@ TEST(Reader, BuildsTheUnitOfTheFile) {
     EXPECT_EQ(unit->Discretization(0), 101);
     const std::vector<RuleRow> expected = {{true, {"sm", "bi"}}, {false, {"low", "me"}}};
     EXPECT_EQ(unit->Rules(), expected);
-    EXPECT_EQ(unit->FiredCount(), -1);
-    EXPECT_EQ(unit->Fired(), std::vector<std::uint8_t>(2, 0));
-    EXPECT_EQ(unit->InputBuffer().size(), 1u);
+    EXPECT_EQ(unit->Compiled()->ruleCount(), 2);
     const auto& vocabulary = dynamic_cast<const CBasicSettings&>(unit->Settings(0));
     EXPECT_EQ(vocabulary.terms().back().shortName, "low");
     EXPECT_EQ(vocabulary.terms().back().longName, "lowish");

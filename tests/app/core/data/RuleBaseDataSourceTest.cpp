@@ -11,6 +11,7 @@
 #include "app/core/data/TypicalExpression.h"
 #include "fuzzy/linear/CLinCSettings.h"
 #include "fuzzy/vocabulary/CLinguisticSettings.h"
+#include "inference/compiled/Workspace.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv {
@@ -133,18 +134,20 @@ TEST(TypicalExpressionTest, WordsOfADescriptor) {
 
 TEST(FiredRulesTextTest, ListsTheFiredRulesWithTheirCount) {
     const auto unit = CRuleBase::Load(Example("heater.rb"));
-    EXPECT_EQ(FiredRulesText::Of(*unit), "Number of fired rules: -1\n");
+    Workspace ws(*unit->Compiled());
+    EXPECT_EQ(FiredRulesText::Of(*unit, ws.Fired(), ws.FiredCount()), "Number of fired rules: -1\n");
     const double cold[] = {12, -20};
-    unit->Evaluate(cold);
-    EXPECT_EQ(FiredRulesText::Of(*unit), "Number of fired rules: 1\nRule 1: sm & sm --> ex bi\n");
+    unit->Evaluate(cold, ws);
+    EXPECT_EQ(FiredRulesText::Of(*unit, ws.Fired(), ws.FiredCount()), "Number of fired rules: 1\nRule 1: sm & sm --> ex bi\n");
 }
 
 TEST(FiredRulesTextTest, JoinsSeveralOutputsAndReportsTheCountTheInferenceGave) {
     const auto unit = CRuleBase::LoadFromText(kTwoOutputs, "two outputs");
     const double middle[] = {3.8};
-    unit->Evaluate(middle);
-    const std::string text = FiredRulesText::Of(*unit);
-    EXPECT_EQ(text.rfind("Number of fired rules: " + std::to_string(unit->FiredCount()) + "\n", 0), 0u);
+    Workspace ws;
+    unit->Evaluate(middle, ws);
+    const std::string text = FiredRulesText::Of(*unit, ws.Fired(), ws.FiredCount());
+    EXPECT_EQ(text.rfind("Number of fired rules: " + std::to_string(ws.FiredCount()) + "\n", 0), 0u);
     EXPECT_NE(text.find("Rule 2: me --> me & ml me\n"), std::string::npos);
     EXPECT_EQ(FiredRulesText::RuleLine(*unit, 2), "Rule 3: bi --> sm & ex sm");
 }

@@ -169,10 +169,11 @@ TEST(TestEvaluation, GivesTheOutputSetTheValueAndTheFiredRules) {
     const TestOutcome outcome = session.Evaluate();
     ASSERT_TRUE(outcome.value);
     ASSERT_TRUE(outcome.conclusion);
-    EXPECT_EQ(*outcome.value, heater->Evaluate(outcome.inputs.data()));
+    Workspace ws;
+    EXPECT_EQ(*outcome.value, heater->Evaluate(outcome.inputs.data(), ws));
     EXPECT_EQ(outcome.conclusion->count(), heater->Discretization(-1));
     EXPECT_GT(outcome.firedCount, 0);
-    EXPECT_EQ(session.FiredText(outcome), FiredRulesText::Of(*heater));
+    EXPECT_EQ(session.FiredText(outcome), FiredRulesText::Of(*heater, ws.Fired(), ws.FiredCount()));
     // The inference alone leaves the same set and rules, without the value.
     const TestOutcome inferred = session.Infer();
     EXPECT_FALSE(inferred.value);

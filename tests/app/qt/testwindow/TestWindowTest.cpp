@@ -30,6 +30,7 @@
 #include "app/qt/testwindow/ProjectionPlot.h"
 #include "app/qt/surface/SurfaceWindow.h"
 #include "app/qt/testwindow/TestWindow.h"
+#include "inference/compiled/Workspace.h"
 #include "tests/support/RuleBaseTextBuilder.h"
 #include "text/NumberText.h"
 
@@ -135,9 +136,11 @@ private Q_SLOTS:
         FuzzySetInputPanel* indoor = test->inputPanel(0);  // <10, 30>
         PanelFields* output = test->outputPanel()->fields();
         const auto shows = [&](std::vector<double> inputs) {
-            const double value = unit.Evaluate(inputs.data());
+            Workspace ws;
+            const double value = unit.Evaluate(inputs, ws);
+            const std::string fired = FiredRulesText::Of(unit, ws.Fired(), ws.FiredCount());
             return output->value()->text() == QString::fromStdString(NumberText::twoDecimals(value)) &&
-                   test->firedRules()->toPlainText() == QString::fromStdString(FiredRulesText::Of(unit));
+                   test->firedRules()->toPlainText() == QString::fromStdString(fired);
         };
         QVERIFY(shows({20, -5}));
 

@@ -68,18 +68,6 @@ TEST(CRuleBaseFilter, AChangeMakesTheNextFilteredEvaluationRebuild) {
     EXPECT_FALSE(unit->FilterIsCurrent());
 }
 
-TEST(CRuleBaseFilter, AfterARebuildTheUnitShowsTheLastSample) {
-    auto unit = twoInputs().load();
-    ASSERT_TRUE(unit->RebuildFilter());
-    const FilterSampleGrid grid(*unit->Compiled());
-    const double last[] = {grid.coordinates(0).back(), grid.coordinates(1).back()};
-    auto reference = twoInputs().load();
-    reference->Evaluate(last);
-    EXPECT_EQ(unit->InputBuffer(), reference->InputBuffer());
-    EXPECT_EQ(unit->Fired(), reference->Fired());
-    EXPECT_EQ(unit->FiredCount(), reference->FiredCount());
-}
-
 TEST(CRuleBaseFilter, ARefusedOrCancelledRebuildKeepsThePreviousFilter) {
     auto unit = twoInputs().load();
     ASSERT_TRUE(unit->RebuildFilter());
@@ -113,7 +101,6 @@ TEST(CRuleBaseFilter, LoadingAFileWithTheSwitchOnBuildsNoFilterUntilAFilteredEva
     auto unit = oneInput().filter(true).load();
     EXPECT_TRUE(unit->UseFuzzyFilter());
     EXPECT_EQ(unit->Filter(), nullptr);
-    EXPECT_EQ(unit->FiredCount(), -1) << "nothing was evaluated";
     std::ostringstream saved;
     unit->Save(saved);
     EXPECT_NE(saved.str().find("UseFuzzyFilter=true"), std::string::npos);
