@@ -13,6 +13,7 @@
 #include "cli/NewCommand.h"
 #include "cli/ProjectionCommand.h"
 #include "cli/SurfaceCommand.h"
+#include "cli/TuneCommand.h"
 
 namespace zorv::cli {
 
@@ -26,6 +27,7 @@ std::vector<std::unique_ptr<Command>> allCommands() {
     commands.push_back(std::make_unique<AnalyseCommand>());
     commands.push_back(std::make_unique<CleanCommand>());
     commands.push_back(std::make_unique<LearnCommand>());
+    commands.push_back(std::make_unique<TuneCommand>());
     commands.push_back(std::make_unique<FTransformSubcommand>());
     commands.push_back(std::make_unique<SurfaceCommand>());
     commands.push_back(std::make_unique<ProjectionCommand>());

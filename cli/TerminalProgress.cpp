@@ -17,16 +17,24 @@ TerminalProgress::~TerminalProgress() { clear(); }
 
 bool TerminalProgress::drawsOn(const std::ostream& err) { return &err == &std::cerr && isatty(STDERR_FILENO) == 1; }
 
-void TerminalProgress::update(int done, int total) {
+void TerminalProgress::update(int done, int total) { update(done, total, shownDetail_); }
+
+void TerminalProgress::update(int done, int total, const std::string& detail) {
     if (!enabled_) return;
     const int percent = total > 0 ? static_cast<int>(100LL * std::max(0, std::min(done, total)) / total) : 100;
-    if (percent == shownPercent_) return;
+    if (percent == shownPercent_ && detail == shownDetail_) return;
     shownPercent_ = percent;
+    shownDetail_ = detail;
     const int filled = percent * kWidth / 100;
     std::string percentText = std::to_string(percent);
     percentText.insert(0, 3 - std::min<std::size_t>(3, percentText.size()), ' ');
-    err_ << '\r' << label_ << " [" << std::string(static_cast<std::size_t>(filled), '#')
-         << std::string(static_cast<std::size_t>(kWidth - filled), '-') << "] " << percentText << '%' << std::flush;
+    std::string line = label_ + " [" + std::string(static_cast<std::size_t>(filled), '#') +
+                       std::string(static_cast<std::size_t>(kWidth - filled), '-') + "] " + percentText + '%';
+    if (!detail.empty()) line += "  " + detail;
+    const std::size_t width = line.size();
+    if (width < drawnWidth_) line.append(drawnWidth_ - width, ' ');  // covers the end of a longer line
+    err_ << '\r' << line << std::flush;
+    drawnWidth_ = width;
     drawn_ = true;
 }
 
@@ -37,9 +45,11 @@ ProgressReporter::Callback TerminalProgress::callback() {
 
 void TerminalProgress::clear() {
     if (!drawn_) return;
-    err_ << '\r' << std::string(label_.size() + kWidth + 8, ' ') << '\r' << std::flush;
+    err_ << '\r' << std::string(std::max(drawnWidth_, label_.size() + kWidth + 8), ' ') << '\r' << std::flush;
     drawn_ = false;
     shownPercent_ = -1;
+    shownDetail_.clear();
+    drawnWidth_ = 0;
 }
 
 }  // namespace zorv::cli

@@ -22,6 +22,8 @@ public:
     bool enabled() const { return enabled_; }
     // done of total steps are finished; redraws when the shown percentage changes.
     void update(int done, int total);
+    // The same with a short text after the percentage ("rmse 1.25"); redraws when either changes.
+    void update(int done, int total, const std::string& detail);
     // A callback for the engine's progress reports; empty when the bar is not drawn.
     ProgressReporter::Callback callback();
     // Clears the bar's line (also done by the destructor).
@@ -38,6 +40,8 @@ private:
     bool enabled_;
     bool drawn_ = false;
     int shownPercent_ = -1;
+    std::string shownDetail_;
+    std::size_t drawnWidth_ = 0;
 };
 
 }  // namespace zorv::cli

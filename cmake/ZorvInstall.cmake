@@ -29,4 +29,12 @@ if(TARGET zorvix)
   install(FILES "${PROJECT_SOURCE_DIR}/app/share/zorvix.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
   install(FILES "${PROJECT_SOURCE_DIR}/app/share/zorvix.svg"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
+  # The file type of rule bases, which the desktop entry opens; the desktop's type database learns it when
+  # update-mime-database runs over the prefix (done here unless installing into a staging folder).
+  install(FILES "${PROJECT_SOURCE_DIR}/app/share/zorv-rulebase.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/mime/packages")
+  install(CODE "
+    find_program(update_mime update-mime-database)
+    if(update_mime AND NOT DEFINED ENV{DESTDIR})
+      execute_process(COMMAND \${update_mime} \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/mime\")
+    endif()")
 endif()

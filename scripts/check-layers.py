@@ -23,18 +23,19 @@ LIBRARIES = [
     ("rules", ["engine/rulebase", "engine/inference"], ["rulebase/", "inference/"],
      ["fuzzy", "fuzzy sets", "ftransform", "base"]),
     ("interchange", ["engine/interchange"], ["interchange/"], ["rules", "fuzzy", "fuzzy sets", "ftransform", "base"]),
+    ("tuning", ["tuning"], ["tuning/"], ["rules", "fuzzy", "fuzzy sets", "ftransform", "base"]),
     ("public interface", ["include/zorv"], ["zorv/"], []),
     ("library", ["engine/api"], ["api/"], ["public interface", "rules", "fuzzy", "fuzzy sets", "ftransform", "base"]),
     ("workbench logic", ["app/core"], ["app/core/"],
-     ["interchange", "rules", "fuzzy", "fuzzy sets", "ftransform", "surface", "base"]),
+     ["tuning", "interchange", "rules", "fuzzy", "fuzzy sets", "ftransform", "surface", "base"]),
     ("workbench widgets", ["app/qt", "app/main.cpp"], ["app/qt/"],
-     ["workbench logic", "interchange", "rules", "fuzzy", "fuzzy sets", "ftransform", "surface", "base"]),
+     ["workbench logic", "tuning", "interchange", "rules", "fuzzy", "fuzzy sets", "ftransform", "surface", "base"]),
     ("command-line tool", ["cli"], ["cli/"],
-     ["workbench logic", "interchange", "rules", "fuzzy", "fuzzy sets", "ftransform", "surface", "base"]),
+     ["workbench logic", "tuning", "interchange", "rules", "fuzzy", "fuzzy sets", "ftransform", "surface", "base"]),
     ("Python module", ["python/src"], [], ["public interface"]),
 ]
 # Layers that must stay free of the toolkit.
-WITHOUT_QT = {"base", "fuzzy sets", "fuzzy", "ftransform", "surface", "rules", "interchange", "public interface",
+WITHOUT_QT = {"base", "fuzzy sets", "fuzzy", "ftransform", "surface", "rules", "interchange", "tuning", "public interface",
               "library", "workbench logic", "command-line tool", "Python module"}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')

@@ -40,6 +40,16 @@ TEST(TerminalProgress, RedrawsInPlaceWhenThePercentageChangesAndClearsItsLine) {
     EXPECT_EQ(err.str(), "\r" + std::string(41, ' ') + "\r");
 }
 
+TEST(TerminalProgress, RedrawsWhenTheDetailChangesAndCoversALongerLine) {
+    std::ostringstream err;
+    TerminalProgress progress(err, "T", true);
+    progress.update(1, 2, "rmse 12.5");
+    progress.update(1, 2, "rmse 12.5");  // unchanged: not drawn
+    progress.update(1, 2, "rmse 3");
+    const std::string bar = "T [###############---------------]  50%";
+    EXPECT_EQ(err.str(), "\r" + bar + "  rmse 12.5" + "\r" + bar + "  rmse 3" + std::string(3, ' '));
+}
+
 TEST(TerminalProgress, AnEmptyTotalShowsCompletion) {
     std::ostringstream err;
     TerminalProgress progress(err, "x", true);

@@ -11,7 +11,7 @@
 namespace zorv {
 
 ScreenshotStage::ScreenshotStage() : main_(std::make_unique<MainWindow>(workbench_.services())) {
-    main_->resize(1000, 680);
+    main_->resize(1366, 768);
     main_->show();
     settle();
 }

@@ -109,9 +109,7 @@ QWidget* userTerms(ScreenshotStage& stage, int page) {
 // The test window of heater.rb at its opening inputs (the middle of each context), everything computed.
 TestWindow* testWindow(ScreenshotStage& stage) {
     InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
-    stage.mainWindow().resize(1100, 820);
     TestWindow* test = stage.mainWindow().openTestWindow(editor);
-    qobject_cast<QMdiSubWindow*>(test->parentWidget())->setGeometry(0, 0, 980, 660);
     ScreenshotStage::waitFor([test] {
         return !test->outcomeRun()->busy() && !test->projectionRun()->running() && !test->filterBuild()->running();
     });

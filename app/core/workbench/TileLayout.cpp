@@ -10,7 +10,29 @@ int cut(int length, int count, int i) {
     return static_cast<int>(static_cast<long long>(length) * i / count);
 }
 
+// How many places a cascade has before it starts again at the top-left corner.
+int cascadePlaces(int width, int height, int step) {
+    return step <= 0 ? 1 : std::max(1, std::min(width, height) / 2 / step + 1);
+}
+
 }  // namespace
+
+std::vector<TileRect> TileLayout::cascaded(int count, int width, int height, int step) {
+    std::vector<TileRect> result;
+    const int places = cascadePlaces(width, height, step);
+    const int reach = (std::min(count, places) - 1) * step;
+    for (int i = 0; i < count; ++i) {
+        const int offset = i % places * step;
+        result.push_back({offset, offset, width - reach, height - reach});
+    }
+    return result;
+}
+
+TileRect TileLayout::nextCascaded(int open, int width, int height, int step, TileSize preferred, TileSize minimum) {
+    const int offset = std::max(open, 0) % cascadePlaces(width, height, step) * step;
+    return {offset, offset, std::max(std::min(preferred.width, width - offset), minimum.width),
+            std::max(std::min(preferred.height, height - offset), minimum.height)};
+}
 
 std::vector<TileRect> TileLayout::stacked(int count, int width, int height) {
     std::vector<TileRect> result;

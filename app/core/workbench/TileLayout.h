@@ -13,10 +13,21 @@ struct TileRect {
     bool operator==(const TileRect&) const = default;
 };
 
+struct TileSize {
+    int width = 0;
+    int height = 0;
+};
+
 // Arrangements of child windows over an area of width x height, in window order. The pieces fill the
 // area exactly; remainders go to the later pieces.
 class TileLayout {
 public:
+    // "Cascade": each window a step right of and below the one before, all of one size that keeps the last
+    // one inside the area. The steps go down at most half the area; further windows start again at the top.
+    static std::vector<TileRect> cascaded(int count, int width, int height, int step);
+    // Where a new window goes when windows are open already: the next place of the cascade, at its preferred
+    // size but no larger than reaches the area's edges from there (and never below its minimum).
+    static TileRect nextCascaded(int open, int width, int height, int step, TileSize preferred, TileSize minimum);
     // "Tile Horizontally": full-width windows one above the other.
     static std::vector<TileRect> stacked(int count, int width, int height);
     // "Tile Vertically": full-height windows side by side.

@@ -67,17 +67,14 @@ void InferenceUnitEditor::buildWindow() {
     close_ = new QPushButton(tr("&Close"), this);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(tabs_, 1);
-    left->addWidget(progress_);
-    auto* right = new QVBoxLayout;
-    for (QPushButton* button : {test_, save_, saveAs_, close_}) {
-        right->addWidget(button);
-    }
-    right->addStretch();
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 1);
-    layout->addLayout(right);
+    // The buttons stand in one row with the progress display under the tabs, where a narrow window (tiled
+    // side by side) keeps them in view.
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(progress_, 1);
+    for (QPushButton* button : {test_, save_, saveAs_, close_}) bottom->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(bottom);
 
     connect(test_, &QPushButton::clicked, this, &InferenceUnitEditor::startTest);
     connect(save_, &QPushButton::clicked, this, [this] { save(); });

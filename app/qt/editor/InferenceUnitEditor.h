@@ -36,8 +36,9 @@ class InferenceUnitEditor final : public QWidget {
 
 public:
     static constexpr const char* kFormCaption = "Inference unit";
-    // Below this the tabs' labels and buttons would be crushed when the child windows are tiled.
-    static constexpr int kMinimumWidth = 520;
+    // Below this the tabs and buttons would be crushed; three windows tiled side by side on a screen 1366
+    // pixels wide still have room.
+    static constexpr int kMinimumWidth = 420;
     static constexpr int kMinimumHeight = 340;
 
     InferenceUnitEditor(std::unique_ptr<CRuleBase> unit, WorkbenchServices services, QWidget* parent = nullptr);

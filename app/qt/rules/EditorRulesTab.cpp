@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -24,10 +25,12 @@
 namespace zorv {
 namespace {
 
-// Widths the columns get on the first fill after the variables change.
+// Widths the columns get on the first fill after the variables change: at least these, wider for longer
+// texts up to kLongestColumn average characters; a text cut there shows whole in its tool tip.
 const QString kExpressionSample = QStringLiteral("  -ex sm  ");
 constexpr int kNameMargin = 6;
 constexpr int kLabelMargin = 24;
+constexpr int kLongestColumn = 28;
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -118,6 +121,8 @@ void EditorRulesTab::fill() {
     }
     commands_.clampSelection();
     showSelection();
+    // The grid opens at its first column: the rule numbers and their enabled icons stay in view.
+    view_->horizontalScrollBar()->setValue(0);
     showCheck({});
     scheduleAnalysis();
 }
@@ -142,9 +147,12 @@ void EditorRulesTab::sizeColumns() {
     const QString longestLabel = QString::number(std::max(grid_.rowCount(), 999)) + QLatin1Char('.');
     const int icon = view_->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, view_);
     view_->setColumnWidth(0, metrics.horizontalAdvance(longestLabel) + icon + kLabelMargin);
+    const int longest = metrics.averageCharWidth() * kLongestColumn;
     for (int c = 1; c <= columns.lastExpression(); ++c) {
         const int named = metrics.horizontalAdvance(qt(columns.header(c))) + kNameMargin;
-        view_->setColumnWidth(c, std::max(metrics.horizontalAdvance(kExpressionSample), named));
+        // The view measures a bounded sample of rows, however many rules there are.
+        const int content = std::min(view_->contentWidth(c), longest);
+        view_->setColumnWidth(c, std::max({metrics.horizontalAdvance(kExpressionSample), named, content}));
     }
     for (int i = 0; i < RuleGridColumns::kAnalysisCount; ++i) {
         const auto analysis = static_cast<RulesInfoColumn>(i);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
+#include <QToolTip>
 
 #include "app/qt/rules/RuleCellDelegate.h"
 
@@ -100,6 +101,28 @@ void RulesTableView::finishEditing() {
         commitData(editor);
         closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
+}
+
+QString RulesTableView::toolTip(const QModelIndex& index) const {
+    const QString hint = index.data(Qt::ToolTipRole).toString();
+    if (!index.isValid() || index.column() == 0) return hint;
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const int margin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    if (fontMetrics().horizontalAdvance(text) <= columnWidth(index.column()) - margin) return hint;
+    return hint.isEmpty() || hint == text ? text : text + QLatin1Char('\n') + hint;
+}
+
+bool RulesTableView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    const QString tip = toolTip(index);
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+    } else {
+        QToolTip::showText(help->globalPos(), tip, viewport(), visualRect(index));
+    }
+    return true;
 }
 
 // The grid's clipboard keys belong to the grid, also while a cell is edited: the application's shortcuts of

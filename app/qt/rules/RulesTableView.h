@@ -36,6 +36,11 @@ public:
     void editCurrent(const QString* text = nullptr);
     // Closes an open editor, keeping its text.
     void finishEditing();
+    // The width a column's texts ask for, measured on a bounded sample of rows.
+    int contentWidth(int column) const { return sizeHintForColumn(column); }
+    // What the mouse resting on a cell shows: the whole text when the column cuts it, then the cell's own
+    // hint (the expression as parsed and printed back).
+    QString toolTip(const QModelIndex& index) const;
 
 signals:
     void clipboardRequested(zorv::RulesTableView::Clipboard command);
@@ -50,6 +55,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent* event) override;

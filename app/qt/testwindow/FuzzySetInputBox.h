@@ -21,6 +21,10 @@ Q_SIGNALS:
     // The left button was pressed or dragged at this relative position.
     void positionChosen(double position);
 
+public:
+    // Room for the slider to be set to a tenth of the context with ease.
+    QSize sizeHint() const override { return QSize(320, 80); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -24,6 +24,10 @@ public:
     const std::optional<CFuzzyDiscreteSet>& set() const { return set_; }
     const std::optional<double>& value() const { return value_; }
 
+public:
+    // As wide as an input's slider, so that the panels line up.
+    QSize sizeHint() const override { return QSize(320, 120); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

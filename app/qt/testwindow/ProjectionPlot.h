@@ -41,6 +41,10 @@ Q_SIGNALS:
     // The left button was pressed or dragged at pixel column x.
     void picked(double x);
 
+public:
+    // Room for the steps of a projection to be told apart.
+    QSize sizeHint() const override { return QSize(420, 260); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

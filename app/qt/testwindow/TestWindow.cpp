@@ -15,7 +15,10 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 #include <variant>
@@ -53,8 +56,12 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 void fillList(QComboBox& list, const std::vector<std::string>& names, int current) {
     const QSignalBlocker blocker(list);
     list.clear();
-    for (const std::string& name : names) list.addItem(text(name));
+    for (const std::string& name : names) {
+        list.addItem(text(name));
+        list.setItemData(list.count() - 1, text(name), Qt::ToolTipRole);
+    }
     list.setCurrentIndex(current);
+    list.setToolTip(list.currentText());
 }
 
 QScrollArea* scrolling(QWidget* content, QWidget* parent) {
@@ -62,6 +69,35 @@ QScrollArea* scrolling(QWidget* content, QWidget* parent) {
     area->setWidget(content);
     area->setWidgetResizable(true);
     return area;
+}
+
+// A part of a splitter: the caption above the widget.
+QWidget* captioned(const QString& caption, QWidget* widget, QWidget* parent) {
+    auto* part = new QWidget(parent);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(caption, part));
+    layout->addWidget(widget, 1);
+    return part;
+}
+
+// A method list that may be narrower than its longest name: each name shows whole in its tool tip, and the
+// chosen one in the list's own.
+QComboBox* methodList(QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(18);
+    QObject::connect(list, &QComboBox::currentTextChanged, list, &QComboBox::setToolTip);
+    return list;
+}
+
+// How wide a list must be to show its longest item whole.
+int fullWidth(const QComboBox& list) {
+    int text = 0;
+    for (int i = 0; i < list.count(); ++i) text = std::max(text, list.fontMetrics().horizontalAdvance(list.itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(&list);
+    return list.style()->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text, list.fontMetrics().height()), &list).width();
 }
 
 }  // namespace
@@ -78,6 +114,7 @@ TestWindow::TestWindow(CRuleBase& unit, const QString& fileName, Services servic
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(caption_);
     auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
     splitter->addWidget(buildLeftColumn());
     splitter->addWidget(buildRightColumn());
     splitter->setStretchFactor(0, 1);
@@ -85,12 +122,20 @@ TestWindow::TestWindow(CRuleBase& unit, const QString& fileName, Services servic
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(splitter);
-    resize(980, 640);
     fillLists();
     connectControls();
     showStoredText();
     for (int k = 0; k < session_.Inputs().Count(); ++k) showInput(k, true);
     evaluate();
+}
+
+// At first as large as shows two inputs and the output without scrolling and the method lists' longest names
+// whole; the main window makes it smaller where its area is smaller.
+QSize TestWindow::sizeHint() const {
+    QSize hint = QWidget::sizeHint();
+    const int lists = std::max(fullWidth(*inference_), fullWidth(*defuzzification_));
+    hint.rwidth() += std::max(0, lists - inference_->sizeHint().width());
+    return hint;
 }
 
 // Stops the work in progress; nothing of it is shown any more.
@@ -102,11 +147,10 @@ TestWindow::~TestWindow() {
 
 // --- building ----------------------------------------------------------------------------------------------
 
+// Inputs, outputs and the stored text, with splitters between them.
 QWidget* TestWindow::buildLeftColumn() {
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
-
+    auto* column = new QSplitter(Qt::Vertical, this);
+    column->setChildrenCollapsible(false);
     auto* inputs = new QWidget(column);
     auto* inputRows = new QVBoxLayout(inputs);
     for (int k = 0; k < unit_.AntecedentCount(); ++k) {
@@ -118,8 +162,7 @@ QWidget* TestWindow::buildLeftColumn() {
         connect(panel, &FuzzySetInputPanel::valueTyped, this, [this, k](const QString& t) { typeInput(k, t); });
     }
     inputRows->addStretch(1);
-    layout->addWidget(new QLabel(tr("Input variables:"), column));
-    layout->addWidget(scrolling(inputs, column), 3);
+    column->addWidget(captioned(tr("Input variables:"), scrolling(inputs, column), column));
 
     auto* outputs = new QWidget(column);
     auto* outputRows = new QVBoxLayout(outputs);
@@ -132,28 +175,35 @@ QWidget* TestWindow::buildLeftColumn() {
     outputStatus_->setWordWrap(true);
     outputStatus_->setStyleSheet(QStringLiteral("color: red;"));
     outputRows->addWidget(outputStatus_);
-    layout->addWidget(new QLabel(tr("Output variables:"), column));
-    layout->addWidget(scrolling(outputs, column), 2);
+    column->addWidget(captioned(tr("Output variables:"), scrolling(outputs, column), column));
 
     stored_ = new QPlainTextEdit(column);
     stored_->setReadOnly(true);
     stored_->setLineWrapMode(QPlainTextEdit::NoWrap);
     stored_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    layout->addWidget(stored_, 2);
+    column->addWidget(stored_);
+    column->setStretchFactor(0, 2);
+    column->setStretchFactor(1, 0);
+    column->setStretchFactor(2, 1);
     return column;
 }
 
+// The methods and the fired rules above the projection, with a splitter between.
 QWidget* TestWindow::buildRightColumn() {
-    auto* column = new QWidget(this);
-    auto* layout = new QVBoxLayout(column);
+    auto* column = new QSplitter(Qt::Vertical, this);
+    column->setChildrenCollapsible(false);
+    auto* top = new QWidget(column);
+    auto* layout = new QVBoxLayout(top);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(buildMethods());
-    layout->addWidget(new QLabel(tr("Fired rules:"), column));
-    fired_ = new QPlainTextEdit(column);
+    fired_ = new QPlainTextEdit(top);
     fired_->setReadOnly(true);
     fired_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    layout->addWidget(fired_, 1);
-    layout->addWidget(buildProjection(), 2);
+    layout->addWidget(captioned(tr("Fired rules:"), fired_, top), 1);
+    column->addWidget(top);
+    column->addWidget(buildProjection());
+    column->setStretchFactor(0, 1);
+    column->setStretchFactor(1, 2);
     return column;
 }
 
@@ -161,9 +211,9 @@ QWidget* TestWindow::buildMethods() {
     auto* box = new QWidget(this);
     auto* form = new QGridLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
-    inference_ = new QComboBox(box);
+    inference_ = methodList(box);
     defuzzificationCaption_ = new QLabel(tr("Type of defuzzification:"), box);
-    defuzzification_ = new QComboBox(box);
+    defuzzification_ = methodList(box);
     filter_ = new QCheckBox(tr("Fuzzy Transform Filter"), box);
     form->addWidget(new QLabel(tr("Type of inference:"), box), 0, 0);
     form->addWidget(inference_, 0, 1);

@@ -60,6 +60,7 @@ public:
     ~TestWindow() override;
 
     const QString& caption() const { return caption_; }
+    QSize sizeHint() const override;
     TestSession& session() { return session_; }
 
     // The window became the active one: the rule base may have changed meanwhile, so everything is

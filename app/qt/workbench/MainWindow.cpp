@@ -180,7 +180,7 @@ void MainWindow::connectActions() {
                 [this, command] { withEditor([command](InferenceUnitEditor& e) { e.rules().run(command); }); });
     }
 
-    connect(a.cascade, &QAction::triggered, mdi_, &QMdiArea::cascadeSubWindows);
+    connect(a.cascade, &QAction::triggered, this, [this] { WindowArranger::cascade(*mdi_); });
     connect(a.tileHorizontally, &QAction::triggered, this, [this] { WindowArranger::tileHorizontally(*mdi_); });
     connect(a.tileVertically, &QAction::triggered, this, [this] { WindowArranger::tileVertically(*mdi_); });
     connect(a.minimizeAll, &QAction::triggered, this, [this] { WindowArranger::minimizeAll(*mdi_); });
@@ -266,6 +266,7 @@ TestWindow* MainWindow::openTestWindow(InferenceUnitEditor& editor) {
 }
 
 void MainWindow::showChild(QMdiSubWindow& window, bool placed) {
+    if (!placed) WindowArranger::placeNew(*mdi_, window);
     if (placed && window.isMaximized()) {
         window.showMaximized();
     } else {

@@ -1,8 +1,11 @@
 #include "app/qt/workbench/MessageBoxPrompter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <algorithm>
 
 #include "app/qt/workbench/ShownText.h"
 
@@ -20,15 +23,31 @@ QMessageBox::Icon iconOf(PromptIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-void prepare(QMessageBox& box, const PromptMessage& message) {
+// Room for the title bar's buttons beside the caption, and the least width of any box.
+constexpr int kTitleBarButtons = 160;
+constexpr int kLeastWidth = 320;
+
+// A message box sizes itself to its text: a short text would cut its caption in the title bar. A row of
+// the box's own layout holds it open (the box resets its minimum size when shown).
+void keepWideEnough(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) return;
+    const QFont title = QApplication::font("QMdiSubWindowTitleBar");
+    const int width = std::max(kLeastWidth, QFontMetrics(title).horizontalAdvance(box.windowTitle()) * 6 / 5 + kTitleBarButtons);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+}  // namespace
+
+void MessageBoxPrompter::prepare(QMessageBox& box, const PromptMessage& message) {
     if (message.icon == PromptIcon::warning) QApplication::beep();
     box.setIcon(iconOf(message.icon));
     box.setWindowTitle(message.caption.empty() ? QGuiApplication::applicationDisplayName()
                                                : shownText(message.caption));
     box.setText(shownText(message.text));
+    keepWideEnough(box);
 }
-
-}  // namespace
 
 void MessageBoxPrompter::show(const PromptMessage& message) {
     QMessageBox box(QApplication::activeWindow());

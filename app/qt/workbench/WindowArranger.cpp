@@ -2,6 +2,7 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
 
 #include "app/core/workbench/TileLayout.h"
 
@@ -17,6 +18,8 @@ QList<QMdiSubWindow*> windows(QMdiArea& area, bool minimized) {
     }
     return result;
 }
+
+int cascadeStep(const QMdiArea& area) { return area.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &area); }
 
 void place(const QList<QMdiSubWindow*>& windows, const std::vector<TileRect>& rects) {
     for (qsizetype i = 0; i < windows.size(); ++i) {
@@ -39,6 +42,31 @@ void tile(QMdiArea& area, bool stacked) {
 }
 
 }  // namespace
+
+void WindowArranger::cascade(QMdiArea& area) {
+    const QList<QMdiSubWindow*> open = windows(area, false);
+    for (QMdiSubWindow* window : open) {
+        if (window->isMaximized()) window->showNormal();
+    }
+    const QSize size = area.viewport()->size();
+    place(open, TileLayout::cascaded(static_cast<int>(open.size()), size.width(), size.height(), cascadeStep(area)));
+    // In creation order, so that the last window, down at the right, lies on top.
+    for (QMdiSubWindow* window : open) window->raise();
+}
+
+void WindowArranger::placeNew(QMdiArea& area, QMdiSubWindow& window) {
+    qsizetype others = 0;
+    for (const QMdiSubWindow* shown : area.subWindowList()) {
+        if (shown != &window && !shown->isHidden()) ++others;
+    }
+    const QSize size = area.viewport()->size();
+    const QSize preferred = window.sizeHint();
+    const QSize minimum = window.minimumSizeHint();
+    const TileRect rect = TileLayout::nextCascaded(static_cast<int>(others), size.width(), size.height(), cascadeStep(area),
+                                                   {preferred.width(), preferred.height()},
+                                                   {minimum.width(), minimum.height()});
+    window.setGeometry(rect.x, rect.y, rect.width, rect.height);
+}
 
 void WindowArranger::tileHorizontally(QMdiArea& area) {
     tile(area, true);

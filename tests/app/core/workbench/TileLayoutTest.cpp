@@ -24,10 +24,30 @@ TEST(TileLayout, SideBySidePiecesFillTheAreaLeftToRight) {
     EXPECT_EQ(TileLayout::sideBySide(1, 80, 60)[0], (TileRect{0, 0, 80, 60}));
 }
 
+TEST(TileLayout, CascadedWindowsStayInsideTheArea) {
+    const auto rects = TileLayout::cascaded(3, 1000, 600, 20);
+    ASSERT_EQ(rects.size(), 3u);
+    EXPECT_EQ(rects[0], (TileRect{0, 0, 960, 560}));
+    EXPECT_EQ(rects[2], (TileRect{40, 40, 960, 560}));
+    // At most half the area's height in steps (16 places here); the seventeenth starts at the top again.
+    const auto many = TileLayout::cascaded(17, 1000, 600, 20);
+    EXPECT_EQ(many[15], (TileRect{300, 300, 700, 300}));
+    EXPECT_EQ(many[16], (TileRect{0, 0, 700, 300}));
+}
+
+TEST(TileLayout, ANewWindowFitsFromTheNextPlaceOfTheCascade) {
+    const TileSize preferred{910, 540};
+    const TileSize minimum{400, 300};
+    EXPECT_EQ(TileLayout::nextCascaded(0, 1900, 900, 24, preferred, minimum), (TileRect{0, 0, 910, 540}));
+    EXPECT_EQ(TileLayout::nextCascaded(2, 1300, 560, 24, preferred, minimum), (TileRect{48, 48, 910, 512}));
+    EXPECT_EQ(TileLayout::nextCascaded(1, 300, 200, 24, preferred, minimum), (TileRect{24, 24, 400, 300}));
+}
+
 TEST(TileLayout, NoWindowsNoPieces) {
     EXPECT_TRUE(TileLayout::stacked(0, 100, 100).empty());
     EXPECT_TRUE(TileLayout::sideBySide(0, 100, 100).empty());
     EXPECT_TRUE(TileLayout::iconRows(0, 10, 10, 100, 100).empty());
+    EXPECT_TRUE(TileLayout::cascaded(0, 100, 100, 10).empty());
 }
 
 TEST(TileLayout, IconRowsStartAtTheBottomAndWrapUpwards) {

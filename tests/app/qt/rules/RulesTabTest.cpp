@@ -6,7 +6,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -190,6 +192,28 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!view->isEditing());
         QCOMPARE(cell(0, 2), QStringLiteral("ze"));
+    }
+
+    // Columns widen for longer texts up to a limit, a text cut there shows whole in its tool tip, and the
+    // grid opens at its first column wherever the cursor was.
+    void columnsFitTheirTextsAndTheGridOpensAtItsFirstColumn() {
+        const std::string longest = "sm or bi or ve sm or ve bi or ex sm or ex bi or ml sm or ml bi";
+        openRules({{"ex sm or ve bi", "ze", "bi"}, {longest, "ze", "sm"}});
+        const QFontMetrics metrics = view->fontMetrics();
+        QVERIFY(view->columnWidth(1) >= metrics.horizontalAdvance(QStringLiteral("ex sm or ve bi")));
+        QVERIFY(view->columnWidth(1) < metrics.horizontalAdvance(QString::fromStdString(longest)));
+        QVERIFY(view->toolTip(view->model()->index(1, 1)).startsWith(QString::fromStdString(longest)));
+        QCOMPARE(view->toolTip(view->model()->index(0, 2)), QStringLiteral("zero"));  // whole: only the hint
+
+        qobject_cast<QMdiSubWindow*>(editor->parentWidget())->resize(450, 400);
+        QApplication::processEvents();
+        clickCell(1, 3);
+        view->scrollTo(view->model()->index(1, view->model()->columnCount() - 1));
+        QVERIFY(view->horizontalScrollBar()->value() > 0);
+        editor->tabs()->setCurrentIndex(0);
+        editor->tabs()->setCurrentWidget(rules);
+        QApplication::processEvents();
+        QCOMPARE(view->horizontalScrollBar()->value(), 0);
     }
 
     void clipboardFollowsTheFocus() {

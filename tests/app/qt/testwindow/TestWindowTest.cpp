@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTest>
 #include <QThreadPool>
@@ -112,6 +113,40 @@ private Q_SLOTS:
             if (control != editor->generalTab()->filter()) QVERIFY(control->isEnabled());
         }
         QVERIFY(!editor->generalTab()->filter()->isEnabled());
+    }
+
+    // Opened on a large screen, the window shows both inputs and the output whole, with sliders of a fair
+    // width and the method names whole; tiled beside its editor on 1366 x 768 every part keeps room.
+    void theWindowShowsItsPartsAtItsSizeAndTiled() {
+        window->resize(1920, 1000);
+        InferenceUnitEditor* editor = nullptr;
+        TestWindow* test = this->test("heater.rb", &editor);
+        QVERIFY(test);
+        QTest::qWait(20);  // the layouts settle
+        const auto whole = [](const QWidget* part) {
+            return part->visibleRegion().boundingRect() == part->rect();
+        };
+        for (const QWidget* panel : {static_cast<QWidget*>(test->inputPanel(0)), static_cast<QWidget*>(test->inputPanel(1)),
+                                     static_cast<QWidget*>(test->outputPanel())}) {
+            QVERIFY(whole(panel));
+        }
+        QVERIFY(test->inputPanel(0)->findChild<FuzzySetInputBox*>()->width() >= 300);
+        for (const QComboBox* list : {test->inferenceList(), test->defuzzificationList()}) {
+            for (int i = 0; i < list->count(); ++i) {
+                QCOMPARE(list->itemData(i, Qt::ToolTipRole).toString(), list->itemText(i));
+            }
+            QVERIFY(list->width() >= list->fontMetrics().horizontalAdvance(list->currentText()) + 20);
+        }
+        QVERIFY(test->findChildren<QSplitter*>().size() >= 3);
+
+        window->resize(1366, 640);
+        window->actions().tileVertically->trigger();
+        QApplication::processEvents();
+        QVERIFY(test->inputPanel(0)->findChild<FuzzySetInputBox*>()->width() >= 150);
+        QVERIFY(test->plot()->width() >= 200 && test->plot()->height() >= 160);
+        QVERIFY(whole(test->surfaceButton()));
+        QCOMPARE(test->inferenceList()->toolTip(), test->inferenceList()->currentText());
+        QVERIFY(whole(editor->testButton()));
     }
 
     void closingTheEditorClosesItsTestWindow() {

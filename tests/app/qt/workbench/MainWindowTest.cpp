@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -17,6 +19,7 @@
 #include "app/qt/editor/EditorGeneralTab.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
 #include "app/qt/rules/WordToolBar.h"
+#include "app/qt/workbench/MessageBoxPrompter.h"
 #include "rulebase/CRuleBaseWriter.h"
 
 namespace zorv {
@@ -134,6 +137,40 @@ private Q_SLOTS:
         QCOMPARE(window->statusBar()->currentMessage(), QStringLiteral("Open a file"));
         file->hide();
         QCOMPARE(window->statusBar()->currentMessage(), QString());
+    }
+
+    // A main window of 1366 x 768 less a window manager's title bar and panel: new editors fit its area, also
+    // cascaded, and three tiled side by side keep their buttons in view.
+    void editorsFitTheAreaCascadedAndTiled() {
+        window->resize(1366, 640);
+        QList<InferenceUnitEditor*> editors;
+        for (int i = 0; i < 3; ++i) {
+            window->newRuleBase();
+            editors << window->activeEditor();
+        }
+        QWidget* area = window->mdiArea()->viewport();
+        const auto inside = [area](const QWidget* widget) {
+            QApplication::processEvents();
+            return area->rect().contains(QRect(widget->mapTo(area, QPoint(0, 0)), widget->size()));
+        };
+        for (const InferenceUnitEditor* editor : editors) QVERIFY(inside(editor->parentWidget()));
+        window->actions().cascade->trigger();
+        for (const InferenceUnitEditor* editor : editors) QVERIFY(inside(editor->parentWidget()));
+        window->actions().tileVertically->trigger();
+        for (const InferenceUnitEditor* editor : editors) {
+            for (const QPushButton* button : {editor->testButton(), editor->saveButton(), editor->saveAsButton(), editor->closeButton()}) {
+                QVERIFY(inside(button));
+            }
+        }
+    }
+
+    // A box with a short text is still wide enough for its caption in the title bar.
+    void messageBoxesShowTheirWholeCaption() {
+        QMessageBox box;
+        MessageBoxPrompter::prepare(box, {"x", "Confirmation", PromptIcon::none});
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(box.width() >= box.fontMetrics().horizontalAdvance(box.windowTitle()) + 150);
     }
 
     void wordButtonsInsertTheirShortForm() {
