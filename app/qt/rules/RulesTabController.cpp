@@ -37,12 +37,17 @@ void RulesTabController::focusMoved(QWidget* now) {
 
 // --- undo ------------------------------------------------------------------------------------------------
 
+// A rule edit after a tuning was taken back leaves nothing to redo.
 void RulesTabController::remember() {
-    if (!shown() || (!parts_.tab.editing() && parts_.tab.currentCellFilled())) history_.snapshot(currentRules());
+    if (!shown() || (!parts_.tab.editing() && parts_.tab.currentCellFilled())) {
+        if (history_.snapshot(currentRules()) && vocabularyStep_ && vocabularyStep_->Undone()) forgetVocabularyStep();
+    }
 }
 
 void RulesTabController::editEnded(bool filled) {
-    if (filled) history_.snapshot(currentRules());
+    if (filled && history_.snapshot(currentRules()) && vocabularyStep_ && vocabularyStep_->Undone()) {
+        forgetVocabularyStep();
+    }
     emit commandStateChanged();
 }
 
@@ -54,29 +59,68 @@ RuleList RulesTabController::currentRules() const {
 void RulesTabController::restartHistory() {
     history_.clear();
     history_.snapshot(currentRules());
+    forgetVocabularyStep();
 }
 
-bool RulesTabController::canUndo() const {
+void RulesTabController::recordVocabularyStep(const CRuleBase& before) {
+    restartHistory();
+    vocabularyStep_ = std::make_unique<VocabularyUndoStep>(before, unit_);
+    emit commandStateChanged();
+}
+
+bool RulesTabController::rulesCanUndo() const {
     return history_.undoDepth() > 1 || history_.canUndoFrom(currentRules());
 }
 
-bool RulesTabController::canRedo() const {
+bool RulesTabController::rulesCanRedo() const {
     return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
 }
 
-// A cell being edited is taken as it stands: its edit is what Undo takes back first.
+bool RulesTabController::canUndo() const {
+    return rulesCanUndo() || (vocabularyStep_ && !vocabularyStep_->Undone());
+}
+
+bool RulesTabController::canRedo() const {
+    return (vocabularyStep_ && vocabularyStep_->Undone()) || rulesCanRedo();
+}
+
+// A cell being edited is taken as it stands: its edit is what Undo takes back first. The tuning lies below
+// every rule list remembered since it.
 void RulesTabController::undo() {
     if (busy_) return;
     if (shown()) parts_.tab.finishEditing();
-    if (const auto previous = history_.undo(currentRules())) applyRules(*previous);
+    if (rulesCanUndo()) {
+        if (const auto previous = history_.undo(currentRules())) applyRules(*previous);
+    } else if (vocabularyStep_ && !vocabularyStep_->Undone()) {
+        stepVocabularies(true);
+    }
     emit commandStateChanged();
 }
 
 void RulesTabController::redo() {
     if (busy_) return;
     if (shown()) parts_.tab.finishEditing();
-    if (const auto next = history_.redo(currentRules())) applyRules(*next);
+    if (vocabularyStep_ && vocabularyStep_->Undone()) {
+        stepVocabularies(false);
+    } else if (const auto next = history_.redo(currentRules())) {
+        applyRules(*next);
+    }
     emit commandStateChanged();
+}
+
+void RulesTabController::stepVocabularies(bool back) {
+    if (shown()) parts_.tab.commit();
+    try {
+        if (back) {
+            vocabularyStep_->Undo(unit_);
+        } else {
+            vocabularyStep_->Redo(unit_);
+        }
+    } catch (const ESyntax& error) {
+        prompter_.show(WorkbenchMessages::syntaxError(error.message()));
+    }
+    if (shown()) parts_.tab.fill();
+    emit vocabulariesRestored();
 }
 
 void RulesTabController::applyRules(const RuleList& rules) {

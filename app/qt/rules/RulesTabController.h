@@ -2,10 +2,12 @@
 
 #include <QObject>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "app/core/rules/RuleCommand.h"
 #include "app/core/rules/RuleUndoHistory.h"
+#include "app/core/tuning/VocabularyUndoStep.h"
 
 class QTabWidget;
 class QWidget;
@@ -20,6 +22,10 @@ class Prompter;
 // Runs an editor's rules: the undo history of its rule lists, the Edit menu's clipboard and rule commands
 // on the Rules tab, and the words of the word toolbars. A command that changes the rules announces it with
 // changed(); the editor marks itself modified, which remembers the rules for undo (remember()).
+//
+// A tuning changes the vocabularies, not the rules: it starts the rules' history again, as a change of the
+// variables does, and is itself one more step below it (VocabularyUndoStep), taken back once the rule edits
+// made since are; vocabulariesRestored() says that Undo or Redo put other vocabularies in place.
 class RulesTabController final : public QObject {
     Q_OBJECT
 
@@ -45,8 +51,11 @@ public:
     // Remembers the rules for undo, unless the current rule cell is empty or wrong. While a rule cell is
     // edited, the rules are remembered once its editing ends, so that one Undo takes back the whole edit.
     void remember();
-    // Starts the history again from the rules as they are (the variables changed under them).
+    // Starts the history again from the rules as they are (the variables changed under them); forgets a tuning.
     void restartHistory();
+    // The vocabularies were tuned from `before` to what the rule base holds now: one step for Undo.
+    void recordVocabularyStep(const CRuleBase& before);
+    void forgetVocabularyStep() { vocabularyStep_.reset(); }
     void undo();
     void redo();
     bool canUndo() const;
@@ -69,6 +78,7 @@ public:
 
 signals:
     void changed();
+    void vocabulariesRestored();
     // Which commands can act may have changed.
     void commandStateChanged();
 
@@ -77,6 +87,9 @@ private:
     void editEnded(bool filled);
     RuleList currentRules() const;
     void applyRules(const RuleList& rules);
+    bool rulesCanUndo() const;
+    bool rulesCanRedo() const;
+    void stepVocabularies(bool back);
     void runAnalysisCommand(RuleCommand command);
     std::vector<RuleRow> withoutRedundant();
 
@@ -84,6 +97,7 @@ private:
     Parts parts_;
     Prompter& prompter_;
     RuleUndoHistory history_;
+    std::unique_ptr<VocabularyUndoStep> vocabularyStep_;
     bool busy_ = false;
     bool gridFocused_ = false;
 };
