@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMouseEvent>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -116,13 +117,22 @@ TestWindow* testWindow(ScreenshotStage& stage) {
     return test;
 }
 
-// The surface of heater.rb, opened with the test window's "Surface" button, on a finer net.
-QWidget* surfaceWindow(ScreenshotStage& stage) {
+// The surface of heater.rb, opened with the test window's "Surface" button, on a finer net, the mouse
+// resting on a point of the net; coloured by height when asked.
+QWidget* surfaceWindow(ScreenshotStage& stage, bool coloured) {
     TestWindow* test = testWindow(stage);
     test->surfaceButton()->click();
     auto* window = test->findChild<SurfaceWindow*>();
+    window->resize(860, 620);
     window->stepsList()->setCurrentText(QStringLiteral("30"));
+    Q_EMIT window->stepsList()->activated(window->stepsList()->currentIndex());
     ScreenshotStage::waitFor([window] { return window->view()->net().Rows() == 30; });
+    window->heightColoursBox()->setChecked(coloured);
+    ScreenshotStage::settle();
+    const ScreenPoint point = window->view()->graphics().View().Project(window->view()->net().At(22, 8));
+    QMouseEvent move(QEvent::MouseMove, QPointF(point.x, point.y), window->view()->mapToGlobal(QPointF(point.x, point.y)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->view(), &move);
     return window;
 }
 
@@ -184,7 +194,8 @@ const std::vector<Shot>& shots() {
         {"user-terms", [](ScreenshotStage& s) { return userTerms(s, 0); }},
         {"standard-terms", [](ScreenshotStage& s) { return userTerms(s, 1); }},
         {"test-window", [](ScreenshotStage& s) { return testWindow(s)->parentWidget(); }},
-        {"surface-window", surfaceWindow},
+        {"surface-window", [](ScreenshotStage& s) { return surfaceWindow(s, false); }},
+        {"surface-coloured", [](ScreenshotStage& s) { return surfaceWindow(s, true); }},
     };
     return list;
 }
