@@ -11,6 +11,7 @@
 #include "app/qt/evaluation/BackgroundTask.h"
 #include "app/qt/workbench/WorkbenchServices.h"
 #include "ftransform/partition/PartitionSettings.h"
+#include "rulebase/RuleRow.h"
 #include "rulebase/learning/LearningMode.h"
 
 class QAction;
@@ -88,12 +89,15 @@ public:
     QLabel* maxErrorLabel() const { return maxError_; }
     QLabel* dataFileLabel() const { return dataFile_; }
     const std::vector<PartitionSettings>& partitions() const { return partitions_; }
+    // The rules of the last learning applied, listed by its worker, once (the undo history keeps them).
+    std::vector<RuleRow> takeLearnedRules() { return std::move(learnedRules_); }
     const std::shared_ptr<const TFTransform>& transform() const { return transform_; }
 
 signals:
     void learningStarted();
     void learningEnded();
-    // The rule base now holds the learned rules; after pentatomy also new user terms.
+    // The rule base now holds the learned rules (takeLearnedRules()); after pentatomy also new user terms.
+    // A learning that adds very many rules is applied only when the user agrees.
     void rulesLearned(bool userTermsReplaced);
 
 private:
@@ -124,6 +128,7 @@ private:
     bool headersStale_ = false;
     bool learningAllowed_ = true;
     std::vector<PartitionSettings> partitions_;
+    std::vector<RuleRow> learnedRules_;
     std::shared_ptr<const TFTransform> transform_;
 
     DataTableModel* model_ = nullptr;

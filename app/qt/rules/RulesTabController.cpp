@@ -10,6 +10,7 @@
 #include "app/qt/rules/EditorRulesTab.h"
 #include "app/qt/workbench/TextClipboard.h"
 #include "fuzzy/expression/ESyntax.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/analysis/DeleteDuplicit.h"
 #include "rulebase/analysis/DeleteRedundant.h"
@@ -37,12 +38,40 @@ void RulesTabController::focusMoved(QWidget* now) {
 
 // --- undo ------------------------------------------------------------------------------------------------
 
+// The rules shown are the rule base's unless the grid shows rows of its own. Whether they changed is told
+// without listing them: a rule base of a million rules would take a second each time.
+bool RulesTabController::changedSinceRemembered() const {
+    if (shown() && !parts_.tab.grid().asFilled()) return parts_.tab.grid().revision() != rememberedGrid_;
+    const auto compiled = unit_.Compiled();
+    if (!compiled) return true;
+    const std::weak_ptr<const void> rules = compiled->SharedRules();
+    return rules.owner_before(rememberedRules_) || rememberedRules_.owner_before(rules);
+}
+
+void RulesTabController::noteRemembered() {
+    rememberedGrid_ = parts_.tab.grid().revision();
+    const auto compiled = unit_.Compiled();
+    rememberedRules_ = compiled ? std::weak_ptr<const void>(compiled->SharedRules()) : std::weak_ptr<const void>();
+}
+
 void RulesTabController::remember() {
-    if (!shown() || (!parts_.tab.editing() && parts_.tab.currentCellFilled())) history_.snapshot(currentRules());
+    if (shown() && (parts_.tab.editing() || !parts_.tab.currentCellFilled())) return;
+    if (!changedSinceRemembered()) return;
+    history_.snapshot(currentRules());
+    noteRemembered();
+}
+
+void RulesTabController::rememberGiven(RuleList rules, bool restart) {
+    if (restart) history_.clear();
+    history_.snapshot(std::move(rules));
+    noteRemembered();
 }
 
 void RulesTabController::editEnded(bool filled) {
-    if (filled) history_.snapshot(currentRules());
+    if (filled && changedSinceRemembered()) {
+        history_.snapshot(currentRules());
+        noteRemembered();
+    }
     emit commandStateChanged();
 }
 
@@ -54,15 +83,17 @@ RuleList RulesTabController::currentRules() const {
 void RulesTabController::restartHistory() {
     history_.clear();
     history_.snapshot(currentRules());
+    noteRemembered();
 }
 
+// Neighbours on the undo stack differ, and the rules equal its top unless they changed since remembered: a
+// change in progress (a cell being edited) is taken as one Undo can take back.
 bool RulesTabController::canUndo() const {
-    return history_.undoDepth() > 1 || history_.canUndoFrom(currentRules());
+    return history_.undoDepth() > 1 || (history_.undoDepth() == 1 && changedSinceRemembered());
 }
 
-bool RulesTabController::canRedo() const {
-    return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
-}
+// The top of the redo stack is the rules Undo left, which differ from the undo stack's top.
+bool RulesTabController::canRedo() const { return history_.canRedo(); }
 
 // A cell being edited is taken as it stands: its edit is what Undo takes back first.
 void RulesTabController::undo() {
