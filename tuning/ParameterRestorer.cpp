@@ -18,13 +18,14 @@ void ParameterRestorer::Run(SearchOutcome& outcome, int budget, const SearchProg
         const auto value = objective_(trial);
         ++outcome.evaluations;
         const bool kept = value && *value <= outcome.value;
+        const bool improved = kept && *value < outcome.value;
         if (kept) {
             outcome.value = *value;
             outcome.best = trial;
         } else {
             trial[i] = outcome.best[i];
         }
-        if (progress) progress({outcome.evaluations, budget, outcome.value, false});
+        if (progress) progress({outcome.evaluations, budget, outcome.value, improved});
     }
 }
 

@@ -6,6 +6,7 @@
 #include "fuzzy/linear/CLinCSettings.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "zorv/Error.h"
+#include "zorv/Vocabulary.h"
 
 namespace zorv {
 
@@ -32,7 +33,7 @@ std::optional<Connective> lastConnective(const ELingExpr& root) {
 }  // namespace
 
 Expression::Expression(std::shared_ptr<const CSettings> settings, std::string text, int discretization, int inputs)
-    : settings_(std::move(settings)), text_(std::move(text)), discretization_(discretization),
+    : settings_(std::move(settings)), text_(std::move(text)), discretization_(discretization), inputs_(inputs),
       linear_(settings_->isLinear() != 0) {
     try {
         if (linear_) {
@@ -70,6 +71,8 @@ std::vector<double> Expression::samples(int points) const {
         throw SyntaxErrors::ofExpression(error, text_);
     }
 }
+
+Vocabulary Expression::vocabulary() const { return Vocabulary(settings_, discretization_, inputs_); }
 
 std::vector<double> Expression::coefficients() const {
     if (!linear_) throw Error("a fuzzy expression has no coefficients");

@@ -18,7 +18,7 @@ InputRow::InputRow(const CRuleBase& unit) {
 
 void InputRow::prepare(std::span<const double> row, std::span<double> out) const {
     if (row.size() != size()) {
-        throw Error("the rule base has " + std::to_string(size()) + " input(s), " + std::to_string(row.size()) +
+        throw ShapeError("the rule base has " + std::to_string(size()) + " input(s), " + std::to_string(row.size()) +
                     " value(s) given");
     }
     for (std::size_t k = 0; k < row.size(); ++k) {

@@ -1,5 +1,6 @@
 #include "zorv/RuleBase.h"
 
+#include <cerrno>
 #include <limits>
 #include <sstream>
 #include <utility>
@@ -10,10 +11,14 @@
 #include "fuzzy/vocabulary/CBasicSettings.h"
 #include "inference/DefuzzificationMethodTable.h"
 #include "inference/InferenceMethodTable.h"
+#include "io/AtomicFileWriter.h"
 #include "io/EWrite.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/CRuleBaseReader.h"
 #include "rulebase/CRuleBaseWriter.h"
+#include "rulebase/GridAxis.h"
+#include "rulebase/learning/LearningNumberRows.h"
+#include "rulebase/learning/RuleLearning.h"
 #include "zorv/Error.h"
 
 namespace zorv {
@@ -37,6 +42,21 @@ int signedIndex(VariableRef ref) {
 bool fits(const InferenceMethodEntry& method, DescriptionType type) {
     const bool numeric = method.kind == InferenceKind::TakagiSugeno;
     return (type == DescriptionType::linguistic) != numeric;
+}
+
+constexpr int kMaxGridValues = 1'000'000;
+
+LearningMode modeOf(LearningMethod method) {
+    return method == LearningMethod::approx ? LearningMode::approx : LearningMode::pentatomy;
+}
+
+// The system's reason a file could not be read, as well as it can be told afterwards.
+int readFailureCode(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return ENOENT;
+    if (status.type() == std::filesystem::file_type::directory) return EISDIR;
+    return error ? error.value() : EIO;
 }
 
 constexpr std::pair<RuleBaseKind, DescriptionType> kKinds[] = {
@@ -77,7 +97,7 @@ RuleBase RuleBase::load(const std::filesystem::path& path) {
     try {
         text = CRuleBaseReader::ReadFile(path.string());
     } catch (const ESyntax& error) {
-        throw Error(path.string() + ": " + error.message());
+        throw FileError(path.string() + ": " + error.message(), path, readFailureCode(path));
     }
     return fromText(text, path.string());
 }
@@ -101,11 +121,18 @@ RuleBase RuleBase::create(RuleBaseKind kind) {
     return RuleBase(std::make_unique<Impl>(CRuleBase::Create(type), std::vector<std::string>{}));
 }
 
+RuleBase RuleBase::copy() const {
+    const auto lock = impl_->evaluator.exclusive();
+    return RuleBase(std::make_unique<Impl>(std::make_unique<CRuleBase>(impl_->document()), impl_->warnings));
+}
+
+// A rule base the file cannot hold is an Error; only a failed write is a FileError.
 void RuleBase::save(const std::filesystem::path& path) const {
+    const std::string content = text();
     try {
-        impl_->document().SaveToFile(path.string());
+        AtomicFileWriter::write(path, content);
     } catch (const EWrite& error) {
-        throw Error(error.what());
+        throw FileError(error.what(), path, error.code());
     }
 }
 
@@ -215,6 +242,27 @@ std::vector<Method> RuleBase::defuzzificationMethods() {
     return result;
 }
 
+int RuleBase::steps() const { return impl_->document().Steps(); }
+
+void RuleBase::setSteps(int steps) {
+    if (steps < kMinSteps || steps > kMaxSteps) {
+        throw Error("the steps must lie between " + std::to_string(kMinSteps) + " and " + std::to_string(kMaxSteps));
+    }
+    const auto lock = impl_->evaluator.exclusive();
+    impl_->unit->SetSteps(steps);
+}
+
+std::vector<double> RuleBase::gridValues(VariableRef input, int count) const {
+    const CSettings& context = impl_->variable(input).Settings();
+    if (count < 1 || count > kMaxGridValues) {
+        throw Error("the count of values must lie between 1 and " + std::to_string(kMaxGridValues));
+    }
+    const GridAxis axis{context.low(), context.high(), count};
+    std::vector<double> values(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) values[static_cast<std::size_t>(i)] = axis.Value(i);
+    return values;
+}
+
 double RuleBase::evaluate(std::span<const double> inputs) const { return impl_->evaluator.evaluate(inputs); }
 
 double RuleBase::evaluate(std::initializer_list<double> inputs) const {
@@ -240,8 +288,63 @@ double RuleBase::evaluate(const std::map<std::string, double, std::less<>>& inpu
 
 Evaluation RuleBase::explain(std::span<const double> inputs) const { return impl_->evaluator.explain(inputs); }
 
-void RuleBase::evaluateRows(std::span<const double> rows, std::span<double> out) const {
-    impl_->evaluator.evaluateRows(rows, out);
+void RuleBase::evaluateRows(std::span<const double> rows, std::span<double> out, int threads) const {
+    impl_->evaluator.evaluateRows(rows, out, threads);
+}
+
+Learning RuleBase::learn(LearningMethod method, std::span<const double> rows,
+                         const std::filesystem::path& rulesFile) const {
+    const std::vector<LearnedRow> learned = learnRows(method, rows);
+    return addLearnedRules(method, learned, rulesFile);
+}
+
+// Each call learns on a copy made ready for learning (pentatomy's terms), so that this rule base stays as it
+// is and every part sees the same vocabularies.
+std::vector<LearnedRow> RuleBase::learnRows(LearningMethod method, std::span<const double> rows) const {
+    CRuleBase unit(impl_->document());
+    const RuleLearning learning(unit, modeOf(method));
+    if (const auto refusal = learning.prepare()) throw Error(*refusal);
+    const auto inputs = static_cast<std::size_t>(unit.AntecedentCount());
+    const std::size_t width = inputs + static_cast<std::size_t>(unit.SuccedentCount());
+    if (rows.size() % width != 0) {
+        throw ShapeError(std::to_string(rows.size()) + " value(s) do not make whole rows of " + std::to_string(width) +
+                         " (the inputs, then the outputs)");
+    }
+    const LearningNumberRows data(static_cast<int>(width), std::vector<double>(rows.begin(), rows.end()));
+    std::vector<double> values(width);
+    std::vector<LearnedRow> learned;
+    for (int row = 0; row < data.rowCount(); ++row) {
+        auto rule = learning.learnRow(data, row, values);
+        if (!rule) continue;
+        const auto split = rule->texts.begin() + static_cast<std::ptrdiff_t>(inputs);
+        learned.push_back(LearnedRow{static_cast<std::size_t>(row),
+                                     Rule{rule->active, {rule->texts.begin(), split}, {split, rule->texts.end()}}});
+    }
+    return learned;
+}
+
+Learning RuleBase::addLearnedRules(LearningMethod method, std::span<const LearnedRow> learned,
+                                   const std::filesystem::path& rulesFile) const {
+    auto unit = std::make_unique<CRuleBase>(impl_->document());
+    const RuleLearning learning(*unit, modeOf(method));
+    if (const auto refusal = learning.prepare()) throw Error(*refusal);
+    std::vector<RuleLearning::RowRule> rules;
+    rules.reserve(learned.size());
+    for (const LearnedRow& item : learned) {
+        if (item.rule.inputs.size() != static_cast<std::size_t>(unit->AntecedentCount()) ||
+            item.rule.outputs.size() != static_cast<std::size_t>(unit->SuccedentCount())) {
+            throw ShapeError("the rule of data row " + std::to_string(item.row + 1) +
+                             " does not hold one expression per variable");
+        }
+        LearnedRule rule{item.rule.inputs, item.rule.enabled, 1};
+        rule.texts.insert(rule.texts.end(), item.rule.outputs.begin(), item.rule.outputs.end());
+        rules.push_back(RuleLearning::RowRule{static_cast<int>(item.row), std::move(rule)});
+    }
+    const std::vector<RuleRow> grid = unit->Rules();
+    LearningOutcome outcome = learning.finish(grid, std::move(rules), rulesFile);
+    if (outcome.rulesFileProblem) throw FileError(*outcome.rulesFileProblem, rulesFile, 0);
+    return Learning{RuleBase(std::make_unique<Impl>(std::move(unit), std::vector<std::string>{})), outcome.added,
+                    std::move(outcome.dropped)};
 }
 
 }  // namespace zorv

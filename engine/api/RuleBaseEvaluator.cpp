@@ -63,7 +63,7 @@ Evaluation RuleBaseEvaluator::explain(std::span<const double> inputs) const {
 void RuleBaseEvaluator::evaluateRows(std::span<const double> rows, std::span<double> out, int jobs) const {
     const std::size_t n = inputCount();
     if (rows.size() != out.size() * n) {
-        throw Error(std::to_string(rows.size()) + " input value(s) do not make " + std::to_string(out.size()) +
+        throw ShapeError(std::to_string(rows.size()) + " input value(s) do not make " + std::to_string(out.size()) +
                     " row(s) of " + std::to_string(n));
     }
     std::shared_ptr<const CompiledRuleBase> compiled;

@@ -29,11 +29,11 @@ namespace {
 constexpr std::size_t kMaxNameStem = 200;
 constexpr int kNameAttempts = 64;
 
-[[noreturn]] void Fail(const fs::path& path, const std::string& reason) {
-    throw EWrite("cannot write " + path.string() + ": " + reason);
+[[noreturn]] void Fail(const fs::path& path, const std::string& reason, int code = 0) {
+    throw EWrite("cannot write " + path.string() + ": " + reason, code);
 }
 
-[[noreturn]] void FailErrno(const fs::path& path, int error) { Fail(path, std::strerror(error)); }
+[[noreturn]] void FailErrno(const fs::path& path, int error) { Fail(path, std::strerror(error), error); }
 
 // Runs body on a stream over fd; the errno of a failed write, else 0.
 int WriteThrough(int fd, const std::function<void(std::ostream&)>& body) {
@@ -65,7 +65,7 @@ Destination Examine(const fs::path& path) {
         if (errno != ENOENT) FailErrno(path, errno);
         return destination;
     }
-    if (S_ISDIR(status.st_mode)) Fail(path, "it is a directory");
+    if (S_ISDIR(status.st_mode)) Fail(path, "it is a directory", EISDIR);
     if (S_ISLNK(status.st_mode)) FailErrno(path, ELOOP);  // made since the path was resolved
     if (!S_ISREG(status.st_mode)) {
         destination.special = true;
@@ -73,7 +73,7 @@ Destination Examine(const fs::path& path) {
     }
     // Replacing a file takes only a writable directory; a file its owner made read-only is kept (also for
     // the superuser, whom access() would let through).
-    if ((status.st_mode & 0222) == 0) Fail(path, "the file is read-only");
+    if ((status.st_mode & 0222) == 0) Fail(path, "the file is read-only", EACCES);
     if (::faccessat(destination.directory(), destination.name(), W_OK, 0) != 0) FailErrno(path, errno);
     destination.previous = status;
     return destination;

@@ -97,7 +97,15 @@ void CRuleBaseWriter::WriteVariable(std::string& out, int signedIndex, const CAl
 
 // Linguistic settings always carry their discretization; the other kinds only when it differs from the grid of
 // the variable before them, which the reader gives them otherwise.
-void CRuleBaseWriter::WriteSettings(std::string& out, const CFuzzyVariable& variable, int previousGrid) const {
+std::string CRuleBaseWriter::VariableBody(const CFuzzyVariable& variable) {
+    std::string out;
+    Line(out, " name=" + variable.Name());
+    WriteSettings(out, variable, -1);
+    WriteUserTerms(out, variable);
+    return out;
+}
+
+void CRuleBaseWriter::WriteSettings(std::string& out, const CFuzzyVariable& variable, int previousGrid) {
     const CSettings& settings = variable.Settings();
     Line(out, " settings=" + std::string(settings.typeName()));
     Line(out, " context=<" + Number(settings.low()) + "," + Number(settings.high()) + ">");
@@ -111,7 +119,7 @@ void CRuleBaseWriter::WriteSettings(std::string& out, const CFuzzyVariable& vari
     }
 }
 
-void CRuleBaseWriter::WriteUserTerms(std::string& out, const CFuzzyVariable& variable) const {
+void CRuleBaseWriter::WriteUserTerms(std::string& out, const CFuzzyVariable& variable) {
     const auto* vocabulary = dynamic_cast<const CBasicSettings*>(&variable.Settings());
     if (vocabulary == nullptr) return;
     const auto& terms = vocabulary->terms();

@@ -22,11 +22,16 @@ public:
     // Replaces the file at path once the whole text is written (see AtomicFileWriter).
     void WriteFile(const std::string& path) const;
 
+    // The lines of a variable block between its start and end lines, for a variable standing alone: its
+    // name, its own settings (never an alias) with the discretization, and its user terms. The block reader
+    // (CVariableBlockReader) reads them back into an equal variable.
+    static std::string VariableBody(const CFuzzyVariable& variable);
+
 private:
     void WriteHeader(std::string& out) const;
     void WriteVariable(std::string& out, int signedIndex, const CAliasPlan& plan, int previousGrid) const;
-    void WriteSettings(std::string& out, const CFuzzyVariable& variable, int previousGrid) const;
-    void WriteUserTerms(std::string& out, const CFuzzyVariable& variable) const;
+    static void WriteSettings(std::string& out, const CFuzzyVariable& variable, int previousGrid);
+    static void WriteUserTerms(std::string& out, const CFuzzyVariable& variable);
     void WriteRules(std::string& out) const;
 
     const CRuleBase& unit_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -14,6 +15,28 @@ namespace zorv {
 class ZORV_API Error : public std::runtime_error {
 public:
     explicit Error(const std::string& message) : std::runtime_error(message) {}
+};
+
+// A file that cannot be read or written: path() names it and code() holds the system's error number (an errno
+// value such as ENOENT for a missing file; 0 when none is known). what() names the file too.
+class ZORV_API FileError : public Error {
+public:
+    FileError(const std::string& message, std::filesystem::path path, int code)
+        : Error(message), path_(std::move(path)), code_(code) {}
+
+    const std::filesystem::path& path() const { return path_; }
+    int code() const { return code_; }
+
+private:
+    std::filesystem::path path_;
+    int code_;
+};
+
+// Values of the wrong number or shape: a row with more or fewer values than the rule base has inputs, rows
+// that do not fill whole rows, node counts that do not match the inputs.
+class ZORV_API ShapeError : public Error {
+public:
+    explicit ShapeError(const std::string& message) : Error(message) {}
 };
 
 // A text that the engine cannot read: a rule base or an expression. what() is the reader's message

@@ -11,6 +11,7 @@
 namespace zorv {
 
 class CSettings;
+class Vocabulary;
 
 // The meaning of one expression in a vocabulary, e.g. "very small or (medium and not big)" or "about 3.5".
 // Made by Vocabulary::expression(), which has checked it; an expression of a linear vocabulary
@@ -37,6 +38,8 @@ public:
     std::vector<double> samples(int points) const;
     // A linear expression's constant term and the factors of x1 .. xn; throws Error for a fuzzy one.
     std::vector<double> coefficients() const;
+    // The vocabulary the expression was read in.
+    Vocabulary vocabulary() const;
 
 private:
     friend class Vocabulary;
@@ -49,6 +52,7 @@ private:
     std::optional<int> specificity_;
     std::optional<Connective> connective_;
     int discretization_;
+    int inputs_;
     std::vector<double> coefficients_;
     bool linear_;
 };

@@ -63,4 +63,14 @@ enum class HedgeMode {
 
 enum class Connective { conjunction, disjunction };  // "and", "or"
 
+// How learning describes a data value: approx by the best-fitting user term of its variable; pentatomy by
+// the best evaluative expression after giving every variable fixed terms in the middle of its context.
+enum class LearningMethod { approx, pentatomy };
+
+// A rule learned from one data row, and that row (counted from 0).
+struct LearnedRow {
+    std::size_t row = 0;
+    Rule rule;
+};
+
 }  // namespace zorv

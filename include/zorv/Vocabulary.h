@@ -43,10 +43,22 @@ public:
     // Reads an expression; throws SyntaxError when the vocabulary cannot read it.
     Expression expression(std::string_view text) const;
 
+    // The names of the standard terms, as expressions read them: "sm", "me", "bi" on an ordinary linguistic
+    // context, "-bi" .. "ze" .. "+bi" on a symmetric one, the triangles of a "triang" vocabulary; none for
+    // a "linc" one.
+    std::vector<std::string> standardTerms() const;
+
     // The evaluative expression that best describes a value of the context, abbreviated as rules are
-    // written ("ve sm", "-ro bi", "ze"). Linguistic vocabularies only (Error otherwise, and for a value that
-    // is not finite).
-    std::string perceive(double value, HedgeMode mode = HedgeMode::all) const;
+    // written ("ve sm", "-ro bi", "ze"). With userTerms, the user terms compete too (each taken at the value
+    // itself) and a winning one comes back by its short name, while the hedges are those up to "roughly",
+    // as learning describes values. Linguistic vocabularies only (Error otherwise, and for a value that is
+    // not finite).
+    std::string perceive(double value, HedgeMode mode = HedgeMode::all, bool userTerms = false) const;
+    // "Invert sign (+/-)" of the rules grid on one expression: "-" taken off, "+" turned into "-", or "-" put
+    // in front, for every operand of a compound expression and every summand of a linear form. The text
+    // comes back unchanged when the context does not straddle zero (low * high >= 0) or the mirrored text
+    // would not read.
+    std::string invertSign(std::string_view text) const;
     // Edits an expression with one word, as the workbench's word toolbars do: a term replaces its term, a
     // hedge its hedge ("ve sm" with "big" gives "ve bi", "sm" with "roughly" gives "ro sm"). A term word
     // replaces any other cell whole (a compound expression, "about 3", a number all become that term); a
@@ -60,8 +72,16 @@ public:
     // Fuzzy vocabularies only.
     std::string normalize(std::string_view text) const;
 
+    // A text that fromState() reads back into an equal vocabulary: its kind, context, discretization, shape
+    // parameters and user terms (exact numbers), and the number of inputs its linear forms speak of. For
+    // storing a vocabulary and carrying it to another process.
+    std::string state() const;
+    // Throws SyntaxError for a text that state() did not make.
+    static Vocabulary fromState(std::string_view state);
+
 private:
     friend class RuleBase;
+    friend class Expression;
     Vocabulary(std::shared_ptr<const CSettings> settings, int discretization, int inputs);
 
     std::shared_ptr<const CSettings> settings_;

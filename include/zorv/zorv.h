@@ -8,6 +8,7 @@
 
 #include "zorv/Error.h"
 #include "zorv/Expression.h"
+#include "zorv/FTransform.h"
 #include "zorv/RuleBase.h"
 #include "zorv/Types.h"
 #include "zorv/Version.h"

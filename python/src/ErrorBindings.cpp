@@ -6,33 +6,61 @@ namespace zorv::python {
 
 namespace {
 
-// Raises an instance of type carrying message (and whatever else the caller sets on it).
-py::object raised(const py::handle& type, const char* message) {
-    py::object instance = type(message);
-    instance.attr("message") = message;
-    return instance;
+// The exception classes live in zorv._errors, where they derive from the builtin ones (ValueError, OSError,
+// FileNotFoundError); the translator raises them. They are kept for the life of the interpreter.
+struct ErrorClasses {
+    py::handle error;
+    py::handle parse;
+    py::handle shape;
+    py::handle file;
+    py::handle missingFile;
+};
+
+ErrorClasses& classes() {
+    static ErrorClasses known;
+    return known;
+}
+
+void raise(const py::handle& type, const py::object& instance) { PyErr_SetObject(type.ptr(), instance.ptr()); }
+
+void raiseFileError(const FileError& e) {
+    const int missing = py::module_::import("errno").attr("ENOENT").cast<int>();
+    const py::handle type = e.code() == missing ? classes().missingFile : classes().file;
+    const py::object code = e.code() != 0 ? py::object(py::int_(e.code())) : py::object(py::none());
+    raise(type, type(code, e.what(), py::str(e.path().string())));
 }
 
 }  // namespace
 
-// zorv.Error for every failure of the engine, zorv.SyntaxError (a zorv.Error) for text it cannot read,
-// with the attributes message, text, position and line (None where they do not apply).
+// zorv.Error for every failure of the engine; zorv.ParseError for text it cannot read (message, text,
+// position, line), zorv.ShapeError for values of the wrong number or shape, zorv.FileError for a file that
+// cannot be read or written (zorv.MissingFileError when it does not exist).
 void bindErrors(py::module_& m) {
-    static const py::exception<Error> error(m, "Error");
-    static const py::exception<SyntaxError> syntaxError(m, "SyntaxError", error.ptr());
-    error.doc() = "An engine failure; message holds its text.";
-    syntaxError.doc() = "Text the engine cannot read: message, text, position (offset in text) and line.";
+    const py::module_ errors = py::module_::import("zorv._errors");
+    ErrorClasses& known = classes();
+    known.error = py::object(errors.attr("Error")).release();
+    known.parse = py::object(errors.attr("ParseError")).release();
+    known.shape = py::object(errors.attr("ShapeError")).release();
+    known.file = py::object(errors.attr("FileError")).release();
+    known.missingFile = py::object(errors.attr("MissingFileError")).release();
+    for (const char* name : {"Error", "ParseError", "ShapeError", "FileError", "MissingFileError"}) {
+        m.attr(name) = errors.attr(name);
+    }
     py::register_exception_translator([](std::exception_ptr thrown) {
         try {
             if (thrown) std::rethrow_exception(thrown);
         } catch (const SyntaxError& e) {
-            py::object instance = raised(syntaxError, e.what());
+            py::object instance = classes().parse(e.what());
             instance.attr("text") = e.text();
             instance.attr("position") = e.position() ? py::cast(*e.position()) : py::none();
             instance.attr("line") = e.line() ? py::cast(*e.line()) : py::none();
-            PyErr_SetObject(syntaxError.ptr(), instance.ptr());
+            raise(classes().parse, instance);
+        } catch (const FileError& e) {
+            raiseFileError(e);
+        } catch (const ShapeError& e) {
+            raise(classes().shape, classes().shape(e.what()));
         } catch (const Error& e) {
-            PyErr_SetObject(error.ptr(), raised(error, e.what()).ptr());
+            raise(classes().error, classes().error(e.what()));
         }
     });
 }

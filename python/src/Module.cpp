@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "zorv/Error.h"
 #include "zorv/Version.h"
 
 namespace zorv::python {
@@ -23,12 +24,22 @@ py::tuple sampledSet(double low, double high, const std::vector<double>& mu) {
     return py::make_tuple(x, y);
 }
 
+std::size_t rowCount(const Rows& rows, std::size_t width, const std::string& what) {
+    const bool flat = rows.ndim() == 1 && width == 1;
+    if (!flat && (rows.ndim() != 2 || static_cast<std::size_t>(rows.shape(1)) != width)) {
+        throw ShapeError("rows must be an array of shape (n, " + std::to_string(width) + "): " + what);
+    }
+    return static_cast<std::size_t>(rows.shape(0));
+}
+
 }  // namespace zorv::python
 
-PYBIND11_MODULE(zorv, m) {
-    m.doc() = "Fuzzy rule bases written in evaluative linguistic expressions: load, evaluate, read expressions.";
+PYBIND11_MODULE(_zorv, m) {
+    m.doc() = "The compiled core of the zorv package; import zorv instead.";
     m.attr("__version__") = ZORV_VERSION;
     zorv::python::bindErrors(m);
     zorv::python::bindVocabulary(m);
+    zorv::python::bindRuleBaseData(m);
     zorv::python::bindRuleBase(m);
+    zorv::python::bindFTransform(m);
 }

@@ -32,4 +32,16 @@ grep -q "^power = " "$work/cmake.out"
   exit 1
 }
 [ "$(pkg-config --modversion zorv)" = "$version" ]
+
+# The Python package, where it was built: installed whole (stubs included) and evaluating as zorv eval does.
+if [ -d "$build/python/zorv" ]; then
+  site=$(dirname "$(find "$prefix" -name '__init__.py' -path '*/zorv/*' | head -n 1)")
+  [ -f "$site/py.typed" ] && [ -f "$site/__init__.pyi" ]
+  from_python=$(cd "$work" && PYTHONPATH="$(dirname "$site")" /usr/bin/python3 -c \
+    "import zorv; print(repr(zorv.load('$example').evaluate([16.5, -3.0])))")
+  [ "$(printf '%.12g' "$from_python")" = "$(printf '%.12g' "$value")" ] || {
+    echo "the installed Python package says $from_python, zorv eval says $value" >&2
+    exit 1
+  }
+fi
 cat "$work/cmake.out"

@@ -7,6 +7,8 @@
 // A new window is one more entry in shots(): the picture's name and how to bring the window into view.
 #include <QApplication>
 #include <QComboBox>
+#include <QListWidget>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QDir>
 #include <QIcon>
@@ -26,6 +28,7 @@
 #include "app/qt/workbench/ApplicationSetup.h"
 #include "app/qt/data/EditorDataTab.h"
 #include "app/qt/data/FTransformSettingsDialog.h"
+#include "app/qt/tuning/TuningDialog.h"
 #include "app/qt/rules/EditorRulesTab.h"
 #include "app/qt/evaluation/BackgroundEvaluation.h"
 #include "app/qt/testwindow/BackgroundFilterBuild.h"
@@ -180,6 +183,29 @@ QWidget* fTransformSettings(ScreenshotStage& stage) {
     return dialog;
 }
 
+// The tuning dialog after tuning the contexts of heater.rb moved away from the true ones (indoor <14, 34>,
+// outdoor <-33, 11>) back to examples/heater-samples.txt, the output kept.
+QWidget* tuningDialog(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    editor.unit().Settings(0).setContext(14, 34);
+    editor.unit().Settings(1).setContext(-33, 11);
+    editor.unit().Compile();
+    EditorDataTab* tab = editor.dataTab();
+    editor.tabs()->setCurrentWidget(tab);
+    stage.files().dataAnswers.push_back(QStringLiteral("examples/heater-samples.txt"));
+    tab->importFile();
+    ScreenshotStage::waitFor([tab] { return !tab->running(); });
+    stage.forgetMessages();  // "500 rows succesfully imported"
+    tab->tune();
+    TuningDialog* dialog = tab->tuningDialog();
+    dialog->variableList()->item(2)->setCheckState(Qt::Unchecked);
+    dialog->holdOutBox()->setValue(20);
+    dialog->resize(520, 720);
+    dialog->start();
+    ScreenshotStage::waitFor([dialog] { return !dialog->running(); }, 60000);
+    return dialog;
+}
+
 const std::vector<Shot>& shots() {
     static const std::vector<Shot> list = {
         {"main-window", mainWindow},
@@ -190,6 +216,7 @@ const std::vector<Shot>& shots() {
         {"editor-data", dataTab},
         {"learn-menu", learnMenu},
         {"ftransform-settings", fTransformSettings},
+        {"tuning-dialog", tuningDialog},
         {"variable-dialog", variableDialog},
         {"user-terms", [](ScreenshotStage& s) { return userTerms(s, 0); }},
         {"standard-terms", [](ScreenshotStage& s) { return userTerms(s, 1); }},

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/core/rules/RuleRowSorter.h"
-#include "app/core/rules/RuleSignMirror.h"
+#include "rulebase/RuleSignMirror.h"
 #include "rulebase/CRuleBase.h"
 
 namespace zorv {

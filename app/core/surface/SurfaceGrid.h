@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/core/evaluation/GridAxis.h"
+#include "rulebase/GridAxis.h"
 #include "app/core/evaluation/PointBatch.h"
 #include "surface/Net3d.h"
 

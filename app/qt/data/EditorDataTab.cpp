@@ -19,6 +19,7 @@
 #include "app/qt/editor/EditorProgress.h"
 #include "app/qt/data/FTransformSettingsChooser.h"
 #include "app/qt/files/FileNameProvider.h"
+#include "app/qt/tuning/TuningDialog.h"
 #include "app/qt/workbench/ShownText.h"
 #include "app/qt/workbench/WorkbenchIcons.h"
 #include "ftransform/partition/EFTransformSettings.h"
@@ -117,10 +118,13 @@ void EditorDataTab::buildLearnMenu() {
     approxItem_ = menu->addAction(tr("&Approx learning"));
     menu->addSeparator();
     fTransformItem_ = menu->addAction(tr("F-&Transform"));
+    menu->addSeparator();
+    tuneItem_ = menu->addAction(tr("T&une..."));
     linguisticItem_->setEnabled(false);  // there is no such learning; the item only names it
     connect(pentatomyItem_, &QAction::triggered, this, [this] { learn(LearningMode::pentatomy); });
     connect(approxItem_, &QAction::triggered, this, [this] { learn(LearningMode::approx); });
     connect(fTransformItem_, &QAction::triggered, this, &EditorDataTab::fTransform);
+    connect(tuneItem_, &QAction::triggered, this, &EditorDataTab::tune);
     learn_->setMenu(menu);
 }
 
@@ -133,7 +137,14 @@ void EditorDataTab::setLearningAllowed(bool allowed) {
     updateCommands();
 }
 
-void EditorDataTab::stopWork() { task_.stop(); }
+bool EditorDataTab::running() const { return task_.running() || tuning_; }
+
+TuningDialog* EditorDataTab::tuningDialog() const { return tuning_; }
+
+void EditorDataTab::stopWork() {
+    task_.stop();
+    if (tuning_) tuning_->stop();
+}
 
 // --- the state while work runs ---------------------------------------------------------------------------
 
@@ -172,6 +183,7 @@ void EditorDataTab::updateCommands() {
     inverse_->setEnabled(idle && transform_ != nullptr);
     pentatomyItem_->setEnabled(learningAllowed_ && unit_.descriptionType() == DescriptionType::linguistic);
     approxItem_->setEnabled(learningAllowed_);
+    tuneItem_->setEnabled(learningAllowed_);
 }
 
 void EditorDataTab::showError(const std::string& text, const char* caption, PromptIcon icon) {
@@ -322,6 +334,35 @@ void EditorDataTab::learn(LearningMode mode) {
             emit rulesLearned(mode == LearningMode::pentatomy);
             services_.prompter.show(PromptMessage::plain(DataTableLearning::Report(*outcome)));
         });
+}
+
+// --- tuning ----------------------------------------------------------------------------------------------
+
+// The dialog reads the table and a copy of the rule base: both stay as they are while it is open.
+void EditorDataTab::tune() {
+    if (locked_ || !learningAllowed_ || tuning_) return;
+    tuning_ = new TuningDialog(unit_, table_, services_.prompter, this);
+    tuning_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(tuning_, &TuningDialog::applyRequested, this, &EditorDataTab::applyTuning);
+    connect(tuning_, &QDialog::finished, this, &EditorDataTab::tuningClosed);
+    lock(true);
+    unsetCursor();  // nothing runs until the dialog starts, and it shows its own progress
+    emit learningStarted();
+    tuning_->show();
+}
+
+void EditorDataTab::applyTuning() {
+    const std::unique_ptr<CRuleBase> tuned = tuning_->takeTuned();
+    if (!tuned) return;
+    const CRuleBase before(unit_);
+    unit_ = *tuned;
+    headersStale_ = true;  // the contexts show in the header rows
+    emit vocabulariesTuned(before);
+}
+
+void EditorDataTab::tuningClosed() {
+    lock(false);
+    emit learningEnded();
 }
 
 // --- the F-transform -------------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
@@ -28,6 +29,7 @@ class DataTableFTransform;
 class DataTableModel;
 class EditorProgress;
 class TFTransform;
+class TuningDialog;
 struct FTransformReconstruction;
 
 // An editor's "Input / Output" tab: the data table (DataTable, shown through DataTableModel) with its
@@ -40,7 +42,9 @@ struct FTransformReconstruction;
 // meanwhile the table cannot be edited and the tab takes no other command. A cancelled Compute keeps the
 // rows computed so far; a cancelled import, learning, F-transform or save changes nothing. Learning works
 // on a copy of the rule base, which replaces the rule base when it is done (rulesLearned); the editor
-// keeps its other controls still meanwhile (learningStarted, learningEnded).
+// keeps its other controls still meanwhile (learningStarted, learningEnded). "Tune..." opens the tuning
+// dialog (TuningDialog) over the table; while it is open the tab and the editor are kept still the same way,
+// and a tuned rule base that the dialog applies replaces the rule base (vocabulariesTuned).
 class EditorDataTab final : public QWidget {
     Q_OBJECT
 
@@ -56,14 +60,17 @@ public:
     // Learning changes the rule base: not while a test window works on it.
     void setLearningAllowed(bool allowed);
 
-    bool running() const { return task_.running(); }
-    // Stops the work in progress and waits for it; nothing of it is kept (the window closes).
+    // Work of the tab runs, or the tuning dialog is open.
+    bool running() const;
+    // Stops the work in progress and waits for it, and closes the tuning dialog; nothing of it is kept (the
+    // window closes).
     void stopWork();
 
     void importFile();
     void compute();
     void saveFile();
     void learn(LearningMode mode);
+    void tune();
     void fTransform();
     void inverseFTransform();
     void addRow();
@@ -82,6 +89,8 @@ public:
     QAction* pentatomyItem() const { return pentatomyItem_; }
     QAction* approxItem() const { return approxItem_; }
     QAction* fTransformItem() const { return fTransformItem_; }
+    QAction* tuneItem() const { return tuneItem_; }
+    TuningDialog* tuningDialog() const;
     QPushButton* inverseButton() const { return inverse_; }
     QCheckBox* lingApproxBox() const { return lingApprox_; }
     QPushButton* addRowButton() const { return addRow_; }
@@ -99,6 +108,8 @@ signals:
     // The rule base now holds the learned rules (takeLearnedRules()); after pentatomy also new user terms.
     // A learning that adds very many rules is applied only when the user agrees.
     void rulesLearned(bool userTermsReplaced);
+    // The rule base now holds tuned vocabularies; before is the rule base as it was.
+    void vocabulariesTuned(const CRuleBase& before);
 
 private:
     void buildTab();
@@ -117,6 +128,8 @@ private:
     // The F-transform's steps on the table; null, with the reason shown, when the rule base gives no axes.
     std::shared_ptr<DataTableFTransform> fTransformJob();
     void writeFTVector();
+    void applyTuning();
+    void tuningClosed();
     void showError(const std::string& text, const char* caption, PromptIcon icon = PromptIcon::warning);
 
     CRuleBase& unit_;
@@ -141,6 +154,8 @@ private:
     QAction* pentatomyItem_ = nullptr;
     QAction* approxItem_ = nullptr;
     QAction* fTransformItem_ = nullptr;
+    QAction* tuneItem_ = nullptr;
+    QPointer<TuningDialog> tuning_;
     QPushButton* inverse_ = nullptr;
     QCheckBox* lingApprox_ = nullptr;
     QPushButton* addRow_ = nullptr;

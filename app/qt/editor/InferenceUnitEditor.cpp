@@ -100,6 +100,8 @@ void InferenceUnitEditor::connectTabs() {
     connect(data_, &EditorDataTab::learningStarted, this, [this] { lockForLearning(true); });
     connect(data_, &EditorDataTab::learningEnded, this, [this] { lockForLearning(false); });
     connect(data_, &EditorDataTab::rulesLearned, this, &InferenceUnitEditor::rulesLearned);
+    connect(data_, &EditorDataTab::vocabulariesTuned, this, &InferenceUnitEditor::vocabulariesTuned);
+    connect(rulesControl_, &RulesTabController::vocabulariesRestored, this, &InferenceUnitEditor::vocabulariesRestored);
 }
 
 // The Rules tab fills its grid on entering; it may be left only with every cell filled and correct, and
@@ -237,6 +239,20 @@ void InferenceUnitEditor::rulesLearned(bool userTermsReplaced) {
     markModified();
 }
 
+// A tuning changes contexts, lingparams or user terms, never a rule or a name: one step for Undo.
+void InferenceUnitEditor::vocabulariesTuned(const CRuleBase& before) {
+    rulesControl_->recordVocabularyStep(before);
+    variablesControl_->refill();
+    markModified();
+}
+
+// Undo or Redo put other vocabularies in place: the tabs that show them follow.
+void InferenceUnitEditor::vocabulariesRestored() {
+    variablesControl_->refill();
+    if (shownTab_ == data_) data_->showing();
+    markModified();
+}
+
 void InferenceUnitEditor::showTestChanges() { generalControl_->showTestChanges(); }
 
 // --- saving ----------------------------------------------------------------------------------------------
@@ -318,6 +334,7 @@ void InferenceUnitEditor::markModified() {
 
 // Rules rewritten for other variables no longer fit the earlier rule lists: the history starts again.
 void InferenceUnitEditor::variablesChanged(bool historyBroken) {
+    rulesControl_->forgetVocabularyStep();
     rules_->variablesChanged();
     if (historyBroken) rulesControl_->restartHistory();
     markModified();

@@ -131,6 +131,8 @@ private:
     // Learning works on a copy of the rule base, which then replaces it: nothing else may change it meanwhile.
     void lockForLearning(bool locked);
     void rulesLearned(bool userTermsReplaced);
+    void vocabulariesTuned(const CRuleBase& before);
+    void vocabulariesRestored();
 
     std::unique_ptr<CRuleBase> unit_;
     WorkbenchServices services_;

@@ -13,7 +13,7 @@
 #include <algorithm>
 #include <type_traits>
 
-#include "app/core/rules/RuleCellCheck.h"
+#include "rulebase/RuleCellCheck.h"
 #include "app/core/rules/RuleCellWords.h"
 #include "app/qt/rules/RulesInfoMenu.h"
 #include "app/qt/rules/RulesTableModel.h"

@@ -54,24 +54,27 @@ void RulesTabController::noteRemembered() {
     rememberedRules_ = compiled ? std::weak_ptr<const void>(compiled->SharedRules()) : std::weak_ptr<const void>();
 }
 
+// A rule edit after a tuning was taken back leaves nothing to redo.
+void RulesTabController::push(RuleList rules) {
+    if (history_.snapshot(std::move(rules)) && vocabularyStep_ && vocabularyStep_->Undone()) forgetVocabularyStep();
+    noteRemembered();
+}
+
 void RulesTabController::remember() {
     if (shown() && (parts_.tab.editing() || !parts_.tab.currentCellFilled())) return;
-    if (!changedSinceRemembered()) return;
-    history_.snapshot(currentRules());
-    noteRemembered();
+    if (changedSinceRemembered()) push(currentRules());
 }
 
 void RulesTabController::rememberGiven(RuleList rules, bool restart) {
-    if (restart) history_.clear();
-    history_.snapshot(std::move(rules));
-    noteRemembered();
+    if (restart) {
+        history_.clear();
+        forgetVocabularyStep();
+    }
+    push(std::move(rules));
 }
 
 void RulesTabController::editEnded(bool filled) {
-    if (filled && changedSinceRemembered()) {
-        history_.snapshot(currentRules());
-        noteRemembered();
-    }
+    if (filled && changedSinceRemembered()) push(currentRules());
     emit commandStateChanged();
 }
 
@@ -84,30 +87,70 @@ void RulesTabController::restartHistory() {
     history_.clear();
     history_.snapshot(currentRules());
     noteRemembered();
+    forgetVocabularyStep();
+}
+
+void RulesTabController::recordVocabularyStep(const CRuleBase& before) {
+    restartHistory();
+    vocabularyStep_ = std::make_unique<VocabularyUndoStep>(before, unit_);
+    emit commandStateChanged();
 }
 
 // Neighbours on the undo stack differ, and the rules equal its top unless they changed since remembered: a
 // change in progress (a cell being edited) is taken as one Undo can take back.
-bool RulesTabController::canUndo() const {
+bool RulesTabController::rulesCanUndo() const {
     return history_.undoDepth() > 1 || (history_.undoDepth() == 1 && changedSinceRemembered());
 }
 
 // The top of the redo stack is the rules Undo left, which differ from the undo stack's top.
-bool RulesTabController::canRedo() const { return history_.canRedo(); }
+bool RulesTabController::rulesCanRedo() const { return history_.canRedo(); }
 
-// A cell being edited is taken as it stands: its edit is what Undo takes back first.
+bool RulesTabController::canUndo() const {
+    return rulesCanUndo() || (vocabularyStep_ && !vocabularyStep_->Undone());
+}
+
+bool RulesTabController::canRedo() const {
+    return (vocabularyStep_ && vocabularyStep_->Undone()) || rulesCanRedo();
+}
+
+// A cell being edited is taken as it stands: its edit is what Undo takes back first. The tuning lies below
+// every rule list remembered since it.
 void RulesTabController::undo() {
     if (busy_) return;
     if (shown()) parts_.tab.finishEditing();
-    if (const auto previous = history_.undo(currentRules())) applyRules(*previous);
+    if (rulesCanUndo()) {
+        if (const auto previous = history_.undo(currentRules())) applyRules(*previous);
+    } else if (vocabularyStep_ && !vocabularyStep_->Undone()) {
+        stepVocabularies(true);
+    }
     emit commandStateChanged();
 }
 
 void RulesTabController::redo() {
     if (busy_) return;
     if (shown()) parts_.tab.finishEditing();
-    if (const auto next = history_.redo(currentRules())) applyRules(*next);
+    if (vocabularyStep_ && vocabularyStep_->Undone()) {
+        stepVocabularies(false);
+    } else if (const auto next = history_.redo(currentRules())) {
+        applyRules(*next);
+    }
     emit commandStateChanged();
+}
+
+void RulesTabController::stepVocabularies(bool back) {
+    if (shown()) parts_.tab.commit();
+    try {
+        if (back) {
+            vocabularyStep_->Undo(unit_);
+        } else {
+            vocabularyStep_->Redo(unit_);
+        }
+    } catch (const ESyntax& error) {
+        prompter_.show(WorkbenchMessages::syntaxError(error.message()));
+    }
+    if (shown()) parts_.tab.fill();
+    noteRemembered();  // the rules read as before; only what their words mean changed
+    emit vocabulariesRestored();
 }
 
 void RulesTabController::applyRules(const RuleList& rules) {

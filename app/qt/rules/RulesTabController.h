@@ -8,6 +8,7 @@
 
 #include "app/core/rules/RuleCommand.h"
 #include "app/core/rules/RuleUndoHistory.h"
+#include "app/core/tuning/VocabularyUndoStep.h"
 
 class QTabWidget;
 class QWidget;
@@ -22,6 +23,10 @@ class Prompter;
 // Runs an editor's rules: the undo history of its rule lists, the Edit menu's clipboard and rule commands
 // on the Rules tab, and the words of the word toolbars. A command that changes the rules announces it with
 // changed(); the editor marks itself modified, which remembers the rules for undo (remember()).
+//
+// A tuning changes the vocabularies, not the rules: it starts the rules' history again, as a change of the
+// variables does, and is itself one more step below it (VocabularyUndoStep), taken back once the rule edits
+// made since are; vocabulariesRestored() says that Undo or Redo put other vocabularies in place.
 class RulesTabController final : public QObject {
     Q_OBJECT
 
@@ -51,8 +56,11 @@ public:
     // Remembers rules the rule base was just given, listed elsewhere (learning lists them on its worker);
     // with restart, the history starts again from them.
     void rememberGiven(RuleList rules, bool restart);
-    // Starts the history again from the rules as they are (the variables changed under them).
+    // Starts the history again from the rules as they are (the variables changed under them); forgets a tuning.
     void restartHistory();
+    // The vocabularies were tuned from `before` to what the rule base holds now: one step for Undo.
+    void recordVocabularyStep(const CRuleBase& before);
+    void forgetVocabularyStep() { vocabularyStep_.reset(); }
     void undo();
     void redo();
     bool canUndo() const;
@@ -75,6 +83,7 @@ public:
 
 signals:
     void changed();
+    void vocabulariesRestored();
     // Which commands can act may have changed.
     void commandStateChanged();
 
@@ -85,7 +94,11 @@ private:
     // Whether the rules may have changed since they were last remembered (a cell being edited, say).
     bool changedSinceRemembered() const;
     void noteRemembered();
+    void push(RuleList rules);
     void applyRules(const RuleList& rules);
+    bool rulesCanUndo() const;
+    bool rulesCanRedo() const;
+    void stepVocabularies(bool back);
     void runAnalysisCommand(RuleCommand command);
     std::vector<RuleRow> withoutRedundant();
 
@@ -93,6 +106,7 @@ private:
     Parts parts_;
     Prompter& prompter_;
     RuleUndoHistory history_;
+    std::unique_ptr<VocabularyUndoStep> vocabularyStep_;
     // What the rules were when last remembered: the grid's revision while it shows rows of its own, else
     // the rule base's compiled rules (a new set of rules is compiled anew).
     std::uint64_t rememberedGrid_ = 0;

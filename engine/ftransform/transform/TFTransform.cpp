@@ -104,15 +104,22 @@ bool TFTransform::addPoint(std::span<const double> point) {
     return true;
 }
 
+void TFTransform::addSums(std::span<const double> numerators, std::span<const double> denominators) {
+    if (numerators.size() != numerators_.total() || denominators.size() != denominators_.total()) {
+        throw std::invalid_argument("The sums do not match the node grid of the F-transform.");
+    }
+    for (std::size_t cell = 0; cell < numerators.size(); ++cell) {
+        numerators_.at(cell) += numerators[cell];
+        denominators_.at(cell) += denominators[cell];
+    }
+}
+
 void TFTransform::finish() {
     for (std::size_t cell = 0; cell < components_.total(); ++cell) {
         const double denominator = denominators_.at(cell);
-        if (denominator != 0.0) {
-            components_.at(cell) = numerators_.at(cell) / denominator;
-            valid_.at(cell) = 1.0;
-        } else {
-            components_.at(cell) = 0.0;
-        }
+        const bool reached = denominator != 0.0;
+        components_.at(cell) = reached ? numerators_.at(cell) / denominator : 0.0;
+        valid_.at(cell) = reached ? 1.0 : 0.0;
     }
 }
 

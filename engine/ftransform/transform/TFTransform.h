@@ -50,6 +50,10 @@ public:
     // Accumulates one data row: point holds x_1 .. x_n followed by y. A row with a non-finite value
     // is ignored and false returned; a point size other than n + 1 throws std::invalid_argument.
     bool addPoint(std::span<const double> point);
+    // Adds the sums of another fit over the same node grid, cell by cell in the arrays' order, so that rows
+    // accumulated in parts make one fit (std::invalid_argument for arrays of another size). Call finish()
+    // afterwards.
+    void addSums(std::span<const double> numerators, std::span<const double> denominators);
     // Computes the components and their validity from the accumulated rows.
     void finish();
     // The reconstructed output at x (n values).

@@ -60,60 +60,66 @@ std::optional<std::string> RuleLearning::pentatomyRefusal() const {
     return std::nullopt;
 }
 
+std::optional<std::string> RuleLearning::prepare() const {
+    auto refused = refusal();
+    if (!refused && mode_ == LearningMode::pentatomy) PentatomyTerms::apply(unit_);
+    return refused;
+}
+
 LearningOutcome RuleLearning::run(std::span<const RuleRow> gridRows, const LearningRows& data,
                                   const std::filesystem::path& rulesFile, const Progress& progress,
                                   std::stop_token stop) const {
     LearningOutcome outcome;
-    outcome.refusal = refusal();
+    outcome.refusal = prepare();
     if (outcome.refusal) return outcome;
-    if (mode_ == LearningMode::pentatomy) PentatomyTerms::apply(unit_);
-
-    std::vector<LearnedRule> rules;
-    std::vector<Origin> origins;
-    carryOver(gridRows, rules, origins);
-    const std::optional<int> learned = learn(data, rules, origins, progress, stop);
+    std::optional<std::vector<RowRule>> learned = learn(data, progress, stop);
     if (!learned) {
         outcome.cancelled = true;
         return outcome;
     }
-
-    // The .rules file records everything learned; only the rule base leaves out what it cannot compile.
-    outcome.rulesFile = rulesFile;
-    outcome.rulesFileProblem = RulesFile::write(rulesFile, rules);
-    outcome.added = *learned - dropFaulty(rules, origins, outcome.dropped);
-    install(std::move(rules));
-    return outcome;
+    return finish(gridRows, std::move(*learned), rulesFile);
 }
 
-void RuleLearning::carryOver(std::span<const RuleRow> gridRows, std::vector<LearnedRule>& rules,
-                             std::vector<Origin>& origins) const {
+// The grid rows that have no empty cell come first, as they stand.
+LearningOutcome RuleLearning::finish(std::span<const RuleRow> gridRows, std::vector<RowRule> learned,
+                                     const std::filesystem::path& rulesFile) const {
+    std::vector<LearnedRule> rules;
+    std::vector<Origin> origins;
     for (std::size_t i = 0; i < gridRows.size(); ++i) {
         const RuleRow& row = gridRows[i];
         if (row.texts.size() != columnCount(unit_) || CRuleList::hasEmptyCell(row)) continue;
         rules.push_back(LearnedRule{row.texts, row.enabled, 1});
         origins.push_back(Origin{false, static_cast<int>(i)});
     }
+    for (RowRule& item : learned) {
+        rules.push_back(std::move(item.rule));
+        origins.push_back(Origin{true, item.row});
+    }
+    // The .rules file records everything learned; only the rule base leaves out what it cannot compile.
+    LearningOutcome outcome;
+    if (!rulesFile.empty()) {
+        outcome.rulesFile = rulesFile;
+        outcome.rulesFileProblem = RulesFile::write(rulesFile, rules);
+    }
+    outcome.added = static_cast<int>(learned.size()) - dropFaulty(rules, origins, outcome.dropped);
+    install(std::move(rules));
+    return outcome;
 }
 
-std::optional<int> RuleLearning::learn(const LearningRows& data, std::vector<LearnedRule>& rules,
-                                       std::vector<Origin>& origins, const Progress& progress,
-                                       const std::stop_token& stop) const {
+std::optional<std::vector<RuleLearning::RowRule>> RuleLearning::learn(const LearningRows& data,
+                                                                       const Progress& progress,
+                                                                       const std::stop_token& stop) const {
     const int rows = data.rowCount();
     ProgressReporter reporter(progress, rows);
-    rules.reserve(rules.size() + static_cast<std::size_t>(rows));
-    origins.reserve(rules.capacity());
+    std::vector<RowRule> learned;
+    learned.reserve(static_cast<std::size_t>(rows));
     std::vector<double> values(columnCount(unit_));
-    int added = 0;
     for (int row = 0; row < rows; ++row) {
         if (stop.stop_requested()) return std::nullopt;
-        if (auto rule = learnRow(data, row, values)) {
-            rules.push_back(std::move(*rule));
-            origins.push_back(Origin{true, row});
-            ++added;
-        }
+        if (auto rule = learnRow(data, row, values)) learned.push_back(RowRule{row, std::move(*rule)});
         reporter.advance(row + 1);
     }
-    return added;
+    return learned;
 }
 
 std::optional<LearnedRule> RuleLearning::learnRow(const LearningRows& data, int row,

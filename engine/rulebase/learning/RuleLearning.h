@@ -40,16 +40,35 @@ class RuleLearning {
 public:
     using Progress = ProgressReporter::Callback;
 
+    // A rule learned from a data row (0-based).
+    struct RowRule {
+        int row = 0;
+        LearnedRule rule;
+    };
+
     RuleLearning(CRuleBase& unit, LearningMode mode) : unit_(unit), mode_(mode) {}
 
     // Why the run cannot start, or none.
     std::optional<std::string> refusal() const;
 
     // gridRows: the rules grid, top to bottom; data: one value per variable a row; rulesFile: where the
-    // rule list is written (RulesFile::pathFor). Progress counts the data rows.
+    // rule list is written (RulesFile::pathFor; nothing is written for an empty path). Progress counts the
+    // data rows.
     LearningOutcome run(std::span<const RuleRow> gridRows, const LearningRows& data,
                         const std::filesystem::path& rulesFile, const Progress& progress = {},
                         std::stop_token stop = {}) const;
+
+    // The steps of run() one by one, for data learned in parts (each row's rule depends on that row alone,
+    // so parts learned apart and put together in row order give what one run gives):
+    //   prepare();  learnRow() for every row of every part;  finish() with the rules in row order.
+    // prepare() returns the refusal, or applies step 1 and returns none.
+    std::optional<std::string> prepare() const;
+    // The rule of one data row, or none when the row cannot be read or a value cannot be described. values
+    // is scratch space.
+    std::optional<LearnedRule> learnRow(const LearningRows& data, int row, std::vector<double>& values) const;
+    // Steps 2 and 4 to 6 with the rules learned from data rows.
+    LearningOutcome finish(std::span<const RuleRow> gridRows, std::vector<RowRule> learned,
+                           const std::filesystem::path& rulesFile) const;
 
 private:
     // Where a rule of the list comes from: a grid row or a data row (0-based).
@@ -60,12 +79,9 @@ private:
 
     std::optional<std::string> approxRefusal() const;
     std::optional<std::string> pentatomyRefusal() const;
-    void carryOver(std::span<const RuleRow> gridRows, std::vector<LearnedRule>& rules,
-                   std::vector<Origin>& origins) const;
-    // The number of rules learned; none when stopped.
-    std::optional<int> learn(const LearningRows& data, std::vector<LearnedRule>& rules, std::vector<Origin>& origins,
-                             const Progress& progress, const std::stop_token& stop) const;
-    std::optional<LearnedRule> learnRow(const LearningRows& data, int row, std::vector<double>& values) const;
+    // The rules learned from the data rows; none when stopped.
+    std::optional<std::vector<RowRule>> learn(const LearningRows& data, const Progress& progress,
+                                              const std::stop_token& stop) const;
     int dropFaulty(std::vector<LearnedRule>& rules, const std::vector<Origin>& origins,
                    std::vector<std::string>& dropped) const;
     void install(std::vector<LearnedRule> rules) const;

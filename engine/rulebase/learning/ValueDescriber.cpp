@@ -6,9 +6,6 @@ namespace zorv {
 
 namespace {
 
-// The perception mode that admits every hedge.
-constexpr int kEveryHedge = 2;
-
 std::string userTermName(const CBasicSettings& vocabulary, const CLingTerm& term) {
     return vocabulary.terms()[static_cast<std::size_t>(term.userIndex)].shortName;
 }
@@ -26,11 +23,11 @@ std::optional<std::string> ValueDescriber::bestUserTerm(const CSettings& vocabul
     return userTermName(*basic, term);
 }
 
-std::optional<std::string> ValueDescriber::perceived(const CSettings& vocabulary, double x) {
+std::optional<std::string> ValueDescriber::perceived(const CSettings& vocabulary, double x, int mode) {
     const auto* linguistic = dynamic_cast<const CLinguisticSettings*>(&vocabulary);
     if (linguistic == nullptr) return std::nullopt;
     CLingTerm term;
-    linguistic->perceiveWithUserTerms(x, term, kEveryHedge);
+    linguistic->perceiveWithUserTerms(x, term, mode);
     return term.atom == CLingTerm::kUserTerm ? userTermName(*linguistic, term) : term.abbreviated();
 }
 

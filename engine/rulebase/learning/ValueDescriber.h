@@ -22,9 +22,12 @@ public:
 
     std::optional<std::string> describe(const CSettings& vocabulary, double x) const;
 
+    // The pentatomy description with the hedges a perception mode admits (CLinguisticSettings::perceive);
+    // learning admits every hedge (mode 2).
+    static std::optional<std::string> perceived(const CSettings& vocabulary, double x, int mode = 2);
+
 private:
     static std::optional<std::string> bestUserTerm(const CSettings& vocabulary, double x);
-    static std::optional<std::string> perceived(const CSettings& vocabulary, double x);
 
     LearningMode mode_;
 };

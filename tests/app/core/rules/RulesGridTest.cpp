@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/core/rules/RuleCellCheck.h"
+#include "rulebase/RuleCellCheck.h"
 #include "app/core/rules/RuleClipboardText.h"
 #include "app/core/rules/RuleGridAnalysis.h"
-#include "app/core/rules/RuleSignMirror.h"
+#include "rulebase/RuleSignMirror.h"
 #include "app/core/rules/RulesGridCommands.h"
 #include "tests/support/TestUnits.h"
 

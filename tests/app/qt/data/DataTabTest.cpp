@@ -73,9 +73,11 @@ private Q_SLOTS:
         QVERIFY(test);
         QVERIFY(!tab->pentatomyItem()->isEnabled());
         QVERIFY(!tab->approxItem()->isEnabled());
+        QVERIFY(!tab->tuneItem()->isEnabled());
         QVERIFY(tab->fTransformItem()->isEnabled());
         qobject_cast<QMdiSubWindow*>(test->parentWidget())->close();
         QTRY_VERIFY(tab->approxItem()->isEnabled());
+        QVERIFY(tab->tuneItem()->isEnabled());
 
         bench->newRuleBase.type = DescriptionType::singleton;
         window->newRuleBase();

@@ -1,4 +1,4 @@
-#include "app/core/rules/RuleCellCheck.h"
+#include "rulebase/RuleCellCheck.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-"""The Python module over the engine: loading, evaluation by row, by name and by numpy batch, expressions."""
+"""The package over the engine: loading, evaluation by row, by name and by numpy batch, expressions."""
 import os
 import tempfile
 import threading
@@ -38,7 +38,8 @@ class RuleBaseTest(unittest.TestCase):
         self.assertEqual((x[0], x[-1]), (0.0, 100.0))
         self.assertEqual(mu.shape, x.shape)
         self.assertTrue(result.fired_rules)
-        self.assertEqual(self.heater.rules[result.fired_rules[0]].inputs[0], "sm")
+        self.assertEqual(self.heater.rules[result.fired_rules[0] - 1].inputs[0], "sm")  # numbered from 1
+        self.assertLess(len(repr(result)), 120)
         fan = example("fan.rb")
         self.assertEqual(fan.kind, zorv.RuleBaseKind.SINGLETON)
         self.assertIsNone(fan.explain([60.0, 50.0]).conclusion)
@@ -48,8 +49,6 @@ class RuleBaseTest(unittest.TestCase):
             self.heater.evaluate([20.0, float("nan")])
         with self.assertRaisesRegex(zorv.Error, "^row 1: "):
             self.heater.evaluate_many(np.array([[20.0, 0.0], [20.0, np.inf]]))
-        with self.assertRaises(ValueError):
-            self.heater.evaluate_many(np.zeros((3, 3)))
         with self.assertRaisesRegex(zorv.Error, "cannot read file by open"):
             zorv.load(os.path.join(EXAMPLES, "missing.rb"))
         text = self.heater.text().replace("context=<10,30>", "context=<30,10>")

@@ -1,9 +1,9 @@
-#include "app/core/rules/RuleSignMirror.h"
+#include "rulebase/RuleSignMirror.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "app/core/rules/RuleCellCheck.h"
+#include "rulebase/RuleCellCheck.h"
 #include "fuzzy/expression/CFELexer.h"
 #include "fuzzy/linear/CLinCSettings.h"
 #include "fuzzy/vocabulary/CBasicSettings.h"
