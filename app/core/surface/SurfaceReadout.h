@@ -3,7 +3,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/core/evaluation/GridAxis.h"
+#include "rulebase/GridAxis.h"
 #include "surface/Net3d.h"
 #include "surface/Projection.h"
 #include "surface/ScreenPoint.h"
