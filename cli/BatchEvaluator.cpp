@@ -61,23 +61,26 @@ BatchEvaluator::~BatchEvaluator() = default;
 
 BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out) {
     Outcome outcome;
-    std::vector<char> buffer(kBlockBytes + kMaxLineBytes + 1);
+    // Left uninitialised: only what is read is used, and zeroing two megabytes would cost more than a small
+    // input's whole run.
+    const std::unique_ptr<char[]> storage(new char[kBlockBytes + kMaxLineBytes + 1]);
+    char* const buffer = storage.get();
     std::size_t have = 0;
     bool first = true;
     for (;;) {
-        in.read(buffer.data() + have, static_cast<std::streamsize>(kBlockBytes));
+        in.read(buffer + have, static_cast<std::streamsize>(kBlockBytes));
         const auto got = static_cast<std::size_t>(in.gcount());
         have += got;
         const bool atEnd = got == 0;
         // A byte-order mark before the first line is no part of it.
-        if (first && std::string_view(buffer.data(), have).starts_with(TextInput::kByteOrderMark)) {
+        if (first && std::string_view(buffer, have).starts_with(TextInput::kByteOrderMark)) {
             have -= TextInput::kByteOrderMark.size();
-            std::memmove(buffer.data(), buffer.data() + TextInput::kByteOrderMark.size(), have);
+            std::memmove(buffer, buffer + TextInput::kByteOrderMark.size(), have);
         }
         first = false;
-        const std::size_t usable = splitLines(std::string_view(buffer.data(), have), atEnd);
+        const std::size_t usable = splitLines(std::string_view(buffer, have), atEnd);
         if (lineStarts_.size() > 1) {
-            evaluateBlock(std::string_view(buffer.data(), usable));
+            evaluateBlock(std::string_view(buffer, usable));
             if (!writeBlock(out, outcome)) return outcome;
         }
         if (atEnd) break;
@@ -86,7 +89,7 @@ BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out)
             outcome.error = lineError(outcome.rows + 1, tooLong());
             break;
         }
-        std::memmove(buffer.data(), buffer.data() + usable, have);
+        std::memmove(buffer, buffer + usable, have);
     }
     out.flush();
     if (in.bad() && outcome.error.empty()) {
@@ -99,6 +102,7 @@ BatchEvaluator::Outcome BatchEvaluator::run(std::istream& in, std::ostream& out)
 // end of the text read so far may be the first half of a pair, so its line waits for more input.
 std::size_t BatchEvaluator::splitLines(std::string_view text, bool atEnd) {
     lineStarts_.clear();
+    if (text.find('\r') == std::string_view::npos) return splitAtLineFeeds(text, atEnd);
     std::size_t start = 0;
     for (std::size_t at = 0; at < text.size();) {
         const char c = text[at];
@@ -111,6 +115,23 @@ std::size_t BatchEvaluator::splitLines(std::string_view text, bool atEnd) {
         lineStarts_.push_back(start);
         at += pair ? 2 : 1;
         start = at;
+    }
+    if (atEnd && start < text.size()) {
+        lineStarts_.push_back(start);
+        start = text.size();
+    }
+    lineStarts_.push_back(start);
+    return start;
+}
+
+// Without carriage returns every break is a line feed alone (unless the text ends with it: a carriage return
+// may follow in the next read), and a line feed is found fast.
+std::size_t BatchEvaluator::splitAtLineFeeds(std::string_view text, bool atEnd) {
+    std::size_t start = 0;
+    for (std::size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', start)) {
+        if (at + 1 == text.size() && !atEnd) break;  // a carriage return may follow in the next read
+        lineStarts_.push_back(start);
+        start = at + 1;
     }
     if (atEnd && start < text.size()) {
         lineStarts_.push_back(start);

@@ -54,6 +54,7 @@ private:
     // Finds the complete lines at the start of text (the last one may end with the text when it is the end
     // of the input) into lineStarts_, and returns the length they take, line breaks included.
     std::size_t splitLines(std::string_view text, bool atEnd);
+    std::size_t splitAtLineFeeds(std::string_view text, bool atEnd);
     // Evaluates the lines splitLines found in text.
     void evaluateBlock(std::string_view text);
     void evaluatePiece(std::string_view text, const ChunkRunner::Piece& range, Workspace& ws, Piece& piece) const;

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <limits>
 
 namespace zorv {
@@ -35,6 +37,35 @@ std::string_view WithoutSpace(std::string_view text) {
     while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
     return text;
+}
+
+// A short plain decimal ("-12.375", "0.005"): at most 15 digits, so that the digits D form an exact double, and
+// the value is D / 10^k with 10^k exact too; one correctly rounded division gives the double nearest to the
+// text, as from_chars does. Anything else (exponents, long mantissas, a lone "." or "-") is left to it.
+std::optional<double> ShortDecimal(std::string_view text) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1;  // digits after the point; -1 without a point
+    for (; p != end; ++p) {
+        if (IsDigit(*p)) {
+            digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+            ++count;
+            if (decimals >= 0) ++decimals;
+        } else if (*p == '.' && decimals < 0 && count > 0) {
+            decimals = 0;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (count == 0 || count > 15 || decimals == 0) return std::nullopt;
+    const double value = static_cast<double>(digits) / kPowers[decimals > 0 ? decimals : 0];
+    return negative ? -value : value;
 }
 
 // from_chars takes a leading "-" but not a leading "+".
@@ -269,7 +300,9 @@ std::optional<int> NumberText::parseFieldInteger(std::string_view text) {
 }
 
 std::optional<double> NumberText::parseDecimal(std::string_view text) {
-    // The common case first (batch evaluation reads millions): a plain number and nothing else.
+    // The common cases first (batch evaluation reads millions): a short plain decimal, then any plain number
+    // and nothing else.
+    if (const auto shortValue = ShortDecimal(text)) return shortValue;
     double value = 0.0;
     const char* end = text.data() + text.size();
     if (const auto [next, ec] = std::from_chars(text.data(), end, value, std::chars_format::general);

@@ -16,7 +16,6 @@ void Workspace::Resize(const std::shared_ptr<const CompiledRules>& rules) {
     inputs.resize(antecedents);
     fired.resize(ruleCount);
     conclusion = CFuzzyDiscreteSet(c.samples, c.low, c.high);
-    smoothConclusion = CFuzzyDiscreteSet(c.samples, c.low, c.high);
     slotDegree.assign(c.degreeSlots.size(), 0.0);
     ruleDegree.assign(ruleCount, 0.0);
     active.clear();
@@ -33,16 +32,13 @@ void Workspace::Resize(const std::shared_ptr<const CompiledRules>& rules) {
         singletons.emplace_back(c.discretizations[k], c.contexts[k].low, c.contexts[k].high);
     singletonInputs.clear();
     for (const CFuzzyDiscreteSet& set : singletons) singletonInputs.push_back(&set);
-    smoothCentre.assign(antecedents, 0.0);
-    smoothPoint.assign(antecedents, 0.0);
-    smoothFrom.assign(antecedents, 0.0);
-    smoothTo.assign(antecedents, 0.0);
-    smoothStep.assign(antecedents, 0.0);
-    smoothWeight.assign(antecedents, 0.0);
-    smoothWindows.clear();
-    for (const AntecedentContext& context : c.contexts)
-        smoothWindows.emplace_back(context.low, context.low, context.high, context.low, context.high);
-    savedFired.assign(ruleCount, 0);
+    smooth = SmoothScratch{};
+    smooth.conclusion = CFuzzyDiscreteSet(c.samples, c.low, c.high);
+    smooth.centre.assign(antecedents, 0.0);
+    smooth.point.assign(antecedents, 0.0);
+    smooth.weight.assign(antecedents, 0.0);
+    smooth.index.assign(antecedents, 0);
+    smooth.savedFired.assign(ruleCount, 0);
 }
 
 }  // namespace zorv

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "fuzzy/sets/CFuzzyDiscreteSet.h"
-#include "fuzzy/sets/CFuzzyTriangSet.h"
 #include "inference/compiled/CompiledRules.h"
 #include "inference/methods/RuleSelection.h"
+#include "inference/smooth/SmoothScratch.h"
 
 namespace zorv {
 
@@ -68,15 +68,7 @@ public:
     std::vector<const CFuzzyDiscreteSet*> singletonInputs;
 
     // ---- smooth defuzzification
-    CFuzzyDiscreteSet smoothConclusion;
-    std::vector<double> smoothCentre;           // the inputs the neighbourhood is built around
-    std::vector<double> smoothPoint;            // the sample point handed to the inference
-    std::vector<double> smoothFrom;             // per antecedent: first coordinate of the neighbourhood
-    std::vector<double> smoothTo;               // per antecedent: last coordinate it may reach
-    std::vector<double> smoothStep;             // per antecedent: distance between two coordinates
-    std::vector<double> smoothWeight;           // per antecedent: the window's degree at the current coordinate
-    std::vector<CFuzzyTriangSet> smoothWindows; // per antecedent: the triangular weight window
-    std::vector<std::uint8_t> savedFired;
+    SmoothScratch smooth;
 
     // ---- asked between the inferences of the smooth defuzzification, which may run for seconds: once a
     // stop is requested the evaluation ends with EStopped

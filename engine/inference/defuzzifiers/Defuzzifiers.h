@@ -26,7 +26,8 @@ double DefuzzifyWith(const CompiledRuleBase& compiled, Workspace&, const CFuzzyD
 // d * 2 * 0.999 / R while they stay <= min(hi, x + d), weighted by the triangle (from, x, to); the unit's
 // inference runs at every point of the grid (first antecedent fastest):
 //   value = sum omega(p) SimpleDee(infer(p)) / sum omega(p),  omega(p) = prod_k w_k(p_k).
-// The given conclusion is used only when every weight is 0 (its own Simple DEE is returned then). The
+// A point whose rules and degrees were met before takes the Simple DEE found then (SumOnGrid), which gives the
+// same sums. The given conclusion is used only when every weight is 0 (its own Simple DEE is returned then). The
 // workspace's inputs, fired flags and firedCount are restored to those of the inference at x. Throws ERefused
 // when the grid would hold more than kMaxSmoothInferences points.
 double DefuzzifySmooth(const CompiledRuleBase& compiled, Workspace& ws, const CFuzzyDiscreteSet& conclusion,

@@ -1,66 +1,16 @@
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "inference/ERefused.h"
-#include "inference/EStopped.h"
-#include "inference/InferenceMethodTable.h"
-#include "inference/defuzzifiers/DefuzzifierKernels.h"
-#include "inference/defuzzifiers/Defuzzifiers.h"
 #include "inference/compiled/CompiledRuleBase.h"
 #include "inference/compiled/Workspace.h"
+#include "inference/defuzzifiers/DefuzzifierKernels.h"
+#include "inference/defuzzifiers/Defuzzifiers.h"
+#include "inference/smooth/SmoothSums.h"
 
 namespace zorv {
 
 namespace {
-
-constexpr double kWindowShare = 0.1;  // the neighbourhood reaches a tenth of the context on either side
-
-// Lays out axis k of the neighbourhood around the centre; returns how many coordinates it has (about).
-double LayOutAxis(const CompiledRules& c, Workspace& s, int k, int resolution) {
-    const auto i = static_cast<std::size_t>(k);
-    const AntecedentContext& context = c.contexts[i];
-    const double x = s.smoothCentre[i];
-    const double d = (context.high - context.low) / 10;
-    s.smoothStep[i] = d * 2 * 0.999 / resolution;
-    s.smoothFrom[i] = std::max(context.low, x - d);
-    s.smoothTo[i] = std::min(context.high, x + d);
-    const double window[3] = {s.smoothFrom[i], x, s.smoothTo[i]};
-    s.smoothWindows[i].setParams(window);
-    // A step that does not advance (zero-width context) leaves a single coordinate.
-    const double step = s.smoothStep[i];
-    if (!(step > 0.0) || !std::isfinite(step)) return 1.0;
-    const double span = s.smoothTo[i] - s.smoothFrom[i];
-    return span >= 0.0 ? std::floor(span / step) + 1.0 : 1.0;
-}
-
-// Moves coordinate k to the next point; false when it wrapped back to its first one.
-bool AdvanceAxis(Workspace& s, std::size_t k) {
-    const double step = s.smoothStep[k];
-    if (step > 0.0 && std::isfinite(step)) {
-        s.smoothPoint[k] += step;
-        if (s.smoothPoint[k] <= s.smoothTo[k]) {
-            s.smoothWeight[k] = s.smoothWindows[k].mu(s.smoothPoint[k]);
-            return true;
-        }
-    }
-    s.smoothPoint[k] = s.smoothFrom[k];
-    s.smoothWeight[k] = s.smoothWindows[k].mu(s.smoothPoint[k]);
-    return false;
-}
-
-// Odometer step, first antecedent fastest; false once the last antecedent has wrapped.
-bool Advance(Workspace& s) {
-    for (std::size_t k = 0; k < s.smoothPoint.size(); ++k)
-        if (AdvanceAxis(s, k)) return true;
-    return false;
-}
-
-double Weight(const Workspace& s) {
-    double omega = 1.0;
-    for (const double w : s.smoothWeight) omega *= w;
-    return omega;
-}
 
 void Refuse(double inferences) {
     throw ERefused("Smooth defuzzification would need about " + std::to_string(static_cast<long long>(inferences)) +
@@ -73,11 +23,11 @@ void Refuse(double inferences) {
 class FiredStateGuard {
 public:
     explicit FiredStateGuard(Workspace& s) : s_(s), count_(s.firedCount) {
-        s_.savedFired.assign(s.fired.begin(), s.fired.end());
+        s_.smooth.savedFired.assign(s.fired.begin(), s.fired.end());
     }
     ~FiredStateGuard() {
-        std::copy(s_.smoothCentre.begin(), s_.smoothCentre.end(), s_.inputs.begin());
-        s_.fired.assign(s_.savedFired.begin(), s_.savedFired.end());
+        std::copy(s_.smooth.centre.begin(), s_.smooth.centre.end(), s_.inputs.begin());
+        s_.fired.assign(s_.smooth.savedFired.begin(), s_.smooth.savedFired.end());
         s_.firedCount = count_;
     }
     FiredStateGuard(const FiredStateGuard&) = delete;
@@ -93,35 +43,20 @@ private:
 double DefuzzifySmooth(const CompiledRuleBase& compiled, Workspace& s, const CFuzzyDiscreteSet& conclusion,
                        ConclusionRange range) {
     s.Fit(compiled);
-    const CompiledRules& c = compiled.rules();
-    const std::vector<double>& inputs = s.inputs;
-    for (std::size_t k = 0; k < s.smoothCentre.size(); ++k) s.smoothCentre[k] = k < inputs.size() ? inputs[k] : 0.0;
-    s.inputs.resize(s.smoothCentre.size());
+    SmoothScratch& m = s.smooth;
+    for (std::size_t k = 0; k < m.centre.size(); ++k) m.centre[k] = k < s.inputs.size() ? s.inputs[k] : 0.0;
+    s.inputs.resize(m.centre.size());
 
     const int resolution = compiled.steps() * 8 / 10;
-    double inferences = 1.0;
-    for (int k = 0; k < c.antecedentCount; ++k) inferences *= LayOutAxis(c, s, k, resolution);
+    const double inferences = m.axes.LayOut(compiled.contexts(), m.centre, resolution);
     if (inferences > kMaxSmoothInferences) Refuse(inferences);
 
-    for (std::size_t k = 0; k < s.smoothPoint.size(); ++k) {
-        s.smoothPoint[k] = s.smoothFrom[k];
-        s.smoothWeight[k] = s.smoothWindows[k].mu(s.smoothPoint[k]);
-    }
-    const InferenceMethodEntry& method = compiled.inferenceMethod();
-    double weights = 0.0;
-    double sum = 0.0;
+    SmoothSums sums;
     {
         const FiredStateGuard guard(s);
-        do {
-            if (s.stop.stop_requested()) throw EStopped();
-            const ConclusionRange range = InferConclusion(method, compiled, s, s.smoothPoint.data(), s.smoothConclusion);
-            const double omega = Weight(s);
-            const double v = SimpleDee(ViewOf(compiled, s.smoothConclusion, range));
-            weights += omega;
-            sum += omega * v;
-        } while (Advance(s));
+        if (!SumOnGrid(compiled, s, sums)) sums = SumPointByPoint(compiled, s);
     }
-    if (weights != 0.0) return sum / weights;
+    if (sums.weights != 0.0) return sums.sum / sums.weights;
     return SimpleDee(ViewOf(compiled, conclusion, range));
 }
 

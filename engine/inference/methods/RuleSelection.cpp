@@ -4,28 +4,20 @@ namespace zorv {
 
 double SelectRules(std::span<const SelectionCandidate> candidates, double threshold, std::vector<int>& selected) {
     selected.clear();
-    double best = 0.0;
-    double bestRaw = 0.0;
-    std::uint16_t selectedSpecificity = 0;  // every rule of S has the same specificity
-    const auto restart = [&](const SelectionCandidate& c) {
-        selected.assign(1, c.rule);
-        bestRaw = c.degree;
-        selectedSpecificity = c.specificity;
-    };
+    RuleSelector selector(threshold);
     for (const SelectionCandidate& c : candidates) {
-        if (c.degree > best && best != threshold) {
-            restart(c);
-            best = c.degree > threshold ? threshold : c.degree;
-        } else if (c.degree == best || c.degree >= threshold) {
-            // With a threshold of 0 or below nothing can found S above; the first such rule founds it here.
-            if (selected.empty() || c.specificity < selectedSpecificity) {
-                restart(c);
-            } else if (c.specificity == selectedSpecificity) {
+        switch (selector.Offer(c.degree, c.specificity)) {
+            case RuleSelector::Step::Restarted:
+                selected.assign(1, c.rule);
+                break;
+            case RuleSelector::Step::Joined:
                 selected.push_back(c.rule);
-            }
+                break;
+            case RuleSelector::Step::Ignored:
+                break;
         }
     }
-    return bestRaw;
+    return selector.bestRaw();
 }
 
 }  // namespace zorv

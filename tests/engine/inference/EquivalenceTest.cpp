@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -221,6 +222,49 @@ TEST(Equivalence, SmoothDefuzzificationMatchesTheLiteralNeighbourhood) {
         EXPECT_EQ(ws.fired, atInputs.fired);
         EXPECT_EQ(ws.inputs, x);
     }
+}
+
+}  // namespace zorv::test
+
+namespace zorv::test {
+
+namespace {
+
+// Evaluates the unit at every point of an n x n grid over its first two contexts (the ends included) with every
+// conclusion-producing method, one method after another on the same unit, so that what the smooth
+// defuzzification keeps between evaluations meets other points, other methods and other enabled flags.
+void ExpectSmoothMatchesOnGrid(CRuleBase& unit, int n, std::span<const int> rows) {
+    unit.SetDefuzzificationMethod(DefuzzificationMethodTable()[6]);
+    for (const int row : rows) {
+        unit.SetInferenceMethod(InferenceMethodTable()[static_cast<std::size_t>(row)]);
+        if (unit.RuleCount() > 1) unit.SetEnabled(row % unit.RuleCount(), row % 2 == 0);
+        for (int i = 0; i < n * n; ++i) {
+            std::vector<double> x;
+            for (int k = 0; k < unit.AntecedentCount(); ++k) {
+                const int step = k == 0 ? i % n : (k == 1 ? i / n : n / 2);
+                x.push_back(unit.ContextLow(k) + step * (unit.ContextHigh(k) - unit.ContextLow(k)) / (n - 1));
+            }
+            const double expected = literal::Smooth(unit, row, x.data());
+            if (expected == 0.0) continue;  // every weight 0: the unit answers differently (see SmoothTest)
+            ASSERT_EQ(unit.Evaluate(x.data()), expected) << "row " << row << " point " << i;
+        }
+    }
+}
+
+}  // namespace
+
+TEST(Equivalence, SmoothDefuzzificationOverAGridOfInputsWithEveryMethod) {
+    const int allRows[] = {0, 1, 2, 3, 4, 5, 6};
+    RandomUnits random(7);
+    for (int u = 0; u < 10; ++u) {
+        auto unit = random.Make(3, 11);
+        unit->SetSteps(random.Uniform(4, 12));
+        SCOPED_TRACE("unit " + std::to_string(u));
+        ExpectSmoothMatchesOnGrid(*unit, 5, allRows);
+    }
+    const auto heater = CRuleBase::Load(std::string(ZORV_SOURCE_DIR) + "/examples/heater.rb");
+    heater->SetSteps(8);
+    ExpectSmoothMatchesOnGrid(*heater, 6, kCrispRows);
 }
 
 }  // namespace zorv::test

@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <random>
+#include <vector>
 #include <limits>
 #include <optional>
 #include <string>
@@ -64,6 +69,32 @@ TEST(DataNumbers, ReadsBackEveryResultItWrites) {
         ASSERT_TRUE(back) << text;
         EXPECT_EQ(NumberText::grouped(*back), text);
         EXPECT_NEAR(*back, NumberText::roundToSignificant(value, 3), 5e-7) << text;
+    }
+}
+
+// Short plain decimals take a path of their own; it must give the double from_chars gives, bit for bit,
+// including at the ends of its reach (15 digits, 15 decimals, halfway cases, negative zero).
+TEST(DataNumbers, ShortDecimalsReadAsTheNearestDouble) {
+    std::mt19937_64 rng(5);
+    std::vector<std::string> texts = {"0", "-0", "-0.0", "007", "0.1", "0.3", "-2.5", "123456789012345",
+                                      "0.000000000000001", "9.99999999999999", "1.00000000000005", "0.005"};
+    for (int i = 0; i < 20000; ++i) {
+        const std::string digits = std::to_string(rng() % 1'000'000'000'000'000ULL);
+        const std::size_t point = rng() % (digits.size() + 1);  // no point when it falls at the end
+        std::string text(rng() % 2 ? "-" : "");
+        if (point == 0) text += '0';
+        for (std::size_t j = 0; j < digits.size(); ++j) {
+            if (j == point) text += '.';
+            text += digits[j];
+        }
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        double expected = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const auto value = NumberText::parseDecimal(text);
+        ASSERT_TRUE(value) << text;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(expected)) << text;
     }
 }
 

@@ -247,9 +247,10 @@ private Q_SLOTS:
     void aLongProjectionRunsInTheBackgroundAndCancelStopsIt() {
         test::RuleBaseTextBuilder b;
         b.defuzz("Smooth Deffuz Ling Expr");
-        b.input({"a", 0, 10}).input({"b", -5, 5}).input({"c", 0, 1}).output({"y", 0, 3});
-        b.rule({"sm", "sm", "sm", "sm"}).rule({"bi", "bi", "bi", "bi"}).rule({"me", "me", "sm", "me"});
-        const QString path = bench->path(QStringLiteral("three.rb"));
+        // Four inputs: 21^4 inferences' worth of neighbourhood per point of the curve.
+        b.input({"a", 0, 10}).input({"b", -5, 5}).input({"c", 0, 1}).input({"d", 0, 1}).output({"y", 0, 3});
+        b.rule({"sm", "sm", "sm", "me", "sm"}).rule({"bi", "bi", "bi", "me", "bi"}).rule({"me", "me", "sm", "bi", "me"});
+        const QString path = bench->path(QStringLiteral("four.rb"));
         b.load()->SaveToFile(path.toStdString());
 
         InferenceUnitEditor* editor = nullptr;
