@@ -6,7 +6,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 shift || true
-if ! fc-list 2>/dev/null | grep -q .; then
+# Not "fc-list | grep -q": with pipefail, grep leaving early fails fc-list, and with it the test.
+if [ -z "$(fc-list 2>/dev/null)" ]; then
   echo "No fonts found by fontconfig: the pictures would show boxes instead of text." >&2
   echo "Install a font first, e.g.: apt-get install -y fonts-dejavu-core" >&2
   exit 1

@@ -1,6 +1,9 @@
 #include "surface/Graphics3d.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
 
 namespace zorv {
 
@@ -27,9 +30,28 @@ void Graphics3d::PaintSurface(const Net3d& net, Painter3d& painter) const {
             quad[1] = projection_.Project(net.At(r + a, c));
             quad[2] = projection_.Project(net.At(r + a, c + d));
             quad[3] = projection_.Project(net.At(r, c + d));
-            painter.Quad(quad, kOutline, kFill);
+            painter.Quad(quad, kOutline, FillOf(net, r, c, a, d));
         }
     }
+}
+
+Rgb Graphics3d::FillOf(const Net3d& net, int r, int c, int a, int d) const {
+    if (!heightColours_) return kFill;
+    return HeightColour((net.At(r, c).z + net.At(r + a, c).z + net.At(r + a, c + d).z + net.At(r, c + d).z) / 4);
+}
+
+// Five colours a quarter of the height apart, mixed linearly between.
+Rgb Graphics3d::HeightColour(double z) {
+    static constexpr std::array<Rgb, 5> kStops{{{0, 0, 255}, {0, 200, 255}, {0, 200, 0}, {255, 220, 0}, {255, 0, 0}}};
+    const double t = std::isnan(z) ? 0.0 : std::clamp((z + 1.0) * 2.0, 0.0, 4.0);
+    const auto below = static_cast<std::size_t>(std::min(t, 3.0));
+    const double f = t - static_cast<double>(below);
+    const auto mix = [f](std::uint8_t from, std::uint8_t to) {
+        return static_cast<std::uint8_t>(std::lround(from + (to - from) * f));
+    };
+    const Rgb& lo = kStops[below];
+    const Rgb& hi = kStops[below + 1];
+    return {mix(lo.red, hi.red), mix(lo.green, hi.green), mix(lo.blue, hi.blue)};
 }
 
 void Graphics3d::PaintAxes(Painter3d& painter) const {

@@ -26,13 +26,24 @@ public:
     Projection& View() { return projection_; }
     const Projection& View() const { return projection_; }
 
+    // Whether the quadrilaterals are filled by height (HeightColour of their corners' mean height) instead
+    // of white; off at the start.
+    void SetHeightColours(bool on) { heightColours_ = on; }
+    bool HeightColours() const { return heightColours_; }
+    // The fill of a quadrilateral at height z in [−1, 1]: blue at the bottom through cyan, green and yellow
+    // to red at the top; heights beyond are held at the ends.
+    static Rgb HeightColour(double z);
+
     // The surface, then the axes.
     void Paint(const Net3d& net, Painter3d& painter) const;
     void PaintSurface(const Net3d& net, Painter3d& painter) const;
     void PaintAxes(Painter3d& painter) const;
 
 private:
+    Rgb FillOf(const Net3d& net, int r, int c, int a, int d) const;
+
     Projection projection_;
+    bool heightColours_ = false;
 };
 
 }  // namespace zorv

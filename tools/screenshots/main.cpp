@@ -10,7 +10,11 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QPushButton>
+#include <QTreeView>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QIcon>
 #include <QImage>
 #include <QMdiSubWindow>
@@ -20,6 +24,7 @@
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QMenu>
+#include <QMouseEvent>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -33,6 +38,7 @@
 #include "app/qt/testwindow/BackgroundFilterBuild.h"
 #include "app/qt/testwindow/BackgroundTestEvaluation.h"
 #include "app/qt/editor/InferenceUnitEditor.h"
+#include "app/qt/files/FileDialogNames.h"
 #include "app/qt/workbench/MainWindow.h"
 #include "app/qt/surface/SurfaceView.h"
 #include "app/qt/surface/SurfaceWindow.h"
@@ -119,13 +125,22 @@ TestWindow* testWindow(ScreenshotStage& stage) {
     return test;
 }
 
-// The surface of heater.rb, opened with the test window's "Surface" button, on a finer net.
-QWidget* surfaceWindow(ScreenshotStage& stage) {
+// The surface of heater.rb, opened with the test window's "Surface" button, on a finer net, the mouse
+// resting on a point of the net; coloured by height when asked.
+QWidget* surfaceWindow(ScreenshotStage& stage, bool coloured) {
     TestWindow* test = testWindow(stage);
     test->surfaceButton()->click();
     auto* window = test->findChild<SurfaceWindow*>();
+    window->resize(860, 620);
     window->stepsList()->setCurrentText(QStringLiteral("30"));
+    Q_EMIT window->stepsList()->activated(window->stepsList()->currentIndex());
     ScreenshotStage::waitFor([window] { return window->view()->net().Rows() == 30; });
+    window->heightColoursBox()->setChecked(coloured);
+    ScreenshotStage::settle();
+    const ScreenPoint point = window->view()->graphics().View().Project(window->view()->net().At(22, 8));
+    QMouseEvent move(QEvent::MouseMove, QPointF(point.x, point.y), window->view()->mapToGlobal(QPointF(point.x, point.y)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window->view(), &move);
     return window;
 }
 
@@ -196,6 +211,40 @@ QWidget* tuningDialog(ScreenshotStage& stage) {
     return dialog;
 }
 
+// heater.rb and its test window tiled side by side on a main window of 1366 x 768: the editor's buttons
+// and every part of the test window stay in view.
+QWidget* tiledWindows(ScreenshotStage& stage) {
+    InferenceUnitEditor& editor = stage.openExample(QStringLiteral("heater.rb"));
+    TestWindow* test = stage.mainWindow().openTestWindow(editor);
+    ScreenshotStage::waitFor([test] {
+        return !test->outcomeRun()->busy() && !test->projectionRun()->running() && !test->filterBuild()->running();
+    });
+    stage.mainWindow().actions().tileVertically->trigger();
+    return &stage.mainWindow();
+}
+
+// The file list of the Open dialog on the examples folder, where the rule bases show as the file type the
+// workbench installs ("Rulebase"); the tool makes the type known to the dialog for itself (see main()).
+QWidget* openDialog(ScreenshotStage& stage) {
+    auto* dialog = new QFileDialog(&stage.mainWindow(), QObject::tr("Open"));
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setViewMode(QFileDialog::Detail);
+    const QString ruleBases = QString::fromLatin1(FileDialogNames::kRuleBaseFilter);
+    dialog->setNameFilters({QString::fromLatin1(FileDialogNames::kAllFilesFilter), ruleBases});
+    dialog->selectNameFilter(ruleBases);
+    dialog->setDirectory(QDir::current().filePath(QStringLiteral("examples")));
+    dialog->resize(640, 360);
+    dialog->show();
+    ScreenshotStage::settle();
+    // The list of files alone: the rest of the dialog would show the folders of the machine it ran on.
+    auto* files = dialog->findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (files == nullptr) return dialog;
+    ScreenshotStage::waitFor([files] { return files->model()->rowCount(files->rootIndex()) >= 4; }, 5000);
+    files->setColumnHidden(3, true);  // the dates of the checkout, different every time
+    files->resize(420, 110);
+    return files;
+}
+
 const std::vector<Shot>& shots() {
     static const std::vector<Shot> list = {
         {"main-window", mainWindow},
@@ -211,7 +260,10 @@ const std::vector<Shot>& shots() {
         {"user-terms", [](ScreenshotStage& s) { return userTerms(s, 0); }},
         {"standard-terms", [](ScreenshotStage& s) { return userTerms(s, 1); }},
         {"test-window", [](ScreenshotStage& s) { return testWindow(s)->parentWidget(); }},
-        {"surface-window", surfaceWindow},
+        {"tiled-windows", tiledWindows},
+        {"open-dialog", openDialog},
+        {"surface-window", [](ScreenshotStage& s) { return surfaceWindow(s, false); }},
+        {"surface-coloured", [](ScreenshotStage& s) { return surfaceWindow(s, true); }},
     };
     return list;
 }
@@ -235,8 +287,19 @@ bool take(const Shot& shot, const QDir& folder) {
 
 }  // namespace
 
+// The file type of rule bases, as installing the workbench makes it known, in a data folder of the tool's
+// own; it is used only while the pictures are taken.
+void knowRuleBaseType(const QTemporaryDir& home) {
+    QDir(home.path()).mkpath(QStringLiteral("mime/packages"));
+    QFile::copy(QStringLiteral(ZORV_SOURCE_DIR "/app/share/zorv-rulebase.xml"),
+                home.filePath(QStringLiteral("mime/packages/zorv-rulebase.xml")));
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+}
+
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QTemporaryDir home;
+    knowRuleBaseType(home);
     QApplication application(argc, argv);
     ApplicationSetup::apply();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zorvix.svg")));

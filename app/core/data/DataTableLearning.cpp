@@ -28,7 +28,17 @@ std::optional<std::string> DataTableLearning::Refusal() const { return RuleLearn
 
 LearningOutcome DataTableLearning::Run(const JobControl& control) {
     const DataTableRows rows(table_);
-    return RuleLearning(*unit_, mode_).run(gridRows_, rows, rulesFile_, control.progress, control.stop);
+    LearningOutcome outcome = RuleLearning(*unit_, mode_).run(gridRows_, rows, rulesFile_, control.progress, control.stop);
+    if (!outcome.refusal && !outcome.cancelled) learnedRules_ = unit_->Rules();
+    return outcome;
+}
+
+std::optional<PromptMessage> DataTableLearning::Question(const LearningOutcome& outcome) {
+    if (outcome.refusal || outcome.cancelled || outcome.added <= kAskAbove) return std::nullopt;
+    std::string count = std::to_string(outcome.added);
+    for (auto at = static_cast<std::ptrdiff_t>(count.size()) - 3; at > 0; at -= 3) count.insert(static_cast<std::size_t>(at), 1, ',');
+    return PromptMessage{"Learning adds " + count + " rules to the rule base. Apply them?", "Confirmation",
+                         PromptIcon::question};
 }
 
 std::string DataTableLearning::Report(const LearningOutcome& outcome) {

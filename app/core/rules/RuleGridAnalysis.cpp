@@ -1,27 +1,52 @@
 #include "app/core/rules/RuleGridAnalysis.h"
 
-#include "app/core/rules/RulesGrid.h"
 #include "fuzzy/expression/ExpressionText.h"
 #include "fuzzy/linear/CLinCSettings.h"
 #include "rulebase/CRuleBase.h"
+#include "rulebase/SettingsCopy.h"
 #include "rulebase/analysis/RuleAnalysis.h"
 
 namespace zorv {
 
-RuleTable RuleGridAnalysis::snapshot(const RulesGrid& grid) {
+RuleGridAnalysis::Job RuleGridAnalysis::prepare(const RulesGrid& grid) {
+    Job job;
+    job.content_ = grid.content();
     const RuleGridColumns& columns = grid.columns();
-    const std::size_t count = static_cast<std::size_t>(columns.expressionCount());
-    if (described_.size() != count) described_.assign(count, {});
-    RuleTable table(columns.inputCount(), columns.expressionCount() - columns.inputCount());
-    for (int r = 0; r < grid.rowCount(); ++r) {
+    job.inputCount_ = columns.inputCount();
+    for (int c = 1; c <= columns.lastExpression(); ++c) {
+        job.vocabularies_.push_back(CopySettings(grid.unit().Settings(columns.variableOf(c))));
+    }
+    return job;
+}
+
+// Each text of the snapshot is described once per column by its number, each text of a row of the grid's
+// own once by the text itself.
+RuleTable RuleGridAnalysis::Job::table() const {
+    const auto width = static_cast<int>(vocabularies_.size());
+    const RuleSnapshot& snapshot = content_.snapshot();
+    std::vector<std::vector<std::optional<AnalysisCell>>> byId(static_cast<std::size_t>(width));
+    std::vector<Described> byText(static_cast<std::size_t>(width));
+    for (auto& known : byId) known.resize(snapshot.texts().size());
+    RuleTable table(inputCount_, width - inputCount_);
+    for (int r = 0; r < content_.rowCount(); ++r) {
+        const std::optional<int> rule = content_.rule(r);
         std::vector<AnalysisCell> cells;
-        cells.reserve(count);
-        for (int c = 1; c <= columns.lastExpression(); ++c) {
-            const CSettings& vocabulary = grid.unit().Settings(columns.variableOf(c));
-            cells.push_back(describe(vocabulary, columns.inputCount(), described_[static_cast<std::size_t>(c - 1)],
-                                     grid.text(r, c)));
+        cells.reserve(static_cast<std::size_t>(width));
+        for (int c = 0; c < width; ++c) {
+            const CSettings& vocabulary = *vocabularies_[static_cast<std::size_t>(c)];
+            const std::string& text = content_.text(r, c);
+            if (rule) {
+                auto& cell = byId[static_cast<std::size_t>(c)][static_cast<std::size_t>(snapshot.textId(*rule, c))];
+                if (!cell) cell = describe(vocabulary, inputCount_, text);
+                cells.push_back(*cell);
+                continue;
+            }
+            Described& known = byText[static_cast<std::size_t>(c)];
+            auto found = known.find(text);
+            if (found == known.end()) found = known.emplace(text, describe(vocabulary, inputCount_, text)).first;
+            cells.push_back(found->second);
         }
-        table.addRule(grid.row(r).enabled, std::move(cells));
+        table.addRule(content_.enabled(r), std::move(cells));
     }
     return table;
 }
@@ -31,9 +56,7 @@ std::vector<RuleInfo> RuleGridAnalysis::compute(const RuleTable& table, const Ru
 }
 
 // A linear form parses when it is a correct form over the inputs; it then compares by its text.
-AnalysisCell RuleGridAnalysis::describe(const CSettings& vocabulary, int inputCount, Described& seen,
-                                       const std::string& text) {
-    if (const auto found = seen.find(text); found != seen.end()) return found->second;
+AnalysisCell RuleGridAnalysis::describe(const CSettings& vocabulary, int inputCount, const std::string& text) {
     AnalysisCell cell{text, std::nullopt};
     if (const auto* linear = dynamic_cast<const CLinCSettings*>(&vocabulary)) {
         try {
@@ -44,7 +67,7 @@ AnalysisCell RuleGridAnalysis::describe(const CSettings& vocabulary, int inputCo
     } else if (CLingTerm term; describeExpression(vocabulary, text, term) == 1) {
         cell.term = term;
     }
-    return seen.emplace(text, std::move(cell)).first->second;
+    return cell;
 }
 
 }  // namespace zorv

@@ -14,8 +14,9 @@ std::string RuleGridClipboard::copyRows(const RulesGrid& grid, int first, int la
     copiedTexts_.clear();
     copiedComments_.clear();
     for (int r = first; r <= last && r < grid.rowCount(); ++r) {
-        copiedTexts_.push_back(grid.row(r).texts);
-        copiedComments_.push_back(grid.row(r).comment);
+        RuleGridRow row = grid.row(r);
+        copiedTexts_.push_back(std::move(row.texts));
+        copiedComments_.push_back(std::move(row.comment));
     }
     holdsCell_ = false;
     return RuleClipboardText::format(copiedTexts_);

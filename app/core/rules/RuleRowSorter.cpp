@@ -51,7 +51,7 @@ std::function<bool(int, int)> numberOrder(const RulesGrid& grid, int column) {
 }
 
 std::function<bool(int, int)> keyOrder(const RulesGrid& grid, RulesInfoColumn analysis) {
-    return [&grid, analysis](int k, int j) { return grid.row(k).info.sortKey(analysis) < grid.row(j).info.sortKey(analysis); };
+    return [&grid, analysis](int k, int j) { return grid.info(k).sortKey(analysis) < grid.info(j).sortKey(analysis); };
 }
 
 }  // namespace

@@ -7,11 +7,13 @@ void RuleUndoHistory::clear() {
     redo_.clear();
 }
 
-bool RuleUndoHistory::snapshot(const RuleList& current) {
+bool RuleUndoHistory::snapshot(const RuleList& current) { return snapshot(RuleList(current)); }
+
+bool RuleUndoHistory::snapshot(RuleList&& current) {
     if (!undo_.empty() && undo_.back() == current) {
         return false;
     }
-    undo_.push_back(current);
+    undo_.push_back(std::move(current));
     redo_.clear();
     return true;
 }

@@ -19,6 +19,7 @@ public:
     // Remembers current unless it already is the top of the undo stack; remembering empties the redo
     // stack. Returns whether current was pushed.
     bool snapshot(const RuleList& current);
+    bool snapshot(RuleList&& current);
 
     // Steps back from current: the tops equal to current move to the redo stack; the first top that
     // differs is returned (and stays on the undo stack). None when the undo stack ran empty, in which case

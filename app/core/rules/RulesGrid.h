@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -8,6 +9,7 @@
 
 #include "app/core/rules/RuleGridColumns.h"
 #include "app/core/rules/RuleGridRow.h"
+#include "app/core/rules/RuleSnapshot.h"
 #include "rulebase/RuleRow.h"
 
 namespace zorv {
@@ -19,23 +21,63 @@ class CRuleBase;
 // filled from the rule base and hands its complete rows back (commit); the rule base must outlive it.
 // Rows and columns are those of the grid on screen (see RuleGridColumns); the row label of row r is "r+1.".
 // Every change raises revision(), so that work started on an older content can be recognised.
+//
+// A rule base may hold a million rules: filling takes a compact snapshot of them (RuleSnapshot) and makes
+// no row of its own per rule. A row becomes the grid's own when it is edited or made here; the others are
+// read from the snapshot. Content() hands the whole content to another thread the same way.
 class RulesGrid {
 public:
+    // The grid's rows as a value that owns what it reads: the snapshot, the rows made here, and which is
+    // which in what order. Cheap to take (a copy of two integers per row) and safe to read on any thread.
+    class Content {
+    public:
+        int rowCount() const { return static_cast<int>(rows_.size()); }
+        bool enabled(int row) const;
+        // The text of a row at a position of a rule row (0 .. width − 1).
+        const std::string& text(int row, int position) const;
+        // When the row is the snapshot's rule, its number there; none for a row of the grid's own.
+        std::optional<int> rule(int row) const;
+        const RuleSnapshot& snapshot() const { return *snapshot_; }
+
+    private:
+        friend class RulesGrid;
+        // source >= 0: that rule of the snapshot; otherwise the row owned[~source]. info: the row's place in
+        // the last analysis (−1 for none).
+        struct RowRef {
+            std::int32_t source = 0;
+            std::int32_t info = -1;
+        };
+        const RuleGridRow& owned(const RowRef& ref) const { return *owned_[static_cast<std::size_t>(~ref.source)]; }
+
+        std::shared_ptr<const RuleSnapshot> snapshot_ = std::make_shared<RuleSnapshot>();
+        std::vector<RowRef> rows_;
+        std::vector<std::shared_ptr<const RuleGridRow>> owned_;
+    };
+
     explicit RulesGrid(const CRuleBase& unit) : unit_(unit) {}
 
     // Columns and rows from the rule base; the analysis is emptied.
     void fill();
     // The rules as the grid holds them: the rows without an empty expression cell, top to bottom.
     std::vector<RuleRow> rules() const;
-    // Gives the rule base rules(), unless it holds them already: its compiled form then stays, and with it
-    // what was computed from it (a filter, a projection). False when nothing was handed over. A cell that
-    // does not compile is reported by the exception of CRuleBase::SetRules (the rules are in place).
+    // Gives the rule base rules(), unless it holds them already (as when nothing changed since fill()): its
+    // compiled form then stays, and with it what was computed from it (a filter, a projection). False when
+    // nothing was handed over. A cell that does not compile is reported by the exception of
+    // CRuleBase::SetRules (the rules are in place).
     bool commitTo(CRuleBase& unit) const;
+    // Whether the grid still shows the rules as filled.
+    bool asFilled() const { return filledRevision_ == revision_; }
+    // The content as it is now, for work on another thread.
+    Content content() const { return content_; }
 
     const CRuleBase& unit() const { return unit_; }
     const RuleGridColumns& columns() const { return columns_; }
-    int rowCount() const { return static_cast<int>(rows_.size()); }
-    const RuleGridRow& row(int r) const { return rows_[static_cast<std::size_t>(r)]; }
+    int rowCount() const { return content_.rowCount(); }
+    // A row whole (its texts, flag, comment and analysis), made on demand.
+    RuleGridRow row(int r) const;
+    bool enabled(int r) const { return content_.enabled(r); }
+    const std::string& comment(int r) const;
+    const RuleInfo& info(int r) const;
     std::uint64_t revision() const { return revision_; }
 
     // What a cell shows: the row label, an expression text or an analysis text.
@@ -69,16 +111,23 @@ public:
     bool invertSign(int first, int last);
 
     // The analysis of every row, in row order (one per row; ignored otherwise).
-    void setInfos(std::vector<RuleInfo> infos);
+    void setInfos(std::shared_ptr<const std::vector<RuleInfo>> infos);
 
 private:
+    using RowRef = Content::RowRef;
+
     bool validRange(int first, int last) const { return first >= 0 && first <= last && last < rowCount(); }
     void changed() { ++revision_; }
+    // The row's own copy, made from the snapshot on the first change.
+    RuleGridRow& own(int row);
+    RowRef adopt(RuleGridRow row);
 
     const CRuleBase& unit_;
     RuleGridColumns columns_;
-    std::vector<RuleGridRow> rows_;
+    Content content_;
+    std::shared_ptr<const std::vector<RuleInfo>> infos_ = std::make_shared<std::vector<RuleInfo>>();
     std::uint64_t revision_ = 0;
+    std::uint64_t filledRevision_ = 0;
 };
 
 }  // namespace zorv

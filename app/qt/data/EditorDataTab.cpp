@@ -326,7 +326,11 @@ void EditorDataTab::learn(LearningMode mode) {
         [this, learning, outcome, mode](const BackgroundTask::Ending& ending) {
             emit learningEnded();
             if (ending.failure || outcome->cancelled) return;
+            if (const auto question = DataTableLearning::Question(*outcome)) {
+                if (services_.prompter.ask(*question, PromptButtons::yesNo) != PromptAnswer::yes) return;
+            }
             unit_ = std::move(*learning->TakeLearned());
+            learnedRules_ = learning->TakeLearnedRules();
             emit rulesLearned(mode == LearningMode::pentatomy);
             services_.prompter.show(PromptMessage::plain(DataTableLearning::Report(*outcome)));
         });

@@ -12,6 +12,7 @@
 #include "app/qt/evaluation/BackgroundTask.h"
 #include "app/qt/workbench/WorkbenchServices.h"
 #include "ftransform/partition/PartitionSettings.h"
+#include "rulebase/RuleRow.h"
 #include "rulebase/learning/LearningMode.h"
 
 class QAction;
@@ -97,12 +98,15 @@ public:
     QLabel* maxErrorLabel() const { return maxError_; }
     QLabel* dataFileLabel() const { return dataFile_; }
     const std::vector<PartitionSettings>& partitions() const { return partitions_; }
+    // The rules of the last learning applied, listed by its worker, once (the undo history keeps them).
+    std::vector<RuleRow> takeLearnedRules() { return std::move(learnedRules_); }
     const std::shared_ptr<const TFTransform>& transform() const { return transform_; }
 
 signals:
     void learningStarted();
     void learningEnded();
-    // The rule base now holds the learned rules; after pentatomy also new user terms.
+    // The rule base now holds the learned rules (takeLearnedRules()); after pentatomy also new user terms.
+    // A learning that adds very many rules is applied only when the user agrees.
     void rulesLearned(bool userTermsReplaced);
     // The rule base now holds tuned vocabularies; before is the rule base as it was.
     void vocabulariesTuned(const CRuleBase& before);
@@ -137,6 +141,7 @@ private:
     bool headersStale_ = false;
     bool learningAllowed_ = true;
     std::vector<PartitionSettings> partitions_;
+    std::vector<RuleRow> learnedRules_;
     std::shared_ptr<const TFTransform> transform_;
 
     DataTableModel* model_ = nullptr;

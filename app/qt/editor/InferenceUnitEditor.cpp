@@ -232,10 +232,10 @@ void InferenceUnitEditor::lockForLearning(bool locked) {
 void InferenceUnitEditor::rulesLearned(bool userTermsReplaced) {
     if (userTermsReplaced) {
         rules_->variablesChanged();
-        rulesControl_->restartHistory();
     } else if (rulesControl_->shown()) {
         rules_->fill();
     }
+    rulesControl_->rememberGiven(data_->takeLearnedRules(), userTermsReplaced);
     markModified();
 }
 

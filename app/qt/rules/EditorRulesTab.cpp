@@ -110,7 +110,6 @@ void EditorRulesTab::fill() {
     view_->setExpressionColumns(columns.lastInput(), columns.lastExpression());
     form_->setText(qt(columns.ruleForm()));
     if (widthsStale_) {
-        analysis_.reset();
         sizeColumns();
         widthsStale_ = false;
     }
@@ -417,12 +416,12 @@ void EditorRulesTab::scheduleAnalysis() {
         grid_.revision(),
         [this] {
             commit();
-            return analysis_.snapshot(grid_);
+            return RuleGridAnalysis::prepare(grid_);
         },
         menu_.shown());
 }
 
-void EditorRulesTab::analysisFinished(std::uint64_t revision, const std::vector<RuleInfo>& infos) {
+void EditorRulesTab::analysisFinished(std::uint64_t revision, const RulesAnalysisRunner::Infos& infos) {
     if (revision != grid_.revision()) return;
     grid_.setInfos(infos);
     model_->refreshCells();

@@ -5,7 +5,6 @@
 #include <array>
 #include <vector>
 
-#include "app/core/rules/RuleGridAnalysis.h"
 #include "app/core/rules/RulesGrid.h"
 #include "app/core/rules/RulesGridCommands.h"
 #include "app/qt/rules/RulesAnalysisRunner.h"
@@ -100,7 +99,7 @@ private:
     void sizeColumns();
     void toggleColumn(RulesInfoColumn column, bool shown);
     void scheduleAnalysis();
-    void analysisFinished(std::uint64_t revision, const std::vector<RuleInfo>& infos);
+    void analysisFinished(std::uint64_t revision, const RulesAnalysisRunner::Infos& infos);
     // Runs a command that may change rows; the view starts afresh and shows the command's selection.
     template <typename Command>
     auto reshaping(Command&& command);
@@ -118,7 +117,6 @@ private:
     RulesInfoMenu& menu_;
     RulesGrid grid_;
     RulesGridCommands commands_;
-    RuleGridAnalysis analysis_;
     RulesAnalysisRunner runner_;
     bool widthsStale_ = true;
     bool showingSelection_ = false;

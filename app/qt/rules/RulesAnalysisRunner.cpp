@@ -2,7 +2,6 @@
 
 #include <QtConcurrent/QtConcurrentRun>
 
-#include "app/core/rules/RuleGridAnalysis.h"
 
 namespace zorv {
 
@@ -14,20 +13,20 @@ RulesAnalysisRunner::RulesAnalysisRunner(QObject* parent) : QObject(parent) {
     connect(&watcher_, &QFutureWatcherBase::finished, this, &RulesAnalysisRunner::deliver);
 }
 
-// An analysis still running owns its snapshot and finishes unobserved; the pool waits for it (a few ms).
+// An analysis still running owns its job and finishes unobserved; the pool waits for it (a few ms).
 RulesAnalysisRunner::~RulesAnalysisRunner() { disconnect(&watcher_, nullptr, this, nullptr); }
 
-void RulesAnalysisRunner::request(std::uint64_t revision, Snapshot snapshot, RulesInfoColumns shown) {
+void RulesAnalysisRunner::request(std::uint64_t revision, Prepare prepare, RulesInfoColumns shown) {
     ++requested_;
     revision_ = revision;
-    snapshot_ = std::move(snapshot);
+    prepare_ = std::move(prepare);
     shown_ = shown;
     timer_.start();
 }
 
 void RulesAnalysisRunner::cancel() {
     timer_.stop();
-    snapshot_ = {};
+    prepare_ = {};
     ++requested_;
 }
 
@@ -35,15 +34,15 @@ void RulesAnalysisRunner::cancel() {
 void RulesAnalysisRunner::start() {
     if (watcher_.isRunning()) return;
     running_ = requested_;
-    watcher_.setFuture(QtConcurrent::run(&pool_, [table = snapshot_(), shown = shown_] {
-        return RuleGridAnalysis::compute(table, shown);
+    watcher_.setFuture(QtConcurrent::run(&pool_, [job = prepare_(), shown = shown_] {
+        return Infos(std::make_shared<const std::vector<RuleInfo>>(RuleGridAnalysis::compute(job.table(), shown)));
     }));
 }
 
 void RulesAnalysisRunner::deliver() {
     if (running_ == requested_) {
         emit finished(revision_, watcher_.result());
-    } else if (!timer_.isActive() && snapshot_) {
+    } else if (!timer_.isActive() && prepare_) {
         start();
     }
 }

@@ -10,6 +10,7 @@
 #include "app/qt/rules/EditorRulesTab.h"
 #include "app/qt/workbench/TextClipboard.h"
 #include "fuzzy/expression/ESyntax.h"
+#include "inference/compiled/CompiledRuleBase.h"
 #include "rulebase/CRuleBase.h"
 #include "rulebase/analysis/DeleteDuplicit.h"
 #include "rulebase/analysis/DeleteRedundant.h"
@@ -37,17 +38,43 @@ void RulesTabController::focusMoved(QWidget* now) {
 
 // --- undo ------------------------------------------------------------------------------------------------
 
+// The rules shown are the rule base's unless the grid shows rows of its own. Whether they changed is told
+// without listing them: a rule base of a million rules would take a second each time.
+bool RulesTabController::changedSinceRemembered() const {
+    if (shown() && !parts_.tab.grid().asFilled()) return parts_.tab.grid().revision() != rememberedGrid_;
+    const auto compiled = unit_.Compiled();
+    if (!compiled) return true;
+    const std::weak_ptr<const void> rules = compiled->SharedRules();
+    return rules.owner_before(rememberedRules_) || rememberedRules_.owner_before(rules);
+}
+
+void RulesTabController::noteRemembered() {
+    rememberedGrid_ = parts_.tab.grid().revision();
+    const auto compiled = unit_.Compiled();
+    rememberedRules_ = compiled ? std::weak_ptr<const void>(compiled->SharedRules()) : std::weak_ptr<const void>();
+}
+
 // A rule edit after a tuning was taken back leaves nothing to redo.
+void RulesTabController::push(RuleList rules) {
+    if (history_.snapshot(std::move(rules)) && vocabularyStep_ && vocabularyStep_->Undone()) forgetVocabularyStep();
+    noteRemembered();
+}
+
 void RulesTabController::remember() {
-    if (!shown() || (!parts_.tab.editing() && parts_.tab.currentCellFilled())) {
-        if (history_.snapshot(currentRules()) && vocabularyStep_ && vocabularyStep_->Undone()) forgetVocabularyStep();
+    if (shown() && (parts_.tab.editing() || !parts_.tab.currentCellFilled())) return;
+    if (changedSinceRemembered()) push(currentRules());
+}
+
+void RulesTabController::rememberGiven(RuleList rules, bool restart) {
+    if (restart) {
+        history_.clear();
+        forgetVocabularyStep();
     }
+    push(std::move(rules));
 }
 
 void RulesTabController::editEnded(bool filled) {
-    if (filled && history_.snapshot(currentRules()) && vocabularyStep_ && vocabularyStep_->Undone()) {
-        forgetVocabularyStep();
-    }
+    if (filled && changedSinceRemembered()) push(currentRules());
     emit commandStateChanged();
 }
 
@@ -59,6 +86,7 @@ RuleList RulesTabController::currentRules() const {
 void RulesTabController::restartHistory() {
     history_.clear();
     history_.snapshot(currentRules());
+    noteRemembered();
     forgetVocabularyStep();
 }
 
@@ -68,13 +96,14 @@ void RulesTabController::recordVocabularyStep(const CRuleBase& before) {
     emit commandStateChanged();
 }
 
+// Neighbours on the undo stack differ, and the rules equal its top unless they changed since remembered: a
+// change in progress (a cell being edited) is taken as one Undo can take back.
 bool RulesTabController::rulesCanUndo() const {
-    return history_.undoDepth() > 1 || history_.canUndoFrom(currentRules());
+    return history_.undoDepth() > 1 || (history_.undoDepth() == 1 && changedSinceRemembered());
 }
 
-bool RulesTabController::rulesCanRedo() const {
-    return history_.redoDepth() > 1 || history_.canRedoFrom(currentRules());
-}
+// The top of the redo stack is the rules Undo left, which differ from the undo stack's top.
+bool RulesTabController::rulesCanRedo() const { return history_.canRedo(); }
 
 bool RulesTabController::canUndo() const {
     return rulesCanUndo() || (vocabularyStep_ && !vocabularyStep_->Undone());
@@ -120,6 +149,7 @@ void RulesTabController::stepVocabularies(bool back) {
         prompter_.show(WorkbenchMessages::syntaxError(error.message()));
     }
     if (shown()) parts_.tab.fill();
+    noteRemembered();  // the rules read as before; only what their words mean changed
     emit vocabulariesRestored();
 }
 

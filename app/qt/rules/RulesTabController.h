@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -48,9 +49,13 @@ public:
     bool busy() const { return busy_; }
     void setBusy(bool busy) { busy_ = busy; }
 
-    // Remembers the rules for undo, unless the current rule cell is empty or wrong. While a rule cell is
-    // edited, the rules are remembered once its editing ends, so that one Undo takes back the whole edit.
+    // Remembers the rules for undo when they changed, unless the current rule cell is empty or wrong. While
+    // a rule cell is edited, the rules are remembered once its editing ends, so that one Undo takes back the
+    // whole edit.
     void remember();
+    // Remembers rules the rule base was just given, listed elsewhere (learning lists them on its worker);
+    // with restart, the history starts again from them.
+    void rememberGiven(RuleList rules, bool restart);
     // Starts the history again from the rules as they are (the variables changed under them); forgets a tuning.
     void restartHistory();
     // The vocabularies were tuned from `before` to what the rule base holds now: one step for Undo.
@@ -86,6 +91,10 @@ private:
     void focusMoved(QWidget* now);
     void editEnded(bool filled);
     RuleList currentRules() const;
+    // Whether the rules may have changed since they were last remembered (a cell being edited, say).
+    bool changedSinceRemembered() const;
+    void noteRemembered();
+    void push(RuleList rules);
     void applyRules(const RuleList& rules);
     bool rulesCanUndo() const;
     bool rulesCanRedo() const;
@@ -98,6 +107,10 @@ private:
     Prompter& prompter_;
     RuleUndoHistory history_;
     std::unique_ptr<VocabularyUndoStep> vocabularyStep_;
+    // What the rules were when last remembered: the grid's revision while it shows rows of its own, else
+    // the rule base's compiled rules (a new set of rules is compiled anew).
+    std::uint64_t rememberedGrid_ = 0;
+    std::weak_ptr<const void> rememberedRules_;  // compared by identity; it keeps nothing alive
     bool busy_ = false;
     bool gridFocused_ = false;
 };

@@ -23,7 +23,7 @@ QVariant RulesTableModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole: return QString::fromStdString(grid_.cellText(index.row(), index.column()));
         case Qt::DecorationRole:
             if (index.column() != RuleGridColumns::kLabelColumn) return {};
-            return grid_.row(index.row()).enabled ? WorkbenchIcons::ruleEnabled() : WorkbenchIcons::ruleDisabled();
+            return grid_.enabled(index.row()) ? WorkbenchIcons::ruleEnabled() : WorkbenchIcons::ruleDisabled();
         case Qt::ToolTipRole: return toolTip(index);
         default: return {};
     }
@@ -32,7 +32,7 @@ QVariant RulesTableModel::data(const QModelIndex& index, int role) const {
 QVariant RulesTableModel::toolTip(const QModelIndex& index) const {
     const RuleGridColumns& columns = grid_.columns();
     if (index.column() == RuleGridColumns::kLabelColumn) {
-        const std::string& comment = grid_.row(index.row()).comment;
+        const std::string& comment = grid_.comment(index.row());
         return comment.empty() ? QVariant() : QVariant(QString::fromStdString(comment));
     }
     if (!columns.isExpression(index.column()) || index.column() > columns.lastInput() + 1) return {};

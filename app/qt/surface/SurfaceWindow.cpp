@@ -1,5 +1,6 @@
 #include "app/qt/surface/SurfaceWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <array>
 #include <stdexcept>
 
 #include "app/core/evaluation/EvaluatorSources.h"
@@ -15,6 +17,7 @@
 #include "app/qt/surface/ImageExport.h"
 #include "app/qt/surface/SurfaceView.h"
 #include "rulebase/CRuleBase.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 
@@ -39,9 +42,16 @@ SurfaceWindow::SurfaceWindow(CRuleBase& unit, std::vector<double> inputs, const 
       view_(new SurfaceView(this)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Surface of ") + ownerCaption);
+    reading_ = new QLabel(this);
+    reading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* picture = new QVBoxLayout;
+    picture->addWidget(view_, 1);
+    picture->addWidget(reading_);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildControls());
-    layout->addWidget(view_, 1);
+    layout->addLayout(picture, 1);
+    connect(view_, &SurfaceView::pointed, this, &SurfaceWindow::showReading);
+    connect(view_, &SurfaceView::left, reading_, &QLabel::clear);
     resize(720, 520);
     fillLists();
     connect(evaluation_, &BackgroundEvaluation::progressed, this, [this](int done, int total) {
@@ -64,6 +74,7 @@ QWidget* SurfaceWindow::buildControls() {
     steps_ = new QComboBox(panel);
     recompute_ = new QPushButton(tr("&Recompute"), panel);
     export_ = new QPushButton(tr("Export image..."), panel);
+    heightColours_ = new QCheckBox(tr("Colour by height"), panel);
     progress_ = new QProgressBar(panel);
     cancel_ = new QPushButton(tr("Cancel"), panel);
     status_ = new QLabel(panel);
@@ -76,6 +87,7 @@ QWidget* SurfaceWindow::buildControls() {
     column->addWidget(new QLabel(tr("Steps:"), panel));
     column->addWidget(steps_);
     column->addWidget(recompute_);
+    column->addWidget(heightColours_);
     column->addWidget(export_);
     column->addStretch(1);
     column->addWidget(progress_);
@@ -87,6 +99,7 @@ QWidget* SurfaceWindow::buildControls() {
     connect(steps_, &QComboBox::activated, this, &SurfaceWindow::chooseSteps);
     connect(recompute_, &QPushButton::clicked, this, &SurfaceWindow::recompute);
     connect(export_, &QPushButton::clicked, this, &SurfaceWindow::exportImage);
+    connect(heightColours_, &QCheckBox::toggled, view_, &SurfaceView::setHeightColours);
     connect(cancel_, &QPushButton::clicked, evaluation_, &BackgroundEvaluation::cancel);
     return panel;
 }
@@ -142,8 +155,33 @@ void SurfaceWindow::recompute() {
 
 void SurfaceWindow::showNet(const PointBatch& computed) {
     setBusy(false);
-    view_->setNet(pending_->Net(computed));
+    const SurfaceGrid& grid = *pending_;
+    const auto name = [this](int variable) { return unit_.VariableName(variable); };
+    const std::array<SurfaceRange, 3> ranges{{{grid.Axis1().low, grid.Axis1().high, name(grid.Variable1())},
+                                              {grid.Axis2().low, grid.Axis2().high, name(grid.Variable2())},
+                                              {unit_.ContextLow(-1), unit_.ContextHigh(-1), name(-1)}}};
+    names_.clear();
+    for (const SurfaceRange& range : ranges) names_ << QString::fromStdString(range.name);
+    readout_ = SurfaceReadout(grid.Axis1(), grid.Axis2(), computed.Outputs());
+    view_->setNet(grid.Net(computed), ranges);
+    reading_->clear();
     Q_EMIT this->computed();
+}
+
+// The values at the grid point nearest the pointer, as "name = value" for both inputs and the output.
+void SurfaceWindow::showReading(QPoint pointer) {
+    constexpr int kReach = 24;
+    const auto reading = readout_.At(view_->net(), view_->graphics().View(), {pointer.x(), pointer.y()}, kReach);
+    if (!reading) {
+        reading_->clear();
+        return;
+    }
+    const double values[] = {reading->input1, reading->input2, reading->output};
+    QStringList parts;
+    for (int i = 0; i < 3; ++i) {
+        parts << names_.value(i) + QStringLiteral(" = ") + QString::fromStdString(NumberText::general(values[i]));
+    }
+    reading_->setText(parts.join(QStringLiteral(", ")));
 }
 
 void SurfaceWindow::showStopped(const QString& message) {

@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <optional>
 #include <vector>
 
 #include "app/core/surface/SurfaceChoice.h"
 #include "app/core/surface/SurfaceGrid.h"
+#include "app/core/surface/SurfaceReadout.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
@@ -27,6 +30,10 @@ class SurfaceView;
 // every change of the variable and steps lists, in the background with its progress shown and a Cancel
 // button; a newer request supersedes one in progress, and the net shown so far stays until the new one is
 // complete. The window stays on top of the window it belongs to and is freed when closed.
+//
+// The picture carries scales with the values of both inputs and the output; the line under it shows the
+// values at the grid point nearest the mouse pointer, and "Colour by height" fills the faces by their height
+// (off at first, which is the plain picture). An exported image is the picture as shown.
 class SurfaceWindow final : public QWidget {
     Q_OBJECT
 
@@ -55,6 +62,8 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
     QProgressBar* progressBar() const { return progress_; }
     QLabel* statusLabel() const { return status_; }
+    QLabel* readingLabel() const { return reading_; }
+    QCheckBox* heightColoursBox() const { return heightColours_; }
     BackgroundEvaluation* evaluation() const { return evaluation_; }
 
 Q_SIGNALS:
@@ -70,6 +79,7 @@ private:
     void chooseSteps(int index);
     void showNet(const PointBatch& computed);
     void showStopped(const QString& message);
+    void showReading(QPoint pointer);
     void setBusy(bool busy);
 
     CRuleBase& unit_;
@@ -77,6 +87,8 @@ private:
     Services services_;
     SurfaceChoice choice_;
     std::optional<SurfaceGrid> pending_;
+    SurfaceReadout readout_;
+    QStringList names_;  // of the shown net's inputs and output
     BackgroundEvaluation* evaluation_;
     SurfaceView* view_;
     QComboBox* first_ = nullptr;
@@ -87,6 +99,8 @@ private:
     QPushButton* cancel_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* reading_ = nullptr;
+    QCheckBox* heightColours_ = nullptr;
 };
 
 }  // namespace zorv

@@ -20,17 +20,18 @@ void ExpectNear(const Vector3d& actual, const Vector3d& expected, double toleran
     EXPECT_NEAR(actual.z, expected.z, tolerance);
 }
 
-// Records the quadrilaterals it is asked to fill, as the net indices of their first two corners.
+// Records the quadrilaterals it is asked to fill and their fills.
 class QuadRecorder final : public Painter3d {
 public:
     void MoveTo(ScreenPoint) override {}
     void LineTo(ScreenPoint, Rgb) override {}
     void Marker(ScreenPoint, Rgb) override {}
     void Quad(const std::array<ScreenPoint, 4>& corners, Rgb, Rgb fill) override {
-        EXPECT_EQ(fill, Graphics3d::kFill);
         quads.push_back(corners);
+        fills.push_back(fill);
     }
     std::vector<std::array<ScreenPoint, 4>> quads;
+    std::vector<Rgb> fills;
 };
 
 TEST(Transform3d, ProductAppliesTheLeftFactorFirst) {
@@ -73,6 +74,7 @@ TEST(Graphics3d, PaintsEveryQuadrilateralOnceFromTheFarCorner) {
         QuadRecorder recorder;
         g.PaintSurface(net, recorder);
         ASSERT_EQ(recorder.quads.size(), 16u);
+        EXPECT_EQ(recorder.fills, std::vector<Rgb>(16, Graphics3d::kFill));
         EXPECT_EQ(recorder.quads.front()[0], g.View().Project(net.At(k.firstRow, k.firstColumn)));
         EXPECT_EQ(recorder.quads.front()[1], g.View().Project(net.At(k.nextRow, k.firstColumn)));
     }
@@ -81,6 +83,25 @@ TEST(Graphics3d, PaintsEveryQuadrilateralOnceFromTheFarCorner) {
         g.PaintSurface(Net3d(n, n), recorder);
         EXPECT_EQ(recorder.quads.size(), n > 1 ? static_cast<std::size_t>((n - 1) * (n - 1)) : 0u) << n;
     }
+}
+
+// Coloured by height, a face is filled by its corners' mean height: blue at the bottom, red at the top.
+TEST(Graphics3d, ColoursFacesByTheirHeightWhenAsked) {
+    EXPECT_EQ(Graphics3d::HeightColour(-1.0), (Rgb{0, 0, 255}));
+    EXPECT_EQ(Graphics3d::HeightColour(0.0), (Rgb{0, 200, 0}));
+    EXPECT_EQ(Graphics3d::HeightColour(1.0), (Rgb{255, 0, 0}));
+    EXPECT_EQ(Graphics3d::HeightColour(7.0), Graphics3d::HeightColour(1.0));
+    EXPECT_EQ(Graphics3d::HeightColour(std::nan("")), Graphics3d::HeightColour(-1.0));
+
+    Graphics3d g;
+    g.View().SetArea(400, 400);
+    g.SetHeightColours(true);
+    Net3d net(2, 3);  // a slope: -1 at the first column, 0 at the second, 1 at the third
+    for (int r = 0; r < 2; ++r)
+        for (int c = 0; c < 3; ++c) net.At(r, c) = {c - 1.0, r * 2.0 - 1, c - 1.0};
+    QuadRecorder recorder;
+    g.PaintSurface(net, recorder);
+    EXPECT_EQ(recorder.fills, (std::vector<Rgb>{Graphics3d::HeightColour(-0.5), Graphics3d::HeightColour(0.5)}));
 }
 
 TEST(MouseRotation, GrabsTheNearestTipAndTheEarlierAxisOnATie) {

@@ -150,6 +150,8 @@ TEST(DataTableWork, LearningWorksOnACopyAndWritesNothingWhenCancelled) {
     const LearningOutcome outcome = learning.Run({});
     EXPECT_EQ(unit->Rules(), before);
     const std::unique_ptr<CRuleBase> learned = learning.TakeLearned();
+    EXPECT_EQ(learning.TakeLearnedRules(), learned->Rules());  // listed on the worker for the undo history
+    EXPECT_FALSE(DataTableLearning::Question(outcome));       // 13 rules: applied without asking
 
     // As the command line learns from the same rows.
     CRuleBase direct(*unit);

@@ -53,6 +53,25 @@ TEST_F(RulesGridTest, ShowsTheRulesAndCommitsOnlyCompleteRows) {
     EXPECT_EQ(unit->Compiled(), compiled);
 }
 
+// The rows are read from the rule base's snapshot until they change; a content handed to another thread
+// keeps the rows it was given while the grid changes on.
+TEST_F(RulesGridTest, RowsComeFromTheSnapshotUntilTheyChange) {
+    fill({{"sm", "ze", "bi"}, {"me", "-sm", "sm"}});
+    EXPECT_TRUE(grid.asFilled());
+    EXPECT_FALSE(grid.commitTo(*unit));
+    grid.setText(0, 1, "bi");
+    EXPECT_FALSE(grid.asFilled());
+    const RulesGrid::Content taken = grid.content();
+    grid.setText(0, 1, "ve bi");
+    grid.insertEmptyRows(0, 1);
+    EXPECT_EQ(taken.rowCount(), 2);
+    EXPECT_EQ(taken.text(0, 0), "bi");
+    EXPECT_EQ(taken.rule(1), 1);
+    EXPECT_EQ(texts(), (Texts{{"", "", ""}, {"ve bi", "ze", "bi"}, {"me", "-sm", "sm"}}));
+    EXPECT_TRUE(grid.commitTo(*unit));
+    EXPECT_EQ(unit->Text(0, 0), "ve bi");
+}
+
 TEST_F(RulesGridTest, RowsAreNeverAllDeletedAndEmptyOnesGoFromTheBottomUp) {
     fill({{"sm", "ze", "bi"}, {"me", "ze", "sm"}});
     EXPECT_FALSE(grid.deleteRows(0, 1));
@@ -155,9 +174,9 @@ TEST_F(RulesGridTest, SortingIsStableForEveryKindOfColumn) {
     grid.sortBy(2);
     EXPECT_EQ(texts(), (Texts{{"ve sm", "-bi", "sm"}, {"sm", "ze", "ve bi"}, {"bi", "ze", "bi"}, {"sm", "+sm", "me"}}));
 
-    std::vector<RuleInfo> infos(4);
-    infos[0].sortKeys[0] = 5;
-    infos[2].sortKeys[0] = 1;
+    auto infos = std::make_shared<std::vector<RuleInfo>>(4);
+    (*infos)[0].sortKeys[0] = 5;
+    (*infos)[2].sortKeys[0] = 1;
     grid.setInfos(infos);
     grid.sortBy(grid.columns().columnOf(RulesInfoColumn::group));
     EXPECT_EQ(grid.text(0, 2), "ze");
@@ -190,8 +209,7 @@ TEST_F(RulesGridTest, CellCheckSplitsTheTextWhereTheErrorWasFound) {
 TEST_F(RulesGridTest, AnalysisNumbersTheRowsAsShown) {
     fill({{"sm", "ze", "bi"}, {"me", "ze", "sm"}, {"sm", "ze", "bi"}});
     grid.insertEmptyRows(0, 1);
-    RuleGridAnalysis analysis;
-    grid.setInfos(RuleGridAnalysis::compute(analysis.snapshot(grid), {}));
+    grid.setInfos(std::make_shared<const std::vector<RuleInfo>>(RuleGridAnalysis::compute(RuleGridAnalysis::snapshot(grid), {})));
     const int group = grid.columns().columnOf(RulesInfoColumn::group);
     EXPECT_EQ(grid.cellText(0, group), "");
     EXPECT_EQ(grid.cellText(1, group), "same as 4.");

@@ -14,6 +14,7 @@
 
 #include "tests/app/qt/WorkbenchTestWindow.h"
 #include "app/core/data/DataTableFTransform.h"
+#include "app/core/data/DataTableLearning.h"
 #include "app/qt/data/EditorDataTab.h"
 #include "app/qt/editor/EditorProgress.h"
 #include "app/qt/rules/EditorRulesTab.h"
@@ -130,6 +131,32 @@ private Q_SLOTS:
         QCOMPARE(editor.unit().RuleCount(), static_cast<int>(before.size()) + 13);
         QVERIFY(QFile::exists(bench->path("heater.rules")));
         QVERIFY(editor.isModified());
+    }
+
+    // Learning that would add more rules than the limit asks first, naming their number; declined, it
+    // changes nothing. Applied, the rules come in, and the Rules tab shows them.
+    void learningVeryManyRulesAsksFirst() {
+        const int rows = DataTableLearning::kAskAbove + 1;
+        EditorDataTab* tab = heaterWithData(rows);
+        QVERIFY(tab);
+        InferenceUnitEditor& editor = editorOf(tab);
+        const RuleList before = editor.unit().Rules();
+        bench->prompter.answers = {PromptAnswer::no};
+        tab->learn(LearningMode::pentatomy);
+        QTRY_VERIFY(!tab->running());
+        QCOMPARE(bench->prompter.askedTexts(),
+                 std::vector<std::string>{"Learning adds 10,001 rules to the rule base. Apply them?"});
+        QCOMPARE(editor.unit().Rules(), before);
+        QVERIFY(bench->prompter.shown.empty());
+
+        bench->prompter.answers = {PromptAnswer::yes};
+        tab->learn(LearningMode::pentatomy);
+        QTRY_VERIFY(!tab->running());
+        QCOMPARE(editor.unit().RuleCount(), static_cast<int>(before.size()) + rows);
+        QCOMPARE(bench->prompter.lastText(), std::string("10001 rules were added."));
+        editor.tabs()->setCurrentWidget(editor.rulesTab());
+        QCOMPARE(editor.rulesTab()->grid().rowCount(), editor.unit().RuleCount());
+        QCOMPARE(editor.rulesTab()->grid().text(rows, 3), editor.unit().Text(~0, rows));
     }
 
     // Compute names the row whose input is not a number; an F-transform that can read no row says so and

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
@@ -16,6 +17,7 @@
 #include "app/qt/surface/SurfaceView.h"
 #include "app/qt/surface/SurfaceWindow.h"
 #include "inference/DefuzzificationMethodTable.h"
+#include "text/NumberText.h"
 
 namespace zorv {
 namespace {
@@ -78,6 +80,13 @@ private Q_SLOTS:
         BatchRun run(grid.Points());
         BatchRunner::Run(run, UnitEvaluatorSource(*unit));
         QCOMPARE(window->view()->net().Points(), grid.Net(run.Batch()).Points());
+
+        // The values at the grid point under the pointer go into the line under the picture.
+        const ScreenPoint point = window->view()->graphics().View().Project(window->view()->net().At(9, 9));
+        sendMouse(window->view(), QEvent::MouseMove, {point.x, point.y}, Qt::NoButton);
+        QCOMPARE(window->readingLabel()->text(),
+                 QStringLiteral("indoor = 30, outdoor = 15, power = ") +
+                     QString::fromStdString(NumberText::general(run.Batch().Output(99))));
 
         // Choosing the second list's variable in the first list moves the second list; both recompute.
         window->firstList()->setCurrentIndex(1);
@@ -159,6 +168,26 @@ private Q_SLOTS:
         QCOMPARE(prompter.shown[0].caption, std::string("Write Error"));
         QCOMPARE(prompter.shown[0].text, "Cannot write the image " + readOnly.toStdString() + ": the file is read-only");
         QCOMPARE(QFileInfo(readOnly).size(), 0);
+    }
+
+    // Coloured by height or not (not at first), an exported image is the picture as the window shows it,
+    // scales and names included.
+    void theExportedImageIsThePictureShown() {
+        SurfaceWindow* window = open();
+        QVERIFY(waitComputed(window));
+        QVERIFY(!window->heightColoursBox()->isChecked());
+        for (const bool coloured : {false, true}) {
+            window->heightColoursBox()->setChecked(coloured);
+            names.answer = dir->filePath(QStringLiteral("shown.png"));
+            window->exportImage();
+            const QImage exported = QImage(*names.answer).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(exported, window->view()->grab().toImage().convertToFormat(QImage::Format_RGB32));
+            // The face nearest the viewer, painted last: coloured, or white.
+            const Net3d& net = window->view()->net();
+            const Vector3d centre = (net.At(8, 8) + net.At(8, 9) + net.At(9, 8) + net.At(9, 9)) * 0.25;
+            const ScreenPoint face = window->view()->graphics().View().Project(centre);
+            QCOMPARE(exported.pixelColor(face.x, face.y) == QColor(Qt::white), !coloured);
+        }
     }
 
     // A name typed without a suffix takes the one of the image type chosen in the dialog.
